@@ -1,0 +1,13 @@
+// qm: the toolbox's text engines on the command line, for scripts and CI pipelines.
+#include "common/Cli.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    qm::common::cli::CommandTable table;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return qm::common::cli::run(table, args, std::cin, std::cout, std::cerr);
+}

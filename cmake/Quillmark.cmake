@@ -1,0 +1,77 @@
+# Helpers that give every Quillmark target the same warnings, output folders and test rules.
+include(GoogleTest)
+
+set(QM_PROGRAM_DIR "${CMAKE_BINARY_DIR}/bin")
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${QM_PROGRAM_DIR}")
+
+function(qm_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+        -Wold-style-cast -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+    if(QM_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# qm_library(NAME SOURCES... [QT] [DEPENDS libs...])
+# A static library of one folder; QT marks a library that may include Qt (windows, glue).
+function(qm_library name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    if(ARG_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        target_link_libraries(${name} PUBLIC Qt6::Widgets)
+    endif()
+    qm_warnings(${name})
+endfunction()
+
+# qm_test(NAME SOURCES... DEPENDS libs... [TIMEOUT seconds])
+# A GoogleTest program whose cases CTest runs one by one, each with a timeout, offscreen.
+function(qm_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPENDS" ${ARGN})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 60)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
+    target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+    qm_warnings(${name})
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 30
+        PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QM_APP_DIR=${QM_PROGRAM_DIR};LC_ALL=C")
+endfunction()
+
+# qm_fuzzer(NAME SOURCE DEPENDS libs...)
+# A fuzz target (LLVMFuzzerTestOneInput). With libFuzzer it is a fuzzer; otherwise it links a
+# driver that feeds it seeded random and mutated inputs, and CTest runs it as a test.
+function(qm_fuzzer name source)
+    cmake_parse_arguments(ARG "" "" "DEPENDS;SEEDS" ${ARGN})
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
+    target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/fuzz")
+    qm_warnings(${name})
+    if(QM_LIBFUZZER)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+        add_test(NAME ${name} COMMAND ${name} -runs=20000 -max_len=4096)
+    else()
+        target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/fuzz/FuzzDriver.cpp")
+        add_test(NAME ${name} COMMAND ${name} 3000 ${ARG_SEEDS})
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# qm_benchmark(NAME SOURCES... DEPENDS libs...)
+function(qm_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} benchmark::benchmark benchmark::benchmark_main)
+    target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bench")
+    qm_warnings(${name})
+endfunction()

@@ -1,0 +1,73 @@
+// The frame of the qm command line: global options, the command table, input and output.
+// Each tool folder adds its commands to a CommandTable; apps/qm only calls them.
+#pragma once
+
+#include "platform/Dates.h"
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qm::common::cli {
+
+/// What a command runs with: the global settings and its own options.
+struct Invocation
+{
+    platform::Date today;
+    char dateSeparator = '/';
+    std::string programmerName; ///< trimmed
+    int tabSize = 3;
+    std::map<std::string, std::string> options; ///< "--kind" -> "S"; flags map to ""
+    std::string input;                           ///< the bytes of FILE or standard input
+
+    bool hasOption(const std::string &name) const { return options.count(name) != 0; }
+    std::string option(const std::string &name, const std::string &fallback = {}) const;
+    /// An option's whole-number value within [low, high]; a UsageError otherwise.
+    int intOption(const std::string &name, int fallback, int low, int high) const;
+};
+
+/// A command line the user got wrong: qm prints the message and a usage line and exits 2.
+struct UsageError
+{
+    std::string message;
+};
+
+struct OptionSpec
+{
+    std::string name;     ///< "--kind"
+    bool takesValue = true;
+    std::string help;     ///< "S|F  statement or function"
+};
+
+struct Command
+{
+    std::string name;     ///< "comment", "block add"
+    std::string summary;
+    bool readsInput = true;
+    std::vector<OptionSpec> options;
+    /// Returns the bytes to write to standard output. Throws UserMessageError for the problems a
+    /// message box would show, UsageError for a bad option value.
+    std::function<std::string(const Invocation &)> run;
+};
+
+class CommandTable
+{
+public:
+    void add(Command command);
+    const Command *find(const std::string &name) const;
+    const std::vector<Command> &commands() const { return m_commands; }
+
+private:
+    std::vector<Command> m_commands;
+};
+
+/// Runs `qm [--today YYYY-MM-DD] [--name TEXT] [--tab-size N] COMMAND [OPTIONS] [FILE]`.
+/// Exit status 0 on success, 1 when the command reports a problem (its title, ": " and text go
+/// to standard error), 2 for a usage error.
+int run(const CommandTable &table, const std::vector<std::string> &args, std::istream &in,
+        std::ostream &out, std::ostream &err);
+
+} // namespace qm::common::cli

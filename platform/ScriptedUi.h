@@ -1,0 +1,73 @@
+// A user-interface runtime that answers from queues and records every call: for tests, for
+// automation scripts and for programs run without a person.
+#pragma once
+
+#include "platform/UiRuntime.h"
+
+#include <deque>
+#include <vector>
+
+namespace qm::platform {
+
+struct UiCall
+{
+    std::string kind;  ///< "msgbox", "inputbox", "open", "save", "activate", "sendkeys", ...
+    std::string text;  ///< the message, prompt, keys, caption, clipboard text or command line
+    std::string title;
+    int style = 0;     ///< message-box style; 1 for sendkeys with waiting
+    std::string answer; ///< what the runtime answered, as text
+};
+
+class ScriptedUi : public UiRuntime
+{
+public:
+    /// Answers given in order; when a queue is empty a message box returns its default button,
+    /// an input box its default text and a file dialog is cancelled.
+    void queueMsgBoxAnswer(int button) { m_msgBoxAnswers.push_back(button); }
+    void queueInputBoxAnswer(std::string text) { m_inputAnswers.push_back(std::move(text)); }
+    void queueFileAnswer(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
+
+    /// Every call so far, oldest first.
+    const std::vector<UiCall> &calls() const { return m_calls; }
+    /// The calls of one kind.
+    std::vector<UiCall> callsOf(std::string_view kind) const;
+    void clearCalls() { m_calls.clear(); }
+
+    /// Receives every message box as it is shown (automation scripts print them).
+    std::function<void(const UiCall &)> onMsgBox;
+
+    int msgBox(std::string_view text, int style, std::string_view title) override;
+    std::string inputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;
+    void processEvents() override;
+    void wait(int milliseconds) override;
+    void clipboardClear() override;
+    void clipboardSetText(std::string_view text) override;
+    std::string clipboardText() override;
+    void startProgram(std::string_view commandLine) override;
+    void showHelp(std::string_view helpFile, int command) override;
+    void setMousePointer(int pointer) override;
+
+    /// Runs on each processEvents and wait, so a test can let a real event loop run.
+    std::function<void()> onProcessEvents;
+
+    int mousePointer() const { return m_mousePointer; }
+
+protected:
+    void recordActivate(std::string_view caption) override;
+    void recordSendKeys(std::string_view keys, bool wait) override;
+
+private:
+    std::optional<std::string> fileDialog(const char *kind, const FileDialogRequest &request);
+
+    std::deque<int> m_msgBoxAnswers;
+    std::deque<std::string> m_inputAnswers;
+    std::deque<std::optional<std::string>> m_fileAnswers;
+    std::vector<UiCall> m_calls;
+    std::string m_clipboard;
+    int m_mousePointer = 0;
+};
+
+} // namespace qm::platform

@@ -1,0 +1,75 @@
+// 8-bit string functions of the classic runtime.
+#include "platform/Text.h"
+
+#include <algorithm>
+
+namespace qm::platform {
+
+std::string_view trimLeadingBlanks(std::string_view text)
+{
+    size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view trimTrailingBlanks(std::string_view text)
+{
+    size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    return trimTrailingBlanks(trimLeadingBlanks(text));
+}
+
+std::string toUpper(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), toUpperAscii);
+    return out;
+}
+
+std::string toLower(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), toLowerAscii);
+    return out;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (toUpperAscii(a[i]) != toUpperAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool startsWithIgnoreCase(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool endsWithIgnoreCase(std::string_view text, std::string_view suffix)
+{
+    return text.size() >= suffix.size()
+           && equalsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+size_t findIgnoreCase(std::string_view haystack, std::string_view needle, size_t from)
+{
+    if (from > haystack.size())
+        return std::string_view::npos;
+    if (needle.empty())
+        return from;
+    auto it = std::search(haystack.begin() + static_cast<std::ptrdiff_t>(from), haystack.end(),
+                          needle.begin(), needle.end(),
+                          [](char a, char b) { return toUpperAscii(a) == toUpperAscii(b); });
+    if (it == haystack.end())
+        return std::string_view::npos;
+    return static_cast<size_t>(it - haystack.begin());
+}
+
+} // namespace qm::platform

@@ -1,0 +1,219 @@
+// Dialogs, clipboard and programs through Qt Widgets.
+#include "platform/qt/QtUi.h"
+
+#include "platform/FileSystem.h"
+#include "platform/VbError.h"
+#include "platform/qt/QtText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+#include <vector>
+
+namespace qm::platform {
+namespace {
+
+QString boxTitle(std::string_view title)
+{
+    return title.empty() ? QStringLiteral("Quillmark") : toQString(title);
+}
+
+struct ButtonSpec
+{
+    QMessageBox::StandardButton qt;
+    int value;
+};
+
+std::vector<ButtonSpec> buttonsOf(int style)
+{
+    switch (style & 7) {
+    case mb::OkCancel: return {{QMessageBox::Ok, mb::Ok}, {QMessageBox::Cancel, mb::Cancel}};
+    case mb::AbortRetryIgnore:
+        return {{QMessageBox::Abort, mb::Abort}, {QMessageBox::Retry, mb::Retry}, {QMessageBox::Ignore, mb::Ignore}};
+    case mb::YesNoCancel:
+        return {{QMessageBox::Yes, mb::Yes}, {QMessageBox::No, mb::No}, {QMessageBox::Cancel, mb::Cancel}};
+    case mb::YesNo: return {{QMessageBox::Yes, mb::Yes}, {QMessageBox::No, mb::No}};
+    case mb::RetryCancel: return {{QMessageBox::Retry, mb::Retry}, {QMessageBox::Cancel, mb::Cancel}};
+    default: return {{QMessageBox::Ok, mb::Ok}};
+    }
+}
+
+} // namespace
+
+int QtUi::msgBox(std::string_view text, int style, std::string_view title)
+{
+    QMessageBox box;
+    box.setWindowTitle(boxTitle(title));
+    box.setText(toQString(text));
+    switch (style & 0x70) {
+    case mb::Critical: box.setIcon(QMessageBox::Critical); break;
+    case mb::Question: box.setIcon(QMessageBox::Question); break;
+    case mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case mb::Information: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    const auto buttons = buttonsOf(style);
+    QMessageBox::StandardButtons set;
+    for (const auto &b : buttons)
+        set |= b.qt;
+    box.setStandardButtons(set);
+    int defaultIndex = (style & mb::DefaultButton3) ? 2 : (style & mb::DefaultButton2) ? 1 : 0;
+    if (defaultIndex >= static_cast<int>(buttons.size()))
+        defaultIndex = 0;
+    box.setDefaultButton(buttons[static_cast<size_t>(defaultIndex)].qt);
+    if (style & mb::SystemModal)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const auto &b : buttons) {
+        if (b.qt == chosen)
+            return b.value;
+    }
+    // Closed by the window's close box: the runtime answers Cancel where there is one.
+    for (const auto &b : buttons) {
+        if (b.value == mb::Cancel)
+            return mb::Cancel;
+    }
+    return buttons.front().value;
+}
+
+std::string QtUi::inputBox(std::string_view prompt, std::string_view title,
+                           std::string_view defaultText)
+{
+    bool ok = false;
+    QString text = QInputDialog::getText(nullptr, boxTitle(title), toQString(prompt),
+                                         QLineEdit::Normal, toQString(defaultText), &ok);
+    return ok ? fromQString(text) : std::string();
+}
+
+std::string qtNameFilters(std::string_view filter)
+{
+    // The common dialog's filter alternates descriptions and patterns, separated by '|'.
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= filter.size()) {
+        size_t bar = filter.find('|', start);
+        if (bar == std::string_view::npos)
+            bar = filter.size();
+        parts.emplace_back(filter.substr(start, bar - start));
+        start = bar + 1;
+    }
+    std::string out;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        if (!out.empty())
+            out += ";;";
+        std::string patterns = parts[i + 1];
+        for (char &c : patterns) {
+            if (c == ';')
+                c = ' ';
+        }
+        out += parts[i] + " (" + patterns + ")";
+    }
+    return out;
+}
+
+namespace {
+
+std::optional<std::string> runFileDialog(const FileDialogRequest &request, bool save)
+{
+    QStringList filters = toQString(qtNameFilters(request.filter)).split(QStringLiteral(";;"),
+                                                                        Qt::SkipEmptyParts);
+    QString selected;
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        selected = filters[request.filterIndex - 1];
+    QString start = toQString(request.initialDirectory.empty()
+                                  ? request.fileName
+                                  : joinPath(request.initialDirectory, request.fileName));
+    start.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString filterText = filters.join(QStringLiteral(";;"));
+    QString path = save ? QFileDialog::getSaveFileName(nullptr, toQString(request.title), start,
+                                                       filterText, &selected)
+                        : QFileDialog::getOpenFileName(nullptr, toQString(request.title), start,
+                                                       filterText, &selected);
+    if (path.isEmpty())
+        return std::nullopt;
+    return fromQString(path);
+}
+
+} // namespace
+
+std::optional<std::string> QtUi::openFileDialog(const FileDialogRequest &request)
+{
+    return runFileDialog(request, false);
+}
+
+std::optional<std::string> QtUi::saveFileDialog(const FileDialogRequest &request)
+{
+    return runFileDialog(request, true);
+}
+
+void QtUi::processEvents()
+{
+    QApplication::processEvents();
+}
+
+void QtUi::wait(int milliseconds)
+{
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+void QtUi::clipboardClear()
+{
+    QApplication::clipboard()->clear();
+}
+
+void QtUi::clipboardSetText(std::string_view text)
+{
+    QApplication::clipboard()->setText(toQString(text));
+}
+
+std::string QtUi::clipboardText()
+{
+    return fromQString(QApplication::clipboard()->text());
+}
+
+void QtUi::startProgram(std::string_view commandLine)
+{
+    QStringList args = QProcess::splitCommand(toQString(commandLine));
+    if (args.isEmpty())
+        throw VbError(err::FileNotFound);
+    QString program = args.takeFirst();
+    // The product starts "notepad FILE"; on this system the desktop's editor stands in for it.
+    if (program.compare(QStringLiteral("notepad"), Qt::CaseInsensitive) == 0
+        || program.compare(QStringLiteral("notepad.exe"), Qt::CaseInsensitive) == 0) {
+        if (!args.isEmpty()
+            && QDesktopServices::openUrl(QUrl::fromLocalFile(
+                QString::fromStdString(resolvePath(fromQString(args.first())).string()))))
+            return;
+    }
+    if (!QProcess::startDetached(program, args))
+        throw VbError(err::FileNotFound);
+}
+
+void QtUi::showHelp(std::string_view helpFile, int /*command*/)
+{
+    QString path = QString::fromStdString(resolvePath(helpFile).string());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtUi::setMousePointer(int pointer)
+{
+    if (pointer == 11 && !m_busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_busy = true;
+    } else if (pointer != 11 && m_busy) {
+        QApplication::restoreOverrideCursor();
+        m_busy = false;
+    }
+}
+
+} // namespace qm::platform

@@ -1,0 +1,32 @@
+// The user-interface runtime on Qt: real dialogs, the system clipboard, real programs.
+#pragma once
+
+#include "platform/UiRuntime.h"
+
+namespace qm::platform {
+
+class QtUi : public UiRuntime
+{
+public:
+    int msgBox(std::string_view text, int style, std::string_view title) override;
+    std::string inputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;
+    void processEvents() override;
+    void wait(int milliseconds) override;
+    void clipboardClear() override;
+    void clipboardSetText(std::string_view text) override;
+    std::string clipboardText() override;
+    void startProgram(std::string_view commandLine) override;
+    void showHelp(std::string_view helpFile, int command) override;
+    void setMousePointer(int pointer) override;
+
+private:
+    bool m_busy = false;
+};
+
+/// "Text Files (*.txt)|*.txt|All|*.*" as a Qt name filter list ("Text Files (*.txt);;All (*.*)").
+std::string qtNameFilters(std::string_view commonDialogFilter);
+
+} // namespace qm::platform

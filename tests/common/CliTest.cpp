@@ -1,0 +1,121 @@
+#include "common/Cli.h"
+
+#include "common/ErrorReports.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace qm::common::cli;
+
+namespace {
+
+struct QmRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandTable sampleTable()
+{
+    CommandTable table;
+    table.add({"echo", "copies its input", true, {{"--upper", false, "capitals"}},
+               [](const Invocation &inv) {
+                   std::string text = inv.input;
+                   if (inv.hasOption("--upper"))
+                       for (char &c : text)
+                           c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                   return text;
+               }});
+    table.add({"block add", "reads no input", false, {{"--width", true, "N"}},
+               [](const Invocation &inv) {
+                   return inv.programmerName + "|" + std::to_string(inv.today.year) + "-"
+                          + std::to_string(inv.today.month) + "-" + std::to_string(inv.today.day)
+                          + "|" + std::to_string(inv.tabSize) + "|"
+                          + std::to_string(inv.intOption("--width", 7, 1, 10));
+               }});
+    table.add({"empty", "fails", true, {}, [](const Invocation &) -> std::string {
+                   throw qm::common::UserMessageError({"Nothing Selected", "No code.", 48});
+               }});
+    return table;
+}
+
+QmRun runQm(std::vector<std::string> args, const std::string &input = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    int status = run(sampleTable(), args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(Cli, CopiesBytesFromStandardInputOrFile)
+{
+    qm::test::SandboxDirs dirs;
+    std::string bytes("a\r\n\xff\0b", 6);
+    EXPECT_EQ(runQm({"echo"}, bytes).out, bytes);
+    EXPECT_EQ(runQm({"echo", "-"}, bytes).out, bytes);
+    dirs.windows.write("in.bas", bytes);
+    QmRun fromFile = runQm({"echo", "--upper", dirs.windows.file("in.bas")});
+    EXPECT_EQ(fromFile.status, 0);
+    EXPECT_EQ(fromFile.out, std::string("A\r\n\xff\0B", 6));
+    QmRun missing = runQm({"echo", dirs.windows.file("none.bas")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("File not found"), std::string::npos);
+}
+
+TEST(Cli, GlobalOptionsOverrideSettingsAndDefaults)
+{
+    qm::test::SandboxDirs dirs;
+    qm::test::ScopedEnv today("QM_TODAY", "2020-01-02");
+    EXPECT_EQ(runQm({"block", "add"}).out, "Your Name|2020-1-2|3|7");
+    dirs.windows.write("quillmrk.ini", "[Configuration]\r\nTabSize=4\r\n[Programmer]\r\nProgrammerName= Ada \r\n");
+    EXPECT_EQ(runQm({"block", "add"}).out, "Ada|2020-1-2|4|7");
+    EXPECT_EQ(runQm({"--today", "2026-12-09", "--name", "Bob", "--tab-size", "8", "block", "add",
+                     "--width", "9"})
+                  .out,
+              "Bob|2026-12-9|8|9");
+}
+
+TEST(Cli, MessagesGoToStandardErrorWithStatusOne)
+{
+    QmRun r = runQm({"empty"}, "");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Nothing Selected: No code.\n");
+}
+
+TEST(Cli, UsageErrorsExitTwo)
+{
+    for (auto args : std::vector<std::vector<std::string>>{
+             {},
+             {"nosuch"},
+             {"--today", "2020-13-01", "echo"},
+             {"--today"},
+             {"--tab-size", "-1", "echo"},
+             {"--bogus", "echo"},
+             {"echo", "--nope"},
+             {"echo", "a", "b"},
+             {"block", "add", "file.txt"},
+             {"block", "add", "--width", "11"},
+             {"block", "add", "--width"},
+         }) {
+        QmRun r = runQm(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(r.err.find("usage: qm"), std::string::npos);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(Cli, HelpListsCommandsAndVersionPrints)
+{
+    QmRun help = runQm({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("block add"), std::string::npos);
+    EXPECT_NE(help.out.find("--upper"), std::string::npos);
+    QmRun version = runQm({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("qm (Quillmark) ", 0), 0u);
+}

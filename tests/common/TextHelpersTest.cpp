@@ -1,0 +1,102 @@
+#include "common/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+using namespace qm::common;
+
+TEST(TextHelpers, LeadingBlanksCountsSpacesOnly)
+{
+    EXPECT_EQ(LeadingBlanks("   x"), 3u);
+    EXPECT_EQ(LeadingBlanks("\t  x"), 0u);
+    EXPECT_EQ(LeadingBlanks("  \tx"), 2u);
+    EXPECT_EQ(LeadingBlanks("    "), 4u);
+    EXPECT_EQ(LeadingBlanks(""), 0u);
+}
+
+TEST(TextHelpers, ReplaceFirstIgnoresCase)
+{
+    EXPECT_EQ(ReplaceFirst("Dim a AS Integer as", "as", "As"), "Dim a As Integer as");
+    EXPECT_EQ(ReplaceFirst("abc", "x", "y"), "abc");
+    EXPECT_EQ(ReplaceFirst("abc", "", "y"), "abc");
+}
+
+TEST(TextHelpers, ReplaceAllDoesNotRescanItsReplacement)
+{
+    EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");
+    EXPECT_EQ(ReplaceAll("a.b.c", ".", ".."), "a..b..c");
+    EXPECT_EQ(ReplaceAll("xAx", "a", "b"), "xAx"); // exact letter case
+    EXPECT_EQ(ReplaceAll("abab", "ab", "b"), "bb");
+    EXPECT_EQ(ReplaceAll("aaaa", "aa", "a"), "aa");
+    EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+    EXPECT_EQ(ReplaceAllText("xAxa", "a", "bb"), "xbbxbb");
+    EXPECT_EQ(ReplaceAllText("''''", "''", "'"), "''");
+}
+
+TEST(TextHelpers, LinesEndWithCrLfAndAcceptLoneLfAndCr)
+{
+    EXPECT_EQ(CountLines(""), 0u);
+    EXPECT_EQ(CountLines("a"), 1u);
+    EXPECT_EQ(CountLines("a\r\n"), 1u);
+    EXPECT_EQ(CountLines("a\r\nb"), 2u);
+    EXPECT_EQ(CountLines("a\r\n\r\n"), 2u);
+    EXPECT_EQ(CountLines("a\nb\rc\r\n"), 3u);
+    EXPECT_EQ(GetLine("one\r\ntwo\r\nthree", 2), "two");
+    EXPECT_EQ(GetLine("one\r\ntwo\r\n", 3), "");
+    EXPECT_EQ(GetLine("one\ntwo", 2), "two");
+    EXPECT_EQ(GetLine("x", 0), "");
+    auto lines = splitLines("a\r\n\r\nb\n");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+TEST(TextHelpers, NextWordConsumesOneDelimiter)
+{
+    struct Case
+    {
+        std::string text;
+        std::string extra;
+        std::string word;
+        std::string rest;
+    } cases[] = {
+        {"Dim  x As", "", "Dim", " x As"},
+        {"  x As", "", "x", "As"},
+        {"(a_b, c)", "_", "a_b", " c)"},
+        {"(a_b, c)", "", "a", "b, c)"},
+        {"word", "", "word", ""},
+        {"word   ", "", "word", "   "}, // trailing blanks stop the loop before the delimiter
+        {"   ", "", "", "   "},
+        {"", "", "", ""},
+        {"+-*", "", "", ""},
+        {"x$ = 1", "$", "x$", "= 1"},
+        {"a b", " ", "a b", ""},
+    };
+    for (auto &c : cases) {
+        std::string text = c.text;
+        EXPECT_EQ(NextWord(text, c.extra), c.word) << c.text;
+        EXPECT_EQ(text, c.rest) << c.text;
+    }
+}
+
+TEST(TextHelpers, NextWordWalksAWholeTextInOrder)
+{
+    std::string_view text = "If a1 > b Then  c = d   ";
+    std::vector<std::string> words;
+    for (std::string w = NextWord(text); !w.empty(); w = NextWord(text))
+        words.push_back(w);
+    EXPECT_EQ(words, (std::vector<std::string>{"If", "a1", "b", "Then", "c", "d"}));
+}
+
+TEST(TextHelpers, BlankTest)
+{
+    EXPECT_TRUE(isBlank(""));
+    EXPECT_TRUE(isBlank("   "));
+    EXPECT_FALSE(isBlank("\t"));
+    EXPECT_FALSE(isBlank(" x "));
+    EXPECT_TRUE(isBlank(0.0));
+    EXPECT_FALSE(isBlank(0.5));
+    EXPECT_TRUE(isBlank(qm::platform::Date{1901, 1, 1}));
+    EXPECT_FALSE(isBlank(qm::platform::Date{1901, 1, 2}));
+    EXPECT_TRUE(isBlank(false));
+    EXPECT_FALSE(isBlank(true));
+}
