@@ -75,3 +75,37 @@ function(qm_benchmark name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bench")
     qm_warnings(${name})
 endfunction()
+
+# qm_folder(NAME DEPENDS libs... [UI_DEPENDS libs...])
+# The libraries of one tool folder: qm_NAME from the engines (*.cpp at the folder's top, no Qt)
+# and, when the folder has a ui/ subfolder, qm_NAME_ui from its windows and glue (Qt).
+function(qm_folder name)
+    cmake_parse_arguments(ARG "" "" "DEPENDS;UI_DEPENDS" ${ARGN})
+    file(GLOB engine_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    file(GLOB ui_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp"
+                                           "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h")
+    qm_library(qm_${name} SOURCES ${engine_sources} DEPENDS ${ARG_DEPENDS})
+    if(ui_sources)
+        qm_library(qm_${name}_ui QT SOURCES ${ui_sources}
+                   DEPENDS qm_${name} qm_platform_qt ${ARG_UI_DEPENDS})
+    endif()
+endfunction()
+
+# qm_folder_tests(NAME [DEPENDS libs...] [TIMEOUT s])
+# One test program NAME_tests from every *.cpp of the test folder, linked with qm_NAME and,
+# when it exists, qm_NAME_ui.
+function(qm_folder_tests name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "DEPENDS" ${ARGN})
+    file(GLOB test_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    if(NOT test_sources)
+        return()
+    endif()
+    set(libs qm_${name} qm_testsupport ${ARG_DEPENDS})
+    if(TARGET qm_${name}_ui)
+        list(APPEND libs qm_${name}_ui)
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 60)
+    endif()
+    qm_test(${name}_tests SOURCES ${test_sources} DEPENDS ${libs} TIMEOUT ${ARG_TIMEOUT})
+endfunction()

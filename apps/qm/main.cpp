@@ -1,5 +1,8 @@
 // qm: the toolbox's text engines on the command line, for scripts and CI pipelines.
+#include "changes/QmCommands.h"
+#include "codetext/QmCommands.h"
 #include "common/Cli.h"
+#include "generators/QmCommands.h"
 
 #include <iostream>
 #include <string>
@@ -8,6 +11,10 @@
 int main(int argc, char **argv)
 {
     qm::common::cli::CommandTable table;
+    qm::codetext::addCommentCommands(table);
+    qm::codetext::addXBaseCommands(table);
+    qm::changes::addChangeBlockCommands(table);
+    qm::generators::addMsgBoxCommands(table);
     std::vector<std::string> args(argv + 1, argv + argc);
     return qm::common::cli::run(table, args, std::cin, std::cout, std::cerr);
 }

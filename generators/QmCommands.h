@@ -1,0 +1,13 @@
+// The qm commands over the code generators.
+#pragma once
+
+namespace qm::common::cli {
+class CommandTable;
+}
+
+namespace qm::generators {
+
+/// qm msgbox.
+void addMsgBoxCommands(common::cli::CommandTable &table);
+
+} // namespace qm::generators
