@@ -1,0 +1,36 @@
+// The program-wide state every tool reads: what the last command recorded of the host, and
+// which tool windows are open.
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace qm::common {
+
+struct ProgramState
+{
+    std::string hostCaption;            ///< caption of the host main window, recorded per command
+    std::string currentProjectFileName; ///< the host's active project file, recorded per command
+    std::string capturedFileName;       ///< the last file the host wrote, .FRX files excepted
+    bool paletteLoaded = false;         ///< frmTAB2 exists
+    bool toolboxShown = false;          ///< the palette's toolbox toggle
+
+    /// The open flag of a tool window ("frmMsgBox"), set on load and cleared on unload.
+    bool isWindowOpen(std::string_view window) const { return m_open.count(std::string(window)) != 0; }
+    void setWindowOpen(std::string_view window, bool open)
+    {
+        if (open)
+            m_open.insert(std::string(window));
+        else
+            m_open.erase(std::string(window));
+    }
+
+private:
+    std::set<std::string> m_open;
+};
+
+/// The state the whole program shares, for the life of the process.
+ProgramState &programState();
+
+} // namespace qm::common
