@@ -1,0 +1,50 @@
+// The qm program itself: exit codes, byte-exact standard output, help and version.
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Result
+{
+    int status;
+    std::string out;
+};
+
+Result runQm(const std::string &args, const std::string &input = {})
+{
+    // Input goes through a file so the test never waits on a pipe.
+    std::string inFile = testing::TempDir() + "qm-input.bin";
+    if (std::FILE *f = std::fopen(inFile.c_str(), "wb")) {
+        std::fwrite(input.data(), 1, input.size(), f);
+        std::fclose(f);
+    }
+    std::string command = std::string(QM_PROGRAM) + " " + args + " < " + inFile + " 2>&1";
+    Result result{-1, {}};
+    std::FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.out.append(buffer, n);
+    int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+} // namespace
+
+TEST(QmProgram, VersionHelpAndUsage)
+{
+    Result version = runQm("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("qm (Quillmark) ", 0), 0u);
+    Result help = runQm("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Commands:"), std::string::npos);
+    Result usage = runQm("no-such-command");
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_NE(usage.out.find("usage: qm"), std::string::npos);
+}
