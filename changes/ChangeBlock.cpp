@@ -1,0 +1,148 @@
+// The change-block marker engines.
+#include "changes/ChangeBlock.h"
+
+#include "common/ErrorReports.h"
+#include "common/TextHelpers.h"
+#include "platform/LineReader.h"
+#include "platform/Text.h"
+
+#include <array>
+#include <vector>
+
+namespace qm::changes {
+namespace {
+
+using platform::containsIgnoreCase;
+
+constexpr int kExclamationIcon = 48;
+
+std::string_view kindWord(BlockKind kind)
+{
+    switch (kind) {
+    case BlockKind::Addition:
+        return "Added";
+    case BlockKind::Change:
+        return "Changed";
+    case BlockKind::Deletion:
+        return "Deleted";
+    }
+    return {};
+}
+
+std::string markerLine(std::string_view lead, BlockKind kind, std::string_view programmer,
+                       std::string_view date)
+{
+    std::string line(lead);
+    line.append(kindWord(kind)).append(" by ").append(platform::trimBlanks(programmer));
+    line.append(" on ").append(date).append("\r\n");
+    return line;
+}
+
+void requireSelection(std::string_view selection, const char *text)
+{
+    if (platform::trimBlanks(selection).empty())
+        throw common::UserMessageError({"No Action", text, kExclamationIcon});
+}
+
+bool endsWithLineEnd(std::string_view text)
+{
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
+// Lines that Delete Blocking drops on their own, leaving the code they mark.
+constexpr std::array<std::string_view, 4> kPairMarkers = {
+    "Block Changed by", "End of Block Changed", "End of Block Added", "Block Added by"};
+
+bool isPairMarker(std::string_view line)
+{
+    for (std::string_view marker : kPairMarkers) {
+        if (containsIgnoreCase(line, marker))
+            return true;
+    }
+    return false;
+}
+
+bool isDeletionEnd(std::string_view line)
+{
+    return containsIgnoreCase(line, "End of Block Deleted");
+}
+
+} // namespace
+
+std::string markerDate(const platform::Date &date, char separator)
+{
+    return platform::formatDate(date, "mm/dd/yyyy", separator);
+}
+
+std::string beginMarker(BlockKind kind, std::string_view programmer, std::string_view date)
+{
+    return markerLine("'* Block ", kind, programmer, date);
+}
+
+std::string endMarker(BlockKind kind, std::string_view programmer, std::string_view date)
+{
+    return markerLine("'* End of Block ", kind, programmer, date);
+}
+
+std::string AddBlock(std::string_view programmer, std::string_view date)
+{
+    return beginMarker(BlockKind::Addition, programmer, date) + "\r\n\r\n"
+           + endMarker(BlockKind::Addition, programmer, date);
+}
+
+std::string ChangeBlock(std::string_view selection, std::string_view programmer,
+                        std::string_view date)
+{
+    requireSelection(selection, "No change text selected!");
+    std::string out = "\r\n" + beginMarker(BlockKind::Change, programmer, date);
+    out.append(selection);
+    // A selection that stops inside a line still gets its end marker on a line of its own:
+    // glued to the code, the marker would take that code with it when the block is removed.
+    if (!endsWithLineEnd(selection))
+        out.append("\r\n");
+    out.append(endMarker(BlockKind::Change, programmer, date)).append("\r\n");
+    return out;
+}
+
+std::string DeletionBlock(std::string_view selection, std::string_view programmer,
+                          std::string_view date)
+{
+    requireSelection(selection, "No deletion text selected!");
+    std::string out = beginMarker(BlockKind::Deletion, programmer, date);
+    out.reserve(selection.size() + selection.size() / 8 + 2 * out.size());
+    for (platform::LineReader lines(selection); auto line = lines.next();)
+        out.append("'* ").append(*line).append("\r\n");
+    out.append(endMarker(BlockKind::Deletion, programmer, date));
+    return out;
+}
+
+std::string RemoveBlocking(std::string_view selection)
+{
+    requireSelection(selection, "No text selected to unblock!");
+    std::vector<std::string_view> lines = common::splitLines(selection);
+
+    // For each line, the first deletion end line at or after it (lines.size() when none):
+    // found in one pass from the back, so unmatched begin lines cost nothing extra.
+    std::vector<size_t> nextEnd(lines.size() + 1, lines.size());
+    for (size_t i = lines.size(); i-- > 0;)
+        nextEnd[i] = isDeletionEnd(lines[i]) ? i : nextEnd[i + 1];
+
+    std::string out;
+    out.reserve(selection.size() + 2);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
+        // An end line met here has no begin line before it in the selection.
+        if (nextEnd[i] == i || isPairMarker(line))
+            continue;
+        if (containsIgnoreCase(line, "Block Deleted by")) {
+            size_t end = nextEnd[i + 1];
+            if (end < lines.size())
+                i = end; // the deleted code goes with its markers
+            continue;
+        }
+        out.append(line).append("\r\n");
+    }
+    return out;
+}
+
+} // namespace qm::changes

@@ -1,0 +1,32 @@
+// Commenting code out and back in: the palette's dated comment block and the editor's
+// line-by-line comments.
+#pragma once
+
+#include "platform/Dates.h"
+
+#include <string>
+#include <string_view>
+
+namespace qm::codetext {
+
+/// The date of a comment block's header: "m/d/yy" with the system's date separator.
+std::string commentDate(const platform::Date &date, char separator);
+
+/// The palette's comment: the selection as a block of "'* " lines at the first line's indent,
+/// between a header naming `date` and the (trimmed) programmer and an end-of-block trailer.
+/// Every line written ends with CR LF. Throws UserMessageError ("Comment Error") for an empty
+/// text.
+std::string CommentBlock(std::string_view text, std::string_view date, std::string_view programmer);
+
+/// The palette's uncomment: takes one comment mark off each line and drops the marker lines of
+/// comment and change blocks. Throws UserMessageError ("Nothing Selected") for an empty text;
+/// the glue copies the selection once more before calling it.
+std::string UncommentBlock(std::string_view text);
+
+/// The editor's comment: an apostrophe before each line's text, at the line's indent.
+std::string CommentLines(std::string_view text);
+/// The editor's uncomment: the first apostrophe of each line that starts with one goes, and
+/// trailing blanks with it.
+std::string UncommentLines(std::string_view text);
+
+} // namespace qm::codetext

@@ -1,0 +1,18 @@
+// Re-indenting code by its block structure: the palette's and the editor's indenter.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm::codetext {
+
+/// The palette's indenter: every line re-indented by `tabSize` spaces per block level that its
+/// keywords open and close; a label goes to the first column. The result always ends with
+/// CR LF. Throws UserMessageError ("Nothing Selected") for an empty text.
+std::string IndentBlock(std::string_view text, int tabSize);
+
+/// The editor's indenter: as IndentBlock, except that a line holding "Case" may be a label and
+/// the empty-text message is the editor's ("Error").
+std::string IndentLines(std::string_view text, int tabSize);
+
+} // namespace qm::codetext

@@ -1,0 +1,139 @@
+// The comment and uncomment engines of the palette and the editor, byte for byte.
+#include "codetext/Comment.h"
+
+#include "common/ErrorReports.h"
+
+#include <gtest/gtest.h>
+
+using namespace qm::codetext;
+
+namespace {
+
+const char *const kHeader = "'** Commented on 12/8/26 by dev **\r\n";
+const char *const kTrailer = "'** End of Block Commented **\r\n";
+
+qm::common::UserMessage messageOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const qm::common::UserMessageError &e) {
+        return e.message;
+    }
+    ADD_FAILURE() << "no message raised";
+    return {};
+}
+
+} // namespace
+
+TEST(CommentBlock, DateIsMonthDayTwoDigitYearWithTheSystemSeparator)
+{
+    EXPECT_EQ(commentDate({2026, 12, 8}, '/'), "12/8/26");
+    EXPECT_EQ(commentDate({2005, 3, 4}, '-'), "3-4-05");
+}
+
+TEST(CommentBlock, WritesHeaderLinesAndTrailerAtTheFirstLinesIndent)
+{
+    struct Case
+    {
+        const char *name;
+        std::string input;
+        std::string expected;
+    };
+    const std::string four = "    ";
+    const Case cases[] = {
+        {"deeper second line keeps its extra indent", "    Dim a\r\n        a = 1\r\n",
+         four + kHeader + "    '* Dim a\r\n" + "    '*     a = 1\r\n" + four + kTrailer},
+        {"shallower line loses its indent, keeps its text", "    If x Then\r\n  y\r\n",
+         four + kHeader + "    '* If x Then\r\n" + "    '* y\r\n" + four + kTrailer},
+        {"single character last line without CR LF", "a = 1\r\nb",
+         std::string(kHeader) + "'* a = 1\r\n" + "'* b\r\n" + kTrailer},
+        {"empty and blank lines", "  a\r\n\r\n      \r\n  b\r\n",
+         "  " + std::string(kHeader) + "  '* a\r\n  '* \r\n  '* \r\n  '* b\r\n  " + kTrailer},
+        {"trailing blanks go, tabs stay", "x = 1   \r\n\ty\r\n",
+         std::string(kHeader) + "'* x = 1\r\n'* \ty\r\n" + kTrailer},
+        {"lone LF and CR end lines too", "a\nb\rc",
+         std::string(kHeader) + "'* a\r\n'* b\r\n'* c\r\n" + kTrailer},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CommentBlock(c.input, "12/8/26", "dev"), c.expected) << c.name;
+}
+
+TEST(CommentBlock, TrimsTheProgrammerName)
+{
+    EXPECT_EQ(CommentBlock("x\r\n", "1/2/03", "  Ann Lee "),
+              "'** Commented on 1/2/03 by Ann Lee **\r\n'* x\r\n" + std::string(kTrailer));
+}
+
+TEST(CommentEngines, EmptyInputRaisesTheMessages)
+{
+    auto comment = messageOf([] { CommentBlock("", "12/8/26", "dev"); });
+    EXPECT_EQ(comment.title, "Comment Error");
+    EXPECT_EQ(comment.text, "No text selected.");
+    EXPECT_EQ(comment.style, 16);
+    auto uncomment = messageOf([] { UncommentBlock(""); });
+    EXPECT_EQ(uncomment.title, "Nothing Selected");
+    EXPECT_EQ(uncomment.text, "No text selected to uncomment!");
+    EXPECT_EQ(uncomment.style, 48);
+    EXPECT_EQ(CommentLines(""), "");
+    EXPECT_EQ(UncommentLines(""), "");
+}
+
+TEST(UncommentBlock, TakesOffTheFirstMatchingMark)
+{
+    struct Case
+    {
+        const char *input;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"    '* x = 1\r\n", "    x = 1\r\n"},
+        {"    '*x = 1\r\n", "    x = 1\r\n"},
+        {"  '  x\r\n", "   x\r\n"},       // "' " goes, the second blank stays
+        {"'x\r\n", "x\r\n"},
+        {"x = 1 ' note\r\n", "x = 1 ' note\r\n"}, // a comment after code is not a mark
+        {"'* '* twice\r\n", "'* twice\r\n"},       // one mark per line
+        {"\r\n", "\r\n"},
+        {"last", "last\r\n"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(UncommentBlock(c.input), c.expected) << c.input;
+}
+
+TEST(UncommentBlock, DropsCommentAndChangeMarkersInAnyLetterCase)
+{
+    const std::string input = "'** Commented on 12/8/26 by dev **\r\n"
+                              "'* Block Added by dev on 12/08/2026\r\n"
+                              "'* kept\r\n"
+                              "'* END OF BLOCK added by dev on 12/08/2026\r\n"
+                              "'* block changed BY dev on 12/08/2026\r\n"
+                              "'* Block Deleted by dev on 12/08/2026\r\n"
+                              "'** End of Block Commented **\r\n";
+    EXPECT_EQ(UncommentBlock(input), "kept\r\n");
+}
+
+TEST(UncommentBlock, RestoresWhatCommentBlockCommentedOut)
+{
+    const std::string original = "    If a Then\r\n"
+                                 "        b = \"'* x\"   \r\n"
+                                 "\r\n"
+                                 "    End If\r\n";
+    std::string back = UncommentBlock(CommentBlock(original, "12/8/26", "dev"));
+    // Trailing blanks go; the empty line comes back blank (the indent and the blank of its mark).
+    EXPECT_EQ(back, "    If a Then\r\n"
+                    "        b = \"'* x\"\r\n"
+                    "     \r\n"
+                    "    End If\r\n");
+}
+
+TEST(CommentLines, PutsAnApostropheAtEachLinesIndent)
+{
+    EXPECT_EQ(CommentLines("  a = 1  \r\n\r\nb\n    "), "  'a = 1\r\n'\r\n'b\r\n    '\r\n");
+}
+
+TEST(UncommentLines, TakesTheFirstApostropheOfCommentLinesAndTrailingBlanks)
+{
+    EXPECT_EQ(UncommentLines("  ''a  \r\nx = 1 ' c \r\n\r\n\t'tab"),
+              "  'a\r\nx = 1 ' c\r\n\r\n\t'tab\r\n");
+    EXPECT_EQ(UncommentLines(CommentLines("    If a Then\r\n        b\r\n")),
+              "    If a Then\r\n        b\r\n");
+}
