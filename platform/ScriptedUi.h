@@ -49,6 +49,9 @@ public:
     void startProgram(std::string_view commandLine) override;
     void showHelp(std::string_view helpFile, int command) override;
     void setMousePointer(int pointer) override;
+    ScreenMetrics screen() override { return m_screen; }
+    /// The screen a test pretends to have (1024 x 768 pixels at 15 twips per pixel by default).
+    void setScreen(ScreenMetrics metrics) { m_screen = metrics; }
 
     /// Runs on each processEvents and wait, so a test can let a real event loop run.
     std::function<void()> onProcessEvents;
@@ -68,6 +71,7 @@ private:
     std::vector<UiCall> m_calls;
     std::string m_clipboard;
     int m_mousePointer = 0;
+    ScreenMetrics m_screen;
 };
 
 } // namespace qm::platform

@@ -50,6 +50,18 @@ struct FileDialogRequest
     std::string fileName;
 };
 
+/// The screen as the runtime's Screen object gives it.
+struct ScreenMetrics
+{
+    int widthPixels = 1024;
+    int heightPixels = 768;
+    int twipsPerPixelX = 15; ///< 1440 / logical DPI
+    int twipsPerPixelY = 15;
+
+    int widthTwips() const { return widthPixels * twipsPerPixelX; }
+    int heightTwips() const { return heightPixels * twipsPerPixelY; }
+};
+
 /// Where keystrokes and window activation go: the host's windows. The host installs one;
 /// without it, activation fails with error 5 and keystrokes go nowhere.
 class KeyboardTarget
@@ -99,6 +111,8 @@ public:
     virtual void showHelp(std::string_view helpFile, int command) = 0;
     /// Screen.MousePointer: 11 busy, 0 default.
     virtual void setMousePointer(int pointer) = 0;
+    /// The screen's size and twips per pixel.
+    virtual ScreenMetrics screen() = 0;
 
 protected:
     /// Called before delivering keystrokes or activation, so a recording runtime sees them.

@@ -13,6 +13,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QUrl>
 
@@ -214,6 +215,22 @@ void QtUi::setMousePointer(int pointer)
         QApplication::restoreOverrideCursor();
         m_busy = false;
     }
+}
+
+ScreenMetrics QtUi::screen()
+{
+    ScreenMetrics metrics;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return metrics;
+    const QRect geometry = screen->geometry();
+    metrics.widthPixels = geometry.width();
+    metrics.heightPixels = geometry.height();
+    const double dpiX = screen->logicalDotsPerInchX();
+    const double dpiY = screen->logicalDotsPerInchY();
+    metrics.twipsPerPixelX = dpiX > 0 ? static_cast<int>(1440.0 / dpiX + 0.5) : 15;
+    metrics.twipsPerPixelY = dpiY > 0 ? static_cast<int>(1440.0 / dpiY + 0.5) : 15;
+    return metrics;
 }
 
 } // namespace qm::platform

@@ -21,6 +21,7 @@ public:
     void startProgram(std::string_view commandLine) override;
     void showHelp(std::string_view helpFile, int command) override;
     void setMousePointer(int pointer) override;
+    ScreenMetrics screen() override;
 
 private:
     bool m_busy = false;
