@@ -1,0 +1,15 @@
+// The notifications a receiver leaves alone do nothing.
+#include "host/Host.h"
+
+namespace qm::host {
+
+void FileControlEvents::AfterWriteFile(std::string_view, bool) {}
+void FileControlEvents::DoGetOpenProjectName(std::string &, bool &) {}
+void FileControlEvents::AfterAddFile(std::string_view) {}
+void FileControlEvents::AfterRemoveFile(std::string_view) {}
+void FileControlEvents::AfterCloseFile(std::string_view, bool) {}
+void FileControlEvents::AfterChangeFileName(std::string_view, std::string_view) {}
+void FileControlEvents::BeforeLoadFile(std::string_view) {}
+void FileControlEvents::RequestWriteFile(std::string_view, bool &) {}
+
+} // namespace qm::host
