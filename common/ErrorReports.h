@@ -62,7 +62,8 @@ bool guardedWith(const std::function<UserMessage(const platform::VbError &)> &re
                  const std::function<void()> &body);
 
 /// Runs one statement and swallows a VbError it raises: for operations that go on past single
-/// failing statements. Returns false when the statement failed.
+/// failing statements, or, around a whole sequence, for one that stops silently at its first
+/// failure. Returns false when it failed.
 bool ignoreErrors(const std::function<void()> &statement);
 
 } // namespace qm::common

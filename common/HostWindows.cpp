@@ -2,6 +2,8 @@
 #include "common/HostWindows.h"
 
 #include "common/ErrorReports.h"
+#include "common/ProgramState.h"
+#include "common/Settings.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
@@ -113,6 +115,60 @@ void SetOnTop(WindowHandle window)
 void SetNotOnTop(WindowHandle window)
 {
     setTopmost(window, insertafter::NoTopMost, "SetNotOnTop");
+}
+
+} // namespace qm::common
+
+namespace qm::common {
+
+namespace {
+
+void arrange(ArrangementPlan (*plan)(int, int, int), bool focusLast)
+{
+    recordHostState();
+    ignoreErrors([&] {
+        int count = EnumHostWindows(1);
+        applyArrangement(plan(count, screenWidthPixels(), screenHeightPixels()),
+                         hostWindowList().windows, focusLast);
+    });
+}
+
+} // namespace
+
+void TileHorizontal()
+{
+    arrange(planTileHorizontal, false);
+}
+
+void TileVertical()
+{
+    arrange(planTileVertical, false);
+}
+
+void CascadeWindows()
+{
+    arrange(planCascade, true);
+}
+
+void CloseWindows()
+{
+    recordHostState();
+    ignoreErrors([] {
+        const int count = EnumHostWindows();
+        const std::string caption = programState().hostCaption;
+        const KeystrokeSettings &keys = settings().keys;
+        auto send = [&](const std::string &keystroke) {
+            ui().activate(caption);
+            ui().processEvents();
+            ui().sendKeys(keystroke, true);
+            ui().processEvents();
+        };
+        send(keys.ViewProject);
+        ui().sendKeys(keys.CloseWindows, true);
+        ui().processEvents();
+        for (int i = 0; i < count; ++i)
+            send(keys.CloseWindows);
+    });
 }
 
 } // namespace qm::common

@@ -39,3 +39,16 @@ void SetOnTop(platform::WindowHandle window);
 void SetNotOnTop(platform::WindowHandle window);
 
 } // namespace qm::common
+
+namespace qm::common {
+
+/// The palette's window commands. Each records the host state first and stops silently at the
+/// first failing statement.
+void TileHorizontal();
+void TileVertical();
+void CascadeWindows();
+/// Shows the project window, then closes the active host window once for it and once for each
+/// listed window, so the project window is the one left.
+void CloseWindows();
+
+} // namespace qm::common

@@ -6,10 +6,15 @@
 #include <string>
 #include <string_view>
 
+namespace qm::host {
+class Host;
+}
+
 namespace qm::common {
 
 struct ProgramState
 {
+    host::Host *host = nullptr;         ///< the host instance handed over at connection
     std::string hostCaption;            ///< caption of the host main window, recorded per command
     std::string currentProjectFileName; ///< the host's active project file, recorded per command
     std::string capturedFileName;       ///< the last file the host wrote, .FRX files excepted
@@ -32,5 +37,11 @@ private:
 
 /// The state the whole program shares, for the life of the process.
 ProgramState &programState();
+
+/// What every command does first: the host check (the active project's file name becomes the
+/// current project file name) and recording the host caption. Never fails.
+void recordHostState();
+/// Only the host caption, for the commands that record nothing else.
+void recordHostCaption();
 
 } // namespace qm::common

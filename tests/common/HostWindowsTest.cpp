@@ -1,5 +1,6 @@
 #include "common/HostWindows.h"
 
+#include "common/Settings.h"
 #include "platform/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -110,4 +111,34 @@ TEST_F(HostWindowsTest, OnTopKeepsPositionAndSizeAndSkipsMinimizedWindows)
     SetOnTop(9999); // no such window: reported under the operation's name
     ASSERT_EQ(ui.callsOf("msgbox").size(), 1u);
     EXPECT_NE(ui.callsOf("msgbox")[0].text.find("\"SetOnTop\""), std::string::npos);
+}
+
+TEST_F(HostWindowsTest, CloseWindowsLeavesTheProjectWindow)
+{
+    struct Keyboard : KeyboardTarget
+    {
+        std::vector<std::string> log;
+        void activate(std::string_view caption) override { log.push_back("activate " + std::string(caption)); }
+        void sendKeys(std::string_view keys, bool) override { log.push_back(std::string(keys)); }
+    } keyboard;
+    ui.setKeyboardTarget(&keyboard);
+    qm::common::settings().keys.VBDesignName = "[design]";
+    qm::common::settings().keys.ViewProject = "^r";
+    qm::common::settings().keys.CloseWindows = "^{F4}";
+    addInZOrder({{"Project1 - Microsoft Visual Basic [design]", "ThunderMain"},
+                 {"Form1 (Code)", "VBCodeWin"},
+                 {"Form1", "ThunderForm"},
+                 {"Project1", "PROJECT"}});
+    CloseWindows();
+    const std::string host = "activate Project1 - Microsoft Visual Basic [design]";
+    EXPECT_EQ(keyboard.log, (std::vector<std::string>{host, "^r", "^{F4}", host, "^{F4}", host, "^{F4}"}));
+}
+
+TEST_F(HostWindowsTest, WindowCommandsStopSilentlyWhenTheHostIsGone)
+{
+    addInZOrder({{"Form1 (Code)", "VBCodeWin"}});
+    CloseWindows(); // no keyboard target: activating fails
+    TileVertical();  // one window: its own message, nothing else
+    ASSERT_EQ(ui.callsOf("msgbox").size(), 1u);
+    EXPECT_EQ(ui.callsOf("msgbox")[0].text, "No Windows to Tile!");
 }
