@@ -29,7 +29,9 @@ std::string_view kindWord(BlockKind kind)
     return {};
 }
 
-std::string markerLine(std::string_view lead, BlockKind kind, std::string_view programmer,
+std::string markerLine(std::string_view lead,
+                       BlockKind kind,
+                       std::string_view programmer,
                        std::string_view date)
 {
     std::string line(lead);
@@ -52,6 +54,17 @@ bool endsWithLineEnd(std::string_view text)
 // Lines that Delete Blocking drops on their own, leaving the code they mark.
 constexpr std::array<std::string_view, 4> kPairMarkers = {
     "Block Changed by", "End of Block Changed", "End of Block Added", "Block Added by"};
+
+// Every marker text holds "block": one pass finds the rare lines worth the full tests.
+bool mentionsBlock(std::string_view line)
+{
+    for (size_t i = 0; i + 5 <= line.size(); ++i) {
+        if ((line[i] == 'b' || line[i] == 'B') &&
+            platform::startsWithIgnoreCase(line.substr(i + 1), "lock"))
+            return true;
+    }
+    return false;
+}
 
 bool isPairMarker(std::string_view line)
 {
@@ -86,12 +99,12 @@ std::string endMarker(BlockKind kind, std::string_view programmer, std::string_v
 
 std::string AddBlock(std::string_view programmer, std::string_view date)
 {
-    return beginMarker(BlockKind::Addition, programmer, date) + "\r\n\r\n"
-           + endMarker(BlockKind::Addition, programmer, date);
+    return beginMarker(BlockKind::Addition, programmer, date) + "\r\n\r\n" +
+           endMarker(BlockKind::Addition, programmer, date);
 }
 
-std::string ChangeBlock(std::string_view selection, std::string_view programmer,
-                        std::string_view date)
+std::string
+ChangeBlock(std::string_view selection, std::string_view programmer, std::string_view date)
 {
     requireSelection(selection, "No change text selected!");
     std::string out = "\r\n" + beginMarker(BlockKind::Change, programmer, date);
@@ -104,8 +117,8 @@ std::string ChangeBlock(std::string_view selection, std::string_view programmer,
     return out;
 }
 
-std::string DeletionBlock(std::string_view selection, std::string_view programmer,
-                          std::string_view date)
+std::string
+DeletionBlock(std::string_view selection, std::string_view programmer, std::string_view date)
 {
     requireSelection(selection, "No deletion text selected!");
     std::string out = beginMarker(BlockKind::Deletion, programmer, date);
@@ -123,22 +136,27 @@ std::string RemoveBlocking(std::string_view selection)
 
     // For each line, the first deletion end line at or after it (lines.size() when none):
     // found in one pass from the back, so unmatched begin lines cost nothing extra.
+    std::vector<bool> marker(lines.size());
     std::vector<size_t> nextEnd(lines.size() + 1, lines.size());
-    for (size_t i = lines.size(); i-- > 0;)
-        nextEnd[i] = isDeletionEnd(lines[i]) ? i : nextEnd[i + 1];
+    for (size_t i = lines.size(); i-- > 0;) {
+        marker[i] = mentionsBlock(lines[i]);
+        nextEnd[i] = marker[i] && isDeletionEnd(lines[i]) ? i : nextEnd[i + 1];
+    }
 
     std::string out;
     out.reserve(selection.size() + 2);
     for (size_t i = 0; i < lines.size(); ++i) {
         std::string_view line = lines[i];
-        // An end line met here has no begin line before it in the selection.
-        if (nextEnd[i] == i || isPairMarker(line))
-            continue;
-        if (containsIgnoreCase(line, "Block Deleted by")) {
-            size_t end = nextEnd[i + 1];
-            if (end < lines.size())
-                i = end; // the deleted code goes with its markers
-            continue;
+        if (marker[i]) {
+            // An end line met here has no begin line before it in the selection.
+            if (nextEnd[i] == i || isPairMarker(line))
+                continue;
+            if (containsIgnoreCase(line, "Block Deleted by")) {
+                size_t end = nextEnd[i + 1];
+                if (end < lines.size())
+                    i = end; // the deleted code goes with its markers
+                continue;
+            }
         }
         out.append(line).append("\r\n");
     }

@@ -25,13 +25,13 @@ std::string AddBlock(std::string_view programmer, std::string_view date);
 
 /// Change: an empty line, the change begin line, the selection as it is, the end line on a line
 /// of its own, an empty line. Throws UserMessageError ("No Action") for a blank selection.
-std::string ChangeBlock(std::string_view selection, std::string_view programmer,
-                        std::string_view date);
+std::string
+ChangeBlock(std::string_view selection, std::string_view programmer, std::string_view date);
 
 /// Deletion: each line of the selection behind "'* " between deletion markers. Throws
 /// UserMessageError ("No Action") for a blank selection.
-std::string DeletionBlock(std::string_view selection, std::string_view programmer,
-                          std::string_view date);
+std::string
+DeletionBlock(std::string_view selection, std::string_view programmer, std::string_view date);
 
 /// Delete Blocking: the marker lines of addition and change blocks go, their code stays;
 /// deletion blocks go whole. A deletion begin line without its end line in the selection goes

@@ -21,8 +21,26 @@ constexpr int kExclamationIcon = 48;
 constexpr std::array<std::string_view, 5> kMarkerTexts = {
     "* Commented on", "Block Changed by", "Block Added by", "Block Deleted by", "End of Block"};
 
+// Every marker text holds "block" or starts with "* commented on": one pass over the line finds
+// the rare candidates, which are then tested against each text.
+bool mayBeMarkerLine(std::string_view line)
+{
+    constexpr std::string_view block = "lock", commented = " commented on";
+    for (size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        std::string_view rest = line.substr(i + 1);
+        if ((c == 'b' || c == 'B') && platform::startsWithIgnoreCase(rest, block))
+            return true;
+        if (c == '*' && platform::startsWithIgnoreCase(rest, commented))
+            return true;
+    }
+    return false;
+}
+
 bool isMarkerLine(std::string_view line)
 {
+    if (!mayBeMarkerLine(line))
+        return false;
     for (std::string_view marker : kMarkerTexts) {
         if (platform::containsIgnoreCase(line, marker))
             return true;
@@ -30,15 +48,16 @@ bool isMarkerLine(std::string_view line)
     return false;
 }
 
-// The comment mark the uncomment takes off a line whose text starts with it; the longest match
-// wins, so "'* " goes before "'*" and "' " before "'".
+// The comment mark the uncomment takes off a line whose text starts with it: "'* ", "'*", "' "
+// or "'", the longest that matches.
 size_t commentMarkLength(std::string_view trimmed)
 {
-    for (std::string_view mark : {"'* ", "'*", "' ", "'"}) {
-        if (trimmed.substr(0, mark.size()) == mark)
-            return mark.size();
-    }
-    return 0;
+    if (trimmed.empty() || trimmed[0] != '\'')
+        return 0;
+    size_t length = trimmed.size() > 1 && trimmed[1] == '*' ? 2 : 1;
+    if (trimmed.size() > length && trimmed[length] == ' ')
+        ++length;
+    return length;
 }
 
 void appendLine(std::string &out, std::string_view line)
@@ -89,18 +108,17 @@ std::string UncommentBlock(std::string_view text)
 
     std::string out;
     out.reserve(text.size());
-    std::string line;
-    for (platform::LineReader lines(text); auto next = lines.next();) {
-        line.assign(*next);
-        if (line.empty()) {
+    for (platform::LineReader lines(text); auto line = lines.next();) {
+        if (line->empty()) {
             out.append("\r\n");
             continue;
         }
         // The mark is looked for in the trimmed line: "'* " alone on a line is taken as "'*".
-        size_t at = common::LeadingBlanks(line);
-        line.erase(at, commentMarkLength(trimBlanks(line)));
-        if (!isMarkerLine(line))
-            appendLine(out, line);
+        // No marker text starts with a blank, so the indent before the mark cannot complete one.
+        size_t at = common::LeadingBlanks(*line);
+        std::string_view code = line->substr(at + commentMarkLength(trimBlanks(*line)));
+        if (!isMarkerLine(code))
+            appendLine(out.append(line->substr(0, at)), code);
     }
     return out;
 }

@@ -1,5 +1,5 @@
-// The indenter: one pass over the lines with the level of the current line (L) and of the
-// next one (N), moved by the first keyword rule that matches each line.
+// The indenter: one pass over the lines with the level of the current line and of the next
+// one, moved by the first keyword rule that matches each line.
 #include "codetext/Indent.h"
 
 #include "common/ErrorReports.h"
@@ -19,7 +19,9 @@ enum class Flavour { Palette, Editor };
 
 bool startsWith(std::string_view line, std::string_view prefix)
 {
-    return line.substr(0, prefix.size()) == prefix;
+    // The first byte decides most tests without a library call.
+    return !line.empty() && line.front() == prefix.front() &&
+           line.substr(0, prefix.size()) == prefix;
 }
 
 bool startsWithAny(std::string_view line, std::initializer_list<std::string_view> prefixes)
@@ -69,8 +71,8 @@ bool isLabel(std::string_view line, Flavour flavour)
     size_t apostrophe = line.find('\'');
     if (quote != std::string_view::npos || apostrophe != std::string_view::npos) {
         // A missing quote or apostrophe counts as position 0, before any colon.
-        return quote != std::string_view::npos && apostrophe != std::string_view::npos
-               && colon < quote && colon < apostrophe;
+        return quote != std::string_view::npos && apostrophe != std::string_view::npos &&
+               colon < quote && colon < apostrophe;
     }
     if (!platform::trimBlanks(line.substr(colon + 1)).empty())
         return false;
@@ -81,11 +83,113 @@ bool isLabel(std::string_view line, Flavour flavour)
 // inside the line belong to strings and comments and are kept.
 std::string_view prepareLine(std::string_view line)
 {
-    size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = line.find_last_not_of(" \t");
-    return line.substr(first, last - first + 1);
+    auto isSpace = [](char c) {
+        return c == ' ' || c == '\t';
+    };
+    size_t first = 0, end = line.size();
+    while (first < end && isSpace(line[first]))
+        ++first;
+    while (end > first && isSpace(line[end - 1]))
+        --end;
+    return line.substr(first, end - first);
+}
+
+// The levels of one indenter run, moved by the keyword table.
+class Levels
+{
+public:
+    Levels(long long tab, long long start)
+        : m_tab(tab)
+        , m_level(start)
+        , m_next(tab)
+    {}
+
+    long long current() const { return m_level; }
+    /// The line after a label continues at the level before it; the label goes to column 1.
+    void enterLabel()
+    {
+        m_next = m_level;
+        m_level = 0;
+    }
+    /// The first rule of the keyword table whose test matches the line moves the levels.
+    void applyKeywordRule(std::string_view line);
+    void nextLine() { m_level = m_next; }
+
+private:
+    void open() { m_next = m_level + m_tab; }
+    void close()
+    {
+        m_level -= m_tab;
+        m_next = m_level;
+    }
+    void startProcedure()
+    {
+        m_level = 0;
+        m_next = m_tab;
+    }
+
+    long long m_tab;
+    long long m_level; // of the current line
+    long long m_next;  // of the line after it
+    bool m_firstCase = true;
+};
+
+void Levels::applyKeywordRule(std::string_view line)
+{
+    // Every rule's test starts with one of these characters: most lines skip the table.
+    if (std::string_view("I#WFDSCPELN").find(line.front()) == std::string_view::npos)
+        return;
+
+    if (startsWith(line, "If ") || startsWith(line, "#If")) {
+        std::string_view rest = textAfterThen(line);
+        if (rest.empty() || rest.front() == '\'')
+            open();
+    } else if (startsWith(line, "While")) {
+        if (!contains(line, "Wend"))
+            open();
+    } else if (startsWith(line, "For ")) {
+        if (!contains(line, "Next"))
+            open();
+    } else if (startsWith(line, "With ")) {
+        open();
+    } else if (startsWith(line, "Do While")) {
+        if (!contains(line, "Loop"))
+            open();
+    } else if (startsWith(line, "Do")) {
+        std::string_view rest = line;
+        if (common::NextWord(rest) == "Do" && !contains(line, "Loop"))
+            open();
+    } else if (startsWith(line, "Select Case")) {
+        m_firstCase = true;
+        open();
+    } else if (startsWith(line, "Case ")) {
+        // The first Case stays one level inside its Select; later ones come back to it.
+        if (m_firstCase)
+            m_firstCase = false;
+        else
+            m_level -= m_tab;
+        open();
+    } else if (startsWithAny(line, {"Sub ", "Function ", "Private Sub", "Public Sub",
+                                    "Private Function", "Public Function"})) {
+        startProcedure();
+    } else if (startsWith(line, "Else") || startsWith(line, "#Else")) {
+        m_next = m_level;
+        m_level -= m_tab;
+    } else if (startsWithAny(line, {"End Sub", "End Fun", "End With", "End If", "#End If"})) {
+        close();
+    } else if (startsWith(line, "End Select")) {
+        // Closes the Case level and the Select level at once.
+        m_level -= 2 * m_tab;
+        m_next = m_level;
+    } else if (firstFiveTrimmed(line) == "Wend" ||
+               (platform::trimBlanks(line) == "Loop" && !contains(line, ":")) ||
+               startsWith(line, "Loop While") || firstFiveTrimmed(line) == "Next") {
+        close();
+    } else if (startsWithAny(line, {"Static Sub", "Static Function ", "Static Private Sub",
+                                    "Static Public Sub", "Static Private Function",
+                                    "Static Public Function"})) {
+        startProcedure();
+    }
 }
 
 std::string indent(std::string_view text, long long tab, Flavour flavour)
@@ -98,99 +202,34 @@ std::string indent(std::string_view text, long long tab, Flavour flavour)
     }
 
     std::string_view whole = platform::trimLeadingBlanks(text);
-    long long level = startsWith(whole, "Sub ") || startsWith(whole, "Func") ? 0 : tab;
-    long long next = tab;
-    bool firstCase = true;
+    Levels levels(tab, startsWith(whole, "Sub ") || startsWith(whole, "Func") ? 0 : tab);
 
     std::string out;
     out.reserve(text.size() + text.size() / 4 + 2);
-    auto write = [&](long long spaces, std::string_view line) {
-        if (spaces > 0)
-            out.append(static_cast<size_t>(spaces), ' ');
+    auto write = [&](std::string_view line) {
+        if (levels.current() > 0)
+            out.append(static_cast<size_t>(levels.current()), ' ');
         out.append(line).append("\r\n");
     };
 
     for (platform::LineReader lines(text); auto raw = lines.next();) {
         std::string_view untrimmed = platform::trimTrailingBlanks(*raw);
-        if (untrimmed.empty()) {
-            out.append("\r\n");
-            continue;
-        }
-        const char firstChar = untrimmed.front();
         std::string_view line = prepareLine(untrimmed);
-        if (line.empty()) { // tabs only: a blank line too
+        // Blank lines, tabs-only lines among them, are written bare and move nothing.
+        if (line.empty()) {
             out.append("\r\n");
             continue;
         }
-
         // A comment in the first column follows the code around it and moves nothing.
-        if (firstChar == '\'') {
-            write(level, line);
+        if (untrimmed.front() == '\'') {
+            write(line);
             continue;
         }
-
-        if (isLabel(line, flavour)) {
-            next = level;
-            level = 0;
-        }
-
-        if (startsWith(line, "If ") || startsWith(line, "#If")) {
-            std::string_view rest = textAfterThen(line);
-            if (rest.empty() || rest.front() == '\'')
-                next = level + tab;
-        } else if (startsWith(line, "While")) {
-            if (!contains(line, "Wend"))
-                next = level + tab;
-        } else if (startsWith(line, "For ")) {
-            if (!contains(line, "Next"))
-                next = level + tab;
-        } else if (startsWith(line, "With ")) {
-            next = level + tab;
-        } else if (startsWith(line, "Do While")) {
-            if (!contains(line, "Loop"))
-                next = level + tab;
-        } else if (startsWith(line, "Do")) {
-            std::string_view rest = line;
-            if (common::NextWord(rest) == "Do" && !contains(line, "Loop"))
-                next = level + tab;
-        } else if (startsWith(line, "Select Case")) {
-            firstCase = true;
-            next = level + tab;
-        } else if (startsWith(line, "Case ")) {
-            // The first Case stays one level inside its Select; later ones come back to it.
-            if (firstCase)
-                firstCase = false;
-            else
-                level -= tab;
-            next = level + tab;
-        } else if (startsWithAny(line, {"Sub ", "Function ", "Private Sub", "Public Sub",
-                                        "Private Function", "Public Function"})) {
-            level = 0;
-            next = tab;
-        } else if (startsWith(line, "Else") || startsWith(line, "#Else")) {
-            next = level;
-            level -= tab;
-        } else if (startsWithAny(line, {"End Sub", "End Fun", "End With", "End If", "#End If"})) {
-            level -= tab;
-            next = level;
-        } else if (startsWith(line, "End Select")) {
-            // Closes the Case level and the Select level at once.
-            level -= 2 * tab;
-            next = level;
-        } else if (firstFiveTrimmed(line) == "Wend"
-                   || (platform::trimBlanks(line) == "Loop" && !contains(line, ":"))
-                   || startsWith(line, "Loop While") || firstFiveTrimmed(line) == "Next") {
-            level -= tab;
-            next = level;
-        } else if (startsWithAny(line, {"Static Sub", "Static Function ", "Static Private Sub",
-                                        "Static Public Sub", "Static Private Function",
-                                        "Static Public Function"})) {
-            level = 0;
-            next = tab;
-        }
-
-        write(level, line);
-        level = next;
+        if (isLabel(line, flavour))
+            levels.enterLabel();
+        levels.applyKeywordRule(line);
+        write(line);
+        levels.nextLine();
     }
     return out;
 }

@@ -99,11 +99,11 @@ TEST(DeleteBlocking, NeverDropsCodeThatNoPairOfMarkersEncloses)
     EXPECT_EQ(RemoveBlocking(kDeleteBegin + "'* old\r\nnew = 1\r\n"), "'* old\r\nnew = 1\r\n");
     // So does an end line whose begin line lies before the selection; a whole block after it
     // still goes whole.
-    EXPECT_EQ(RemoveBlocking("'* old\r\n" + kDeleteEnd + "keep\r\n" + kDeleteBegin + "'* gone\r\n"
-                             + kDeleteEnd + "last"),
+    EXPECT_EQ(RemoveBlocking("'* old\r\n" + kDeleteEnd + "keep\r\n" + kDeleteBegin + "'* gone\r\n" +
+                             kDeleteEnd + "last"),
               "'* old\r\nkeep\r\nlast\r\n");
     // Two begin lines before one end line: the first opens the block, the end closes it.
-    EXPECT_EQ(RemoveBlocking(kDeleteBegin + "'* a\r\n" + kDeleteBegin + "'* b\r\n" + kDeleteEnd
-                             + "c\r\n"),
+    EXPECT_EQ(RemoveBlocking(kDeleteBegin + "'* a\r\n" + kDeleteBegin + "'* b\r\n" + kDeleteEnd +
+                             "c\r\n"),
               "c\r\n");
 }

@@ -39,14 +39,17 @@ TEST(QmComment, EachCommandWritesItsEnginesText)
         const char *expected;
     };
     const Case cases[] = {
-        {{"--today", "2026-12-08", "--name", " dev ", "comment"}, "  x\r\n",
+        {{"--today", "2026-12-08", "--name", " dev ", "comment"},
+         "  x\r\n",
          "  '** Commented on 12/8/26 by dev **\r\n  '* x\r\n  '** End of Block Commented **\r\n"},
         {{"uncomment"}, "  '* x\r\n", "  x\r\n"},
-        {{"--tab-size", "2", "indent"}, "If a Then\r\nb\r\nEnd If",
+        {{"--tab-size", "2", "indent"},
+         "If a Then\r\nb\r\nEnd If",
          "  If a Then\r\n    b\r\n  End If\r\n"},
         {{"comment-lines"}, "  x\r\n", "  'x\r\n"},
         {{"uncomment-lines"}, "  'x  \r\n", "  x\r\n"},
-        {{"--tab-size", "4", "indent-lines"}, "Sub A()\r\nb\r\nEnd Sub\r\n",
+        {{"--tab-size", "4", "indent-lines"},
+         "Sub A()\r\nb\r\nEnd Sub\r\n",
          "Sub A()\r\n    b\r\nEnd Sub\r\n"},
     };
     for (const Case &c : cases) {

@@ -88,10 +88,10 @@ TEST(UncommentBlock, TakesOffTheFirstMatchingMark)
     const Case cases[] = {
         {"    '* x = 1\r\n", "    x = 1\r\n"},
         {"    '*x = 1\r\n", "    x = 1\r\n"},
-        {"  '  x\r\n", "   x\r\n"},       // "' " goes, the second blank stays
+        {"  '  x\r\n", "   x\r\n"}, // "' " goes, the second blank stays
         {"'x\r\n", "x\r\n"},
         {"x = 1 ' note\r\n", "x = 1 ' note\r\n"}, // a comment after code is not a mark
-        {"'* '* twice\r\n", "'* twice\r\n"},       // one mark per line
+        {"'* '* twice\r\n", "'* twice\r\n"},      // one mark per line
         {"\r\n", "\r\n"},
         {"last", "last\r\n"},
     };

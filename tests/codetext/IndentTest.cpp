@@ -22,6 +22,8 @@ std::string crlf(std::initializer_list<const char *> lines)
 
 } // namespace
 
+// One line of code per line of the test.
+// clang-format off
 TEST(Indent, ProcedureIsIndentedByItsBlocks)
 {
     const std::string input = crlf({
@@ -97,6 +99,7 @@ TEST(Indent, ProcedureIsIndentedByItsBlocks)
     EXPECT_EQ(IndentBlock(input, 3), expected);
     EXPECT_EQ(IndentLines(input, 3), expected);
 }
+// clang-format on
 
 TEST(Indent, KeywordRulesOneByOne)
 {
@@ -108,14 +111,13 @@ TEST(Indent, KeywordRulesOneByOne)
     };
     // A fragment that is not a procedure starts one level in.
     const Case cases[] = {
-        {"single-line If keeps the level",
-         crlf({"If a Then b = 1", "c = 2"}), crlf({"   If a Then b = 1", "   c = 2"})},
+        {"single-line If keeps the level", crlf({"If a Then b = 1", "c = 2"}),
+         crlf({"   If a Then b = 1", "   c = 2"})},
         {"If whose Then is followed by a comment opens a block",
          crlf({"If a Then ' open", "c = 1", "If b Then'x", "d", "End If", "End If"}),
          crlf({"   If a Then ' open", "      c = 1", "      If b Then'x", "         d",
                "      End If", "   End If"})},
-        {"compiler directives",
-         crlf({"#If Win32 Then", "d = 1", "#Else", "d = 2", "#End If"}),
+        {"compiler directives", crlf({"#If Win32 Then", "d = 1", "#Else", "d = 2", "#End If"}),
          crlf({"   #If Win32 Then", "      d = 1", "   #Else", "      d = 2", "   #End If"})},
         {"loops closed on their own line open nothing",
          crlf({"For i = 1 To 2: Next", "While a: Wend", "Do: Loop", "DoEvents", "x"}),
@@ -127,14 +129,14 @@ TEST(Indent, KeywordRulesOneByOne)
         {"Static Function and Static Sub reset the level",
          crlf({"x = 1", "Static Function F()", "y", "End Function", "Static Sub S()", "z",
                "End Sub"}),
-         crlf({"   x = 1", "Static Function F()", "   y", "End Function", "Static Sub S()",
-               "   z", "End Sub"})},
+         crlf({"   x = 1", "Static Function F()", "   y", "End Function", "Static Sub S()", "   z",
+               "End Sub"})},
         {"nested Select: the outer Case after the inner block closes",
-         crlf({"Select Case a", "Case 1", "Select Case b", "Case 2", "x", "End Select",
-               "Case 3", "y", "End Select"}),
-         crlf({"   Select Case a", "      Case 1", "         Select Case b",
-               "            Case 2", "               x", "         End Select",
-               "      Case 3", "         y", "   End Select"})},
+         crlf({"Select Case a", "Case 1", "Select Case b", "Case 2", "x", "End Select", "Case 3",
+               "y", "End Select"}),
+         crlf({"   Select Case a", "      Case 1", "         Select Case b", "            Case 2",
+               "               x", "         End Select", "      Case 3", "         y",
+               "   End Select"})},
     };
     for (const Case &c : cases)
         EXPECT_EQ(IndentBlock(c.input, 3), c.expected) << c.name;
@@ -157,11 +159,9 @@ TEST(Indent, CommentsLabelsAndBlankLines)
 TEST(Indent, LineEndsBlanksAndTabs)
 {
     // The last line gets its CR LF; LF and CR alone end lines; trailing blanks and tabs go.
-    EXPECT_EQ(IndentBlock("Sub A()\nx = 1   \rEnd Sub", 3),
-              "Sub A()\r\n   x = 1\r\nEnd Sub\r\n");
-    // Tabs of indentation go; a tab inside a string stays, as does a line of tabs as blank.
-    EXPECT_EQ(IndentBlock("\t\tMsgBox \"a\tb\"\t\r\n\t\t\r\n", 3),
-              "   MsgBox \"a\tb\"\r\n\r\n");
+    EXPECT_EQ(IndentBlock("Sub A()\nx = 1   \rEnd Sub", 3), "Sub A()\r\n   x = 1\r\nEnd Sub\r\n");
+    // Tabs of indentation go, a tab inside a string stays, and a line of tabs is a blank line.
+    EXPECT_EQ(IndentBlock("\t\tMsgBox \"a\tb\"\t\r\n\t\t\r\n", 3), "   MsgBox \"a\tb\"\r\n\r\n");
 }
 
 TEST(Indent, TabSizeIsTheIndentUnit)
@@ -169,8 +169,8 @@ TEST(Indent, TabSizeIsTheIndentUnit)
     const std::string input = crlf({"Function F()", "If a Then", "b", "End If", "End Function"});
     EXPECT_EQ(IndentBlock(input, 4),
               crlf({"Function F()", "    If a Then", "        b", "    End If", "End Function"}));
-    EXPECT_EQ(IndentLines(input, 0), crlf({"Function F()", "If a Then", "b", "End If",
-                                           "End Function"}));
+    EXPECT_EQ(IndentLines(input, 0),
+              crlf({"Function F()", "If a Then", "b", "End If", "End Function"}));
 }
 
 TEST(Indent, EmptyTextRaisesEachFlavoursMessage)
