@@ -20,6 +20,7 @@ struct ProgramState
     std::string capturedFileName;       ///< the last file the host wrote, .FRX files excepted
     bool paletteLoaded = false;         ///< frmTAB2 exists
     bool toolboxShown = false;          ///< the palette's toolbox toggle
+    bool codeFinderProjectMode = false; ///< the code finder searches the project, not a directory
 
     /// The open flag of a tool window ("frmMsgBox"), set on load and cleared on unload.
     bool isWindowOpen(std::string_view window) const { return m_open.count(std::string(window)) != 0; }

@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::string_view kFileName = "quillmrk.ini";
 constexpr std::string_view kTempFileName = "quillmrk.inb";
+constexpr std::string_view kBackupFileName = "quillmrk.in~";
 
 std::int16_t numericSetting(std::string_view section, std::string_view key)
 {
@@ -113,8 +114,22 @@ void UpdateIniFile(std::string_view /*section*/, std::string_view /*selector*/,
     }
 }
 
-bool InitializeIniFile()
+std::optional<std::string> backUpSettingsFile()
 {
+    const std::string iniPath = settingsFilePath();
+    if (!fileExists(iniPath))
+        return std::nullopt;
+    try {
+        copyFile(iniPath, joinPath(windowsDirectory(), kBackupFileName));
+        return std::string(kBackupFileName);
+    } catch (const VbError &) {
+        return std::nullopt;
+    }
+}
+
+bool InitializeIniFile(std::string_view note)
+{
+    const std::string extra = note.empty() ? std::string() : "\n" + std::string(note);
     const std::string iniPath = settingsFilePath();
     bool copied = true;
     try {
@@ -127,14 +142,16 @@ bool InitializeIniFile()
     if (!copied) {
         ui().msgBox("Quillmark can't write it's INI file to your\n"
                     "Windows Directory.  Please clear up the \n"
-                    "problem and reexecute Quillmark.",
+                    "problem and reexecute Quillmark."
+                        + extra,
                     mb::Critical, "Quillmark Initialization Error");
         return false;
     }
     ui().msgBox("Quillmark has successfully written it's INI\n"
                 "file and registered itself with Visual Basic.  \n"
                 "Quillmark will now load automatically when\n"
-                "you execute Visual Basic.",
+                "you execute Visual Basic."
+                    + extra,
                 mb::Information, "Quillmark Initialized");
     return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,8 +88,12 @@ void UpdateIniFile(std::string_view section, std::string_view selector, std::str
                    std::string_view topText);
 
 /// Creates the settings file from the template and tells the programmer how it went; false when
-/// the file could not be written.
-bool InitializeIniFile();
+/// the file could not be written. `note` (when given) is added to the message as a last line.
+bool InitializeIniFile(std::string_view note = {});
+
+/// Copies the settings file to "quillmrk.in~" beside it, before a recovery replaces it; returns
+/// the backup's name, or nothing when there was no file or it could not be copied.
+std::optional<std::string> backUpSettingsFile();
 
 /// A palette coordinate as the settings file stores it: five digits, a negative value "00000".
 std::string positionText(int value);

@@ -1,0 +1,200 @@
+// A host for the shell's tests: an add-in menu whose lines can be clicked, file notification
+// connections, and a project that can be reloaded or not. Everything it is asked is logged.
+#pragma once
+
+#include "host/Host.h"
+#include "platform/VbError.h"
+#include "shell/ShellWindows.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qm::test {
+
+struct Log
+{
+    std::vector<std::string> entries;
+    void add(std::string entry) { entries.push_back(std::move(entry)); }
+};
+
+class FakeMenuLine : public host::MenuLine
+{
+public:
+    FakeMenuLine(std::string caption, Log &log) : m_caption(std::move(caption)), m_log(log) {}
+    std::string caption() const override { return m_caption; }
+    host::ConnectionId connectEvents(host::MenuCommand &command) override
+    {
+        m_log.add("connect " + m_caption);
+        m_commands[++m_nextId] = &command;
+        return m_nextId;
+    }
+    void disconnectEvents(host::ConnectionId id) override
+    {
+        m_log.add("disconnect " + m_caption);
+        if (!m_commands.erase(id))
+            throw platform::VbError(5);
+    }
+    void click()
+    {
+        for (auto &[id, command] : m_commands)
+            command->AfterClick();
+    }
+    bool isConnected() const { return !m_commands.empty(); }
+
+private:
+    std::string m_caption;
+    Log &m_log;
+    std::map<host::ConnectionId, host::MenuCommand *> m_commands;
+    host::ConnectionId m_nextId = 100;
+};
+
+class FakeSubMenu : public host::SubMenu
+{
+public:
+    FakeSubMenu(std::string caption, Log &log) : m_caption(std::move(caption)), m_log(log) {}
+    std::string caption() const override { return m_caption; }
+    std::shared_ptr<host::MenuLine> addMenuItem(std::string_view caption) override
+    {
+        lines.push_back(std::make_shared<FakeMenuLine>(std::string(caption), m_log));
+        return lines.back();
+    }
+    int count() const override { return static_cast<int>(lines.size()); }
+    std::shared_ptr<host::MenuLine> item(int index) const override
+    {
+        if (index < 0 || index >= count())
+            throw platform::VbError(9);
+        return lines[static_cast<size_t>(index)];
+    }
+    std::vector<std::string> captions() const
+    {
+        std::vector<std::string> all;
+        for (const auto &line : lines)
+            all.push_back(line->caption());
+        return all;
+    }
+    FakeMenuLine &line(std::string_view caption)
+    {
+        for (auto &l : lines)
+            if (l->caption() == caption)
+                return *l;
+        throw platform::VbError(9);
+    }
+    std::vector<std::shared_ptr<FakeMenuLine>> lines;
+
+private:
+    std::string m_caption;
+    Log &m_log;
+};
+
+class FakeHost : public host::Host, public host::AddInMenu
+{
+public:
+    Log log;
+    std::vector<std::shared_ptr<FakeSubMenu>> subMenus;
+    std::map<host::ConnectionId, host::FileControlEvents *> receivers;
+    std::string projectFileName = "C:\\VB\\Sample.vbp";
+    bool canReload = true;
+    int reloads = 0;
+
+    host::AddInMenu &addInMenu() override { return *this; }
+    std::shared_ptr<host::SubMenu> addSubMenu(std::string_view caption) override
+    {
+        log.add("add submenu " + std::string(caption));
+        subMenus.push_back(std::make_shared<FakeSubMenu>(std::string(caption), log));
+        return subMenus.back();
+    }
+    void removeSubMenu(const host::SubMenu &subMenu) override
+    {
+        log.add("remove submenu " + subMenu.caption());
+        for (auto it = subMenus.begin(); it != subMenus.end(); ++it) {
+            if (it->get() == &subMenu) {
+                subMenus.erase(it);
+                return;
+            }
+        }
+        throw platform::VbError(5);
+    }
+    host::ConnectionId connectFileControl(host::FileControlEvents &receiver) override
+    {
+        log.add("connect file control");
+        receivers[++m_nextId] = &receiver;
+        return m_nextId;
+    }
+    void disconnectFileControl(host::ConnectionId id) override
+    {
+        log.add("disconnect file control");
+        if (!receivers.erase(id))
+            throw platform::VbError(5);
+    }
+    std::string activeProjectFileName() const override { return projectFileName; }
+    void addFileToProject(std::string_view) override {}
+    void insertFileIntoActiveForm(std::string_view) override {}
+    host::ControlList selectedControls() override { return {}; }
+    void reloadActiveProject() override
+    {
+        if (!canReload)
+            throw platform::VbError(75);
+        ++reloads;
+    }
+
+    FakeSubMenu *quillmarkMenu()
+    {
+        for (auto &menu : subMenus)
+            if (menu->caption() == "Quillmark")
+                return menu.get();
+        return nullptr;
+    }
+
+private:
+    host::ConnectionId m_nextId = 0;
+};
+
+/// Windows that only record what the shell asks of them.
+class FakeShellWindows : public shell::ShellWindows
+{
+public:
+    explicit FakeShellWindows(Log &log) : m_log(log) {}
+    int left = 2000, top = 0;
+    bool maximized = false;
+    bool paletteShown = false;
+
+    void showSplash() override { m_log.add("show frmSplash"); }
+    void unloadSplash() override { m_log.add("unload frmSplash"); }
+    void showPalette() override
+    {
+        m_log.add("show frmTAB2");
+        paletteShown = true;
+    }
+    void unloadPalette() override
+    {
+        m_log.add("unload frmTAB2");
+        paletteShown = false;
+    }
+    bool isPaletteMaximized() const override { return maximized; }
+    void restorePalette() override
+    {
+        m_log.add("restore frmTAB2");
+        maximized = false;
+        left = restoredLeft;
+        top = restoredTop;
+    }
+    int paletteLeft() const override { return left; }
+    int paletteTop() const override { return top; }
+    void loadTooltipWindow() override { m_log.add("load frmTT"); }
+    void unloadTooltipWindow() override { m_log.add("unload frmTT"); }
+    void showAbout() override { m_log.add("show frmAbout"); }
+    bool showToolWindow(std::string_view name) override
+    {
+        m_log.add("show " + std::string(name));
+        return true;
+    }
+    void unloadToolWindow(std::string_view name) override { m_log.add("unload " + std::string(name)); }
+
+    int restoredLeft = 0, restoredTop = 0;
+
+private:
+    Log &m_log;
+};
+
+} // namespace qm::test
