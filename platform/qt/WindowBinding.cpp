@@ -1,0 +1,130 @@
+// Registry entry <-> Qt window.
+#include "platform/qt/WindowBinding.h"
+
+#include "platform/qt/QtText.h"
+
+#include <QEvent>
+#include <QWidget>
+#include <QWindowStateChangeEvent>
+
+namespace qm::platform {
+
+WindowBinding::WindowBinding(QWidget &window, std::string className)
+    : QObject(&window)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("qm_window_binding"));
+    const QRect g = window.geometry();
+    WindowRegistry &registry = windowRegistry();
+    m_handle = registry.add(fromQString(window.windowTitle()), std::move(className), g.x(), g.y(),
+                            g.width(), g.height());
+    m_applying = true;
+    if (!window.isVisible())
+        registry.showWindow(m_handle, sw::Hide);
+    m_applying = false;
+    registry.setObserver(m_handle, [this](const WindowInfo &info) { applyEntry(info); });
+    window.installEventFilter(this);
+}
+
+WindowBinding::~WindowBinding()
+{
+    windowRegistry().remove(m_handle);
+}
+
+WindowBinding *WindowBinding::of(const QWidget &window)
+{
+    return window.findChild<WindowBinding *>(QStringLiteral("qm_window_binding"),
+                                             Qt::FindDirectChildrenOnly);
+}
+
+void WindowBinding::storeGeometry()
+{
+    const QRect g = m_window.geometry();
+    windowRegistry().setGeometry(m_handle, g.x(), g.y(), g.width(), g.height());
+}
+
+bool WindowBinding::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &m_window || m_applying)
+        return QObject::eventFilter(watched, event);
+    WindowRegistry &registry = windowRegistry();
+    m_applying = true; // changes made here must not be applied back to the window
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+        storeGeometry();
+        break;
+    case QEvent::WindowTitleChange:
+        registry.setCaption(m_handle, fromQString(m_window.windowTitle()));
+        break;
+    case QEvent::Show:
+        registry.showWindow(m_handle, sw::ShowNa);
+        storeGeometry();
+        break;
+    case QEvent::Hide:
+        registry.showWindow(m_handle, sw::Hide);
+        break;
+    case QEvent::WindowStateChange:
+        if (m_window.isMinimized())
+            registry.showWindow(m_handle, sw::ShowMinNoActive);
+        else if (m_window.isMaximized())
+            registry.showWindow(m_handle, sw::ShowMaximized);
+        else if (m_window.isVisible())
+            registry.showWindow(m_handle, sw::ShowNa);
+        break;
+    case QEvent::WindowActivate:
+        registry.activate(m_handle);
+        break;
+    default:
+        break;
+    }
+    m_applying = false;
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowBinding::applyEntry(const WindowInfo &info)
+{
+    if (m_applying)
+        return;
+    m_applying = true;
+    const bool onTop = m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (onTop != info.topmost) {
+        // Changing a window flag hides the window; show it again where it was.
+        m_window.setWindowFlag(Qt::WindowStaysOnTopHint, info.topmost);
+        if (info.visible)
+            m_window.show();
+    }
+    const QRect wanted(info.left, info.top, info.width, info.height);
+    if (m_window.geometry() != wanted && info.state == WindowState::Normal)
+        m_window.setGeometry(wanted);
+    if (!info.visible && m_window.isVisible()) {
+        m_window.hide();
+    } else if (info.visible) {
+        switch (info.state) {
+        case WindowState::Minimized:
+            if (!m_window.isMinimized())
+                m_window.showMinimized();
+            break;
+        case WindowState::Maximized:
+            if (!m_window.isMaximized())
+                m_window.showMaximized();
+            break;
+        case WindowState::Normal:
+            if (!m_window.isVisible() || m_window.isMinimized() || m_window.isMaximized())
+                m_window.showNormal();
+            break;
+        }
+    }
+    if (windowRegistry().activeWindow() == m_handle && info.visible) {
+        m_window.raise();
+        m_window.activateWindow();
+    }
+    m_applying = false;
+}
+
+WindowHandle registerWindow(QWidget &window, const std::string &className)
+{
+    return (new WindowBinding(window, className))->handle();
+}
+
+} // namespace qm::platform
