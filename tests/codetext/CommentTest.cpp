@@ -2,8 +2,14 @@
 #include "codetext/Comment.h"
 
 #include "common/ErrorReports.h"
+#include "common/TextHelpers.h"
+#include "platform/Text.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
 
 using namespace qm::codetext;
 
@@ -107,8 +113,10 @@ TEST(UncommentBlock, DropsCommentAndChangeMarkersInAnyLetterCase)
                               "'* END OF BLOCK added by dev on 12/08/2026\r\n"
                               "'* block changed BY dev on 12/08/2026\r\n"
                               "'* Block Deleted by dev on 12/08/2026\r\n"
-                              "'** End of Block Commented **\r\n";
-    EXPECT_EQ(UncommentBlock(input), "kept\r\n");
+                              "'** End of Block Commented **\r\n"
+                              "'** COMMENTED ON 1/2/03 by ann **\r\n"
+                              "    BlockCount = 1 ' a block, not a marker\r\n";
+    EXPECT_EQ(UncommentBlock(input), "kept\r\n    BlockCount = 1 ' a block, not a marker\r\n");
 }
 
 TEST(UncommentBlock, RestoresWhatCommentBlockCommentedOut)
@@ -136,4 +144,32 @@ TEST(UncommentLines, TakesTheFirstApostropheOfCommentLinesAndTrailingBlanks)
               "  'a\r\nx = 1 ' c\r\n\r\n\t'tab\r\n");
     EXPECT_EQ(UncommentLines(CommentLines("    If a Then\r\n        b\r\n")),
               "    If a Then\r\n        b\r\n");
+}
+
+TEST(UncommentBlock, RoundTripLosesNoLineOfRandomCode)
+{
+    // Lines of blanks, tabs, apostrophes, stars and letters, none forming a marker text.
+    const std::string alphabet = "   \t'*ax";
+    std::mt19937 random(6);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::string> lines(1 + random() % 6);
+        for (auto &line : lines) {
+            for (size_t n = random() % 8; n > 0; --n)
+                line += alphabet[random() % alphabet.size()];
+        }
+        std::string text;
+        for (const auto &line : lines)
+            text += line + "\r\n";
+        const size_t indent = qm::common::LeadingBlanks(lines.front());
+        std::string expected;
+        for (const auto &line : lines) {
+            std::string_view code = qm::platform::trimBlanks(line);
+            size_t own = qm::common::LeadingBlanks(line);
+            // A blank line comes back as the block's indent and the blank of its mark.
+            expected += code.empty() ? std::string(indent + 1, ' ')
+                                     : std::string(std::max(own, indent), ' ') + std::string(code);
+            expected += "\r\n";
+        }
+        ASSERT_EQ(UncommentBlock(CommentBlock(text, "1/2/03", "dev")), expected) << text;
+    }
 }

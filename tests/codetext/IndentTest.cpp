@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
+#include <random>
 
 using namespace qm::codetext;
 
@@ -190,5 +193,35 @@ TEST(Indent, EmptyTextRaisesEachFlavoursMessage)
         EXPECT_EQ(e.message.title, "Error");
         EXPECT_EQ(e.message.text, "You have no text to indent!");
         EXPECT_EQ(e.message.style, 48);
+    }
+}
+
+TEST(Indent, MovesLinesButNeverChangesOrLosesOne)
+{
+    // Random mixes of the keywords, labels and comments, with untidy indentation.
+    const char *const pieces[] = {
+        "If a Then",  "If a Then b", "Else",         "End If", "Select Case x", "Case 1",
+        "End Select", "Do",          "Loop Until a", "Loop",   "Next",          "For i = 1 To 2",
+        "Sub S()",    "End Sub",     "L1:",          "'c",     "x = \"a:b\"",   "",
+        "\t",         "Wend",        "#If A Then",   "With f"};
+    std::mt19937 random(3);
+    for (int round = 0; round < 200; ++round) {
+        std::string text, expected;
+        for (size_t n = 1 + random() % 12; n > 0; --n) {
+            std::string line = pieces[random() % std::size(pieces)];
+            text += std::string(random() % 5, ' ') + line + (random() % 2 ? "  \r\n" : "\n");
+            expected += (line == "\t" ? "" : line) + "\r\n";
+        }
+        std::string out = IndentBlock(text, 3);
+        // Take the indent off every line written: what is left is the input, line for line.
+        std::string stripped;
+        for (size_t pos = 0; pos < out.size();) {
+            size_t end = out.find("\r\n", pos);
+            ASSERT_NE(end, std::string::npos) << out;
+            size_t first = out.find_first_not_of(' ', pos);
+            stripped.append(out, std::min(first, end), end + 2 - std::min(first, end));
+            pos = end + 2;
+        }
+        ASSERT_EQ(stripped, expected) << text;
     }
 }
