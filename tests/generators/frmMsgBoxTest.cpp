@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
+#include "platform/qt/QtText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -89,7 +90,7 @@ protected:
             EXPECT_EQ(preview.objectName(), "frmShowCode");
             EXPECT_EQ(preview.windowTitle(), "Tb Quillmark Preview Code");
             EXPECT_TRUE(preview.isModal());
-            shown = control<QPlainTextEdit>(&preview, "Text1")->toPlainText().toStdString();
+            shown = platform::fromQString(control<QPlainTextEdit>(&preview, "Text1")->toPlainText());
             control<QPushButton>(&preview, "pbClose")->click();
             EXPECT_FALSE(preview.isVisible());
         });
@@ -221,6 +222,15 @@ TEST_F(MsgBoxDesigner, SystemModalDropsTheIconAndUncheckingGivesStopAgain)
     EXPECT_NE(showCode().find("MsgBox sMsg, 16,"), std::string::npos);
     EXPECT_TRUE(control<QToolButton>(form, "pbStop")->isChecked());
     EXPECT_FALSE(control<QToolButton>(form, "pbInfo")->isChecked());
+}
+
+TEST_F(MsgBoxDesigner, EightBitTextsReachTheCodeAsTheirBytes)
+{
+    control<QLineEdit>(form, "txtTitle")->setText(QString::fromUtf8("Caf\u00e9"));
+    control<QPlainTextEdit>(form, "txtMessage")->setPlainText(QString::fromUtf8("Preis: 5 \u20ac"));
+    EXPECT_EQ(showCode(), "Dim sMsg as string\r\n"
+                          "sMsg = \"Preis: 5 \x80\"\r\n"
+                          "MsgBox sMsg, 16, \"Caf\xe9\"\r\n\r\n");
 }
 
 TEST_F(MsgBoxDesigner, EmptyTextsGiveTheBareCall)
