@@ -213,15 +213,14 @@ std::string indent(std::string_view text, long long tab, Flavour flavour)
     };
 
     for (platform::LineReader lines(text); auto raw = lines.next();) {
-        std::string_view untrimmed = platform::trimTrailingBlanks(*raw);
-        std::string_view line = prepareLine(untrimmed);
+        std::string_view line = prepareLine(*raw);
         // Blank lines, tabs-only lines among them, are written bare and move nothing.
         if (line.empty()) {
             out.append("\r\n");
             continue;
         }
         // A comment in the first column follows the code around it and moves nothing.
-        if (untrimmed.front() == '\'') {
+        if (raw->front() == '\'') {
             write(line);
             continue;
         }
