@@ -265,7 +265,15 @@ TEST_F(MsgBoxDesigner, PaintItPastesIntoTheRecordedHostWindow)
 {
     click("rbOkcancel");
     control<QPlainTextEdit>(form, "txtMessage")->setPlainText("Continue?");
+    int pendingEventRuns = 0;
+    runtime.onProcessEvents = [&] {
+        // Pending events run once the code is on the clipboard, before the designer unloads.
+        ++pendingEventRuns;
+        EXPECT_TRUE(common::programState().isWindowOpen("frmMsgBox"));
+        EXPECT_FALSE(runtime.clipboardText().empty());
+    };
     click("pbPaintIt");
+    EXPECT_EQ(pendingEventRuns, 1);
     const std::string code = "Dim sMsg as string\r\n"
                              "sMsg = \"Continue?\"\r\n"
                              "MsgBox sMsg, 17, \"MsgBox Caption\"\r\n\r\n";
@@ -302,6 +310,38 @@ TEST_F(MsgBoxDesigner, PaintItWithoutTheHostWindowKeepsTheCodeOnTheClipboard)
     EXPECT_TRUE(runtime.callsOf("activate").empty());
     ASSERT_EQ(runtime.callsOf("msgbox").size(), 1u);
     EXPECT_EQ(runtime.callsOf("msgbox")[0].style, 48);
+}
+
+// A runtime whose message boxes fail until one has failed: the live test's box fails, the
+// report of that failure shows.
+class FailingMsgBoxUi final : public platform::ScriptedUi
+{
+public:
+    int msgBox(std::string_view text, int style, std::string_view title) override
+    {
+        if (!failed) {
+            failed = true;
+            throw platform::VbError(5);
+        }
+        return ScriptedUi::msgBox(text, style, title);
+    }
+    bool failed = false;
+};
+
+TEST_F(MsgBoxDesigner, AFailingTestIsReportedAndTheDesignerStays)
+{
+    FailingMsgBoxUi failing;
+    platform::ScopedUi scopedFailing(failing);
+    click("pbTest");
+    const auto boxes = failing.callsOf("msgbox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Quillmark: System Error");
+    EXPECT_EQ(boxes[0].text, "The Following Error \"5: Invalid procedure call or argument\"\n\r"
+                             "Occured in Function/Sub \"TestMsgBoxProc\"");
+    EXPECT_EQ(boxes[0].style, 16);
+    EXPECT_TRUE(common::programState().isWindowOpen("frmMsgBox"));
+    click("pbTest"); // and it still works
+    EXPECT_EQ(failing.callsOf("msgbox").size(), 2u);
 }
 
 TEST_F(MsgBoxDesigner, ExitAndCloseUnloadWithoutPasting)
@@ -364,7 +404,7 @@ TEST_F(MsgBoxDesigner, TextBoxesSelectOnFocusAndMoveOnWithEnter)
     EXPECT_EQ(message->toPlainText(), "Type lines and press Enter for Multiline\nx\ny");
     sendKey(message, Qt::Key_Enter, Qt::KeypadModifier, "\r");
     QApplication::processEvents();
-    EXPECT_FALSE(message->hasFocus());
+    EXPECT_TRUE(control<QRadioButton>(form, "rbOk")->hasFocus());
     EXPECT_EQ(message->toPlainText(), "Type lines and press Enter for Multiline\nx\ny");
     EXPECT_NE(showCode().find("sMsg = sMsg & \"x\" & Chr(10)\r\nsMsg = sMsg & \"y\"\r\n"),
               std::string::npos);
