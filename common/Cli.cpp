@@ -226,7 +226,9 @@ int run(const CommandTable &table, const std::vector<std::string> &args, std::is
         return 1;
     } catch (const UsageError &e) {
         return usage(e.message);
-    } catch (const platform::VbError &e) {
+    } catch (...) {
+        // Whatever else went wrong (out of memory, say) is reported, never a crash.
+        platform::VbError e = describeFailure(std::current_exception());
         err << "qm: " << command->name << ": error " << e.number << ": " << e.description << "\n";
         return 1;
     }

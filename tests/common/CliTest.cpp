@@ -4,6 +4,7 @@
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <new>
 #include <sstream>
 
 using namespace qm::common::cli;
@@ -34,6 +35,9 @@ CommandTable sampleTable()
                           + std::to_string(inv.today.month) + "-" + std::to_string(inv.today.day)
                           + "|" + std::to_string(inv.tabSize) + "|"
                           + std::to_string(inv.intOption("--width", 7, 1, 10));
+               }});
+    table.add({"oom", "runs out of memory", true, {}, [](const Invocation &) -> std::string {
+                   throw std::bad_alloc();
                }});
     table.add({"empty", "fails", true, {}, [](const Invocation &) -> std::string {
                    throw qm::common::UserMessageError({"Nothing Selected", "No code.", 48});
@@ -85,6 +89,13 @@ TEST(Cli, MessagesGoToStandardErrorWithStatusOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "Nothing Selected: No code.\n");
+}
+
+TEST(Cli, UnexpectedFailuresAreReportedNotCrashed)
+{
+    QmRun r = runQm({"oom"}, "");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "qm: oom: error 7: Out of memory\n");
 }
 
 TEST(Cli, UsageErrorsExitTwo)
