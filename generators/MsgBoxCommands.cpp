@@ -49,12 +49,12 @@ void addMsgBoxCommands(common::cli::CommandTable &table)
     command.summary = "the code that shows a message box; the message lines are the input";
     command.options = {
         {"--kind", true, "S|F  statement (default) or function with an answer block"},
-        {"--buttons", true, "0..5  OK, OK/Cancel, Abort/Retry/Ignore, Yes/No/Cancel, Yes/No, "
-                            "Retry/Cancel (default 0)"},
+        {"--buttons", true, "0..5  OK (default), OK/Cancel, Abort/Retry/Ignore, Yes/No/Cancel, "
+                            "Yes/No, Retry/Cancel"},
         {"--default", true, "1|2|3  the default button (default 1)"},
         {"--icon", true, "0|16|32|48|64  none, Stop, Question, Exclamation, Information "
                          "(default 16)"},
-        {"--system-modal", false, "     a system-modal box, which carries no icon"},
+        {"--system-modal", false, " a system-modal box, which carries no icon"},
         {"--title", true, "TEXT  the box's title (default \"MsgBox Caption\"), trimmed"},
     };
     command.run = runMsgBox;
