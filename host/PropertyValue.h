@@ -12,7 +12,11 @@ namespace qm::host {
 class PropertyValue
 {
 public:
+    /// What the value holds; the host's own values convert to and from it.
+    using Variant = std::variant<std::monostate, bool, std::int32_t, double, std::string>;
+
     PropertyValue() = default;
+    PropertyValue(Variant value) : m_value(std::move(value)) {}
     PropertyValue(bool value) : m_value(value) {}
     PropertyValue(int value) : m_value(static_cast<std::int32_t>(value)) {}
     PropertyValue(long value) : m_value(static_cast<double>(value)) { narrow(); }
@@ -41,12 +45,14 @@ public:
     /// CStr: "True"/"False", numbers without a leading blank, the empty value as "".
     std::string toText() const;
 
+    const Variant &variant() const { return m_value; }
+
     friend bool operator==(const PropertyValue &, const PropertyValue &) = default;
 
 private:
     void narrow();
 
-    std::variant<std::monostate, bool, std::int32_t, double, std::string> m_value;
+    Variant m_value;
 };
 
 } // namespace qm::host

@@ -122,7 +122,7 @@ bool isProcedureEnd(std::string_view line)
     return false;
 }
 
-std::vector<CodeSection> divideCode(std::string_view code)
+std::vector<ProcedureSection> divideCode(std::string_view code)
 {
     std::vector<LineSpan> lines = splitLines(code);
     std::size_t first = 0;
@@ -130,8 +130,8 @@ std::vector<CodeSection> divideCode(std::string_view code)
            && isAttributeLine(code.substr(lines[first].start, lines[first].textEnd - lines[first].start)))
         ++first;
 
-    std::vector<CodeSection> sections;
-    CodeSection declarations;
+    std::vector<ProcedureSection> sections;
+    ProcedureSection declarations;
     declarations.begin = first < lines.size() ? lines[first].start : code.size();
     declarations.end = declarations.begin;
     sections.push_back(declarations);
@@ -155,7 +155,7 @@ std::vector<CodeSection> divideCode(std::string_view code)
         std::string name;
         if (!isProcedureHeader(text, &name))
             continue;
-        CodeSection procedure;
+        ProcedureSection procedure;
         procedure.name = name;
         procedure.headerLine = lines[i].start;
         procedure.end = lines[i].textEnd;
@@ -252,7 +252,7 @@ std::size_t CodePane::clamp(std::size_t position) const
     return std::clamp(position, lowerBound(), std::max(lowerBound(), upperBound()));
 }
 
-const CodeSection *CodePane::sectionAt(std::size_t position) const
+const ProcedureSection *CodePane::sectionAt(std::size_t position) const
 {
     for (std::size_t i = m_sections.size(); i-- > 0;) {
         if (position >= m_sections[i].begin && position <= m_sections[i].end)
@@ -263,7 +263,7 @@ const CodeSection *CodePane::sectionAt(std::size_t position) const
 
 void CodePane::followCaret()
 {
-    if (const CodeSection *s = sectionAt(m_caret))
+    if (const ProcedureSection *s = sectionAt(m_caret))
         m_shown = static_cast<std::size_t>(s - m_sections.data());
     m_caret = clamp(m_caret);
     m_anchor = clamp(m_anchor);

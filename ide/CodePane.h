@@ -8,12 +8,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qm::ide {
 
 /// A part of the code the pane can show on its own.
-struct CodeSection
+struct ProcedureSection
 {
     std::string name;       ///< the procedure's name; empty for the declarations
     std::size_t begin = 0;  ///< first byte of its first line
@@ -29,7 +30,7 @@ bool isProcedureEnd(std::string_view line);
 /// Divides code into the declarations and its procedures. Leading "Attribute" lines belong to
 /// no section; comment lines right above the first procedure belong to it, and everything
 /// after one procedure's end belongs to the next.
-std::vector<CodeSection> divideCode(std::string_view code);
+std::vector<ProcedureSection> divideCode(std::string_view code);
 
 class CodePane
 {
@@ -53,8 +54,9 @@ public:
     void showDeclarations();
     /// The shown procedure's name, empty for the declarations (or the full-module view).
     std::string shownProcedure() const;
-    /// The text the pane shows.
+    /// The text the pane shows, and where it lies in the code: [first, second).
     std::string shownText() const;
+    std::pair<std::size_t, std::size_t> shownRange() const { return {lowerBound(), upperBound()}; }
 
     std::size_t caret() const { return m_caret; }
     std::size_t anchor() const { return m_anchor; }
@@ -97,11 +99,11 @@ private:
     std::size_t nextLineStart(std::size_t position) const;
     std::size_t previousLineStart(std::size_t position) const;
     std::size_t moveVertically(std::size_t position, bool down) const;
-    const CodeSection *sectionAt(std::size_t position) const;
+    const ProcedureSection *sectionAt(std::size_t position) const;
     void followCaret();
 
     std::string *m_code;
-    std::vector<CodeSection> m_sections;
+    std::vector<ProcedureSection> m_sections;
     bool m_procedureView = true;
     std::size_t m_shown = 0; ///< index into m_sections
     std::size_t m_caret = 0;
