@@ -3,16 +3,13 @@
 
 #include "common/ErrorReports.h"
 #include "common/ProgramState.h"
-#include "common/Settings.h"
-#include "generators/ui/frmShowCode.h"
+#include "generators/ui/PaintCode.h"
 #include "platform/UiRuntime.h"
-#include "platform/VbError.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,29 +49,6 @@ QToolButton *iconButton(QWidget *parent, const char *name, QStyle::StandardPixma
     button->setIconSize(QSize(32, 32));
     button->setCheckable(true);
     return button;
-}
-
-// The last steps of Paint It, after the designer is gone: back to the code window that opened
-// it and the host's paste keystroke there. The code is on the clipboard by now, so a failure
-// says so rather than losing it.
-void pasteIntoHost(const std::string &caption, const std::string &pasteKeys)
-{
-    if (caption.empty()) {
-        common::showMessage({"Error",
-                             "There is no code window to paste into.\nThe code is on the clipboard.",
-                             platform::mb::Exclamation});
-        return;
-    }
-    try {
-        platform::ui().activate(caption);
-    } catch (const platform::VbError &) {
-        common::showMessage({"Error",
-                             "The window \"" + caption + "\" can't be found.\n"
-                             "The code is on the clipboard.",
-                             platform::mb::Critical});
-        return;
-    }
-    common::guarded("pbPaintIt_Click", [&] { platform::ui().sendKeys(pasteKeys, true); });
 }
 
 } // namespace
@@ -339,26 +313,15 @@ void frmMsgBox::pbTest_Click()
 void frmMsgBox::pbShowCode_Click()
 {
     const std::string code = SetUpPaintProc();
-    if (code.empty())
-        return;
-    previewText() = code;
-    frmShowCode::showModal(this);
+    if (!code.empty())
+        showCodePreview(*this, code);
 }
 
 void frmMsgBox::pbPaintIt_Click()
 {
     const std::string code = SetUpPaintProc();
-    if (code.empty())
-        return;
-    // Nothing is lost when the clipboard refuses the code: the designer stays open as it was.
-    if (!common::guarded("pbPaintIt_Click", [&] { platform::ui().clipboardSetText(code); }))
-        return;
-    platform::ui().processEvents();
-    // The window is gone after close(): what the paste needs is taken first.
-    const std::string caption = common::programState().hostCaption;
-    const std::string pasteKeys = common::settings().keys.PasteFromClipboard;
-    close();
-    pasteIntoHost(caption, pasteKeys);
+    if (!code.empty())
+        paintCode(*this, code, "pbPaintIt_Click");
 }
 
 void frmMsgBox::pbExit_Click()

@@ -344,6 +344,29 @@ TEST_F(MsgBoxDesigner, AFailingTestIsReportedAndTheDesignerStays)
     EXPECT_EQ(failing.callsOf("msgbox").size(), 2u);
 }
 
+class RefusingClipboardUi final : public platform::ScriptedUi
+{
+public:
+    void clipboardSetText(std::string_view) override { throw platform::VbError(521, "Can't open Clipboard"); }
+};
+
+TEST_F(MsgBoxDesigner, PaintItKeepsTheDesignerWhenTheClipboardRefusesTheCode)
+{
+    RefusingClipboardUi refusing;
+    platform::ScopedUi scopedRefusing(refusing);
+    refusing.setKeyboardTarget(&host);
+    click("pbPaintIt");
+    const auto boxes = refusing.callsOf("msgbox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The Following Error \"521: Can't open Clipboard\"\n\r"
+                             "Occured in Function/Sub \"pbPaintIt_Click\"");
+    EXPECT_TRUE(host.activated.empty());
+    EXPECT_TRUE(host.keysSent.empty());
+    EXPECT_TRUE(common::programState().isWindowOpen("frmMsgBox"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form);
+}
+
 TEST_F(MsgBoxDesigner, ExitAndCloseUnloadWithoutPasting)
 {
     click("pbExit");
