@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -79,15 +80,19 @@ frmShowCode::frmShowCode(QWidget *parent)
 
 void frmShowCode::showModal(QWidget *parent)
 {
-    frmShowCode window(parent);
+    // On the heap and watched: the designer under it may be unloaded while it is up (at
+    // disconnection), and takes its child windows with it.
+    QPointer<frmShowCode> window = new frmShowCode(parent);
     if (!modalHook()) {
-        window.exec();
-        return;
+        window->exec();
+    } else {
+        window->setModal(true);
+        window->show();
+        modalHook()(*window);
+        if (window)
+            window->close();
     }
-    window.setModal(true);
-    window.show();
-    modalHook()(window);
-    window.close();
+    delete window.data();
 }
 
 void frmShowCode::setModalHook(std::function<void(frmShowCode &)> hook)

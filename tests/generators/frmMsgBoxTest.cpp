@@ -233,6 +233,19 @@ TEST_F(MsgBoxDesigner, EightBitTextsReachTheCodeAsTheirBytes)
                           "MsgBox sMsg, 16, \"Caf\xe9\"\r\n\r\n");
 }
 
+TEST_F(MsgBoxDesigner, UnloadingTheDesignerUnderThePreviewTakesThePreviewAlong)
+{
+    QPointer<frmShowCode> shown;
+    frmShowCode::setModalHook([&](frmShowCode &preview) {
+        shown = &preview;
+        delete form.data(); // the shell unloads its tool windows at disconnection
+    });
+    click("pbShowCode");
+    EXPECT_FALSE(form);
+    EXPECT_FALSE(shown);
+    EXPECT_FALSE(common::programState().isWindowOpen("frmMsgBox"));
+}
+
 TEST_F(MsgBoxDesigner, EmptyTextsGiveTheBareCall)
 {
     control<QLineEdit>(form, "txtTitle")->clear();
