@@ -318,6 +318,7 @@ CodeWindow &Ide::showCode(const ComponentPtr &component)
     m_selected = component;
     if (CodeWindow *cw = codeWindowOf(*component)) {
         registry().activate(cw->window);
+        m_lastKeyWindow = cw->window;
         return *cw;
     }
     auto cw = std::make_unique<CodeWindow>();
@@ -331,6 +332,7 @@ CodeWindow &Ide::showCode(const ComponentPtr &component)
                                 120 + offset, 600, 400);
     m_codeWindows.push_back(std::move(cw));
     registry().activate(raw->window);
+    m_lastKeyWindow = raw->window;
     return *raw;
 }
 
@@ -341,6 +343,7 @@ DesignerWindow &Ide::showDesigner(const ComponentPtr &component)
     if (DesignerWindow *d = designerOf(*component)) {
         m_selected = component;
         registry().activate(d->window);
+        m_lastKeyWindow = d->window;
         return *d;
     }
     auto d = std::make_unique<DesignerWindow>();
@@ -352,6 +355,7 @@ DesignerWindow &Ide::showDesigner(const ComponentPtr &component)
     DesignerWindow *raw = d.get();
     m_designers.push_back(std::move(d));
     registry().activate(raw->window);
+    m_lastKeyWindow = raw->window;
     return *raw;
 }
 
@@ -423,6 +427,7 @@ void Ide::selectComponent(const ComponentPtr &component)
 {
     m_selected = component;
     registry().activate(m_projectWindow);
+    m_lastKeyWindow = m_projectWindow;
 }
 
 ComponentPtr Ide::activeFormComponent() const
@@ -524,9 +529,11 @@ void Ide::runCommand(IdeCommand command)
         break;
     case IdeCommand::ProjectWindow:
         registry().showWindow(m_projectWindow, platform::sw::ShowNormal);
+        m_lastKeyWindow = m_projectWindow;
         break;
     case IdeCommand::Toolbox:
         registry().showWindow(m_toolbox, platform::sw::ShowNormal);
+        m_lastKeyWindow = m_toolbox;
         break;
     case IdeCommand::Find: {
         std::string initial = m_lastSearch;

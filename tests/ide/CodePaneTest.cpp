@@ -43,7 +43,7 @@ TEST(CodeSectionsTest, DividesDeclarationsAndProcedures)
 {
     auto sections = ide::divideCode(kModule);
     ASSERT_EQ(sections.size(), 3u);
-    auto text = [](const ide::CodeSection &s) { return kModule.substr(s.begin, s.end - s.begin); };
+    auto text = [](const ide::ProcedureSection &s) { return kModule.substr(s.begin, s.end - s.begin); };
     EXPECT_EQ(text(sections[0]), "Option Explicit\r\nDim x As Integer");
     EXPECT_EQ(text(sections[1]), "' Adds one\r\nPublic Sub AddOne()\r\n    x = x + 1\r\nEnd Sub");
     EXPECT_EQ(sections[1].name, "AddOne");
