@@ -1,12 +1,22 @@
 // qm xbase: the xBase conversion engine on the command line.
 #include "codetext/QmCommands.h"
 
+#include "codetext/XBase.h"
 #include "common/Cli.h"
+#include "common/ErrorReports.h"
 
 namespace qm::codetext {
 
-void addXBaseCommands(common::cli::CommandTable &)
+void addXBaseCommands(common::cli::CommandTable &table)
 {
+    using common::cli::Invocation;
+    table.add({"xbase", "convert xBase code to Basic (editor)", true, {},
+               [](const Invocation &in) {
+                   XBaseConversion conversion = ConvertXBaseBlock(in.input);
+                   if (conversion.failure)
+                       throw common::UserMessageError(*conversion.failure);
+                   return conversion.text;
+               }});
 }
 
 } // namespace qm::codetext
