@@ -133,6 +133,17 @@ private:
     friend class FormParser;
     friend class ControlEditor;
 
+    struct Info;
+    Info info(std::string_view name) const;
+    Value blockProperty(std::string_view block, std::string_view member, std::string *raw) const;
+    void setBlockProperty(std::string_view block, std::string_view member, const Value &value);
+    void writeRaw(std::string_view name, const std::string &raw, const char *defaultRaw, PropertyType type);
+    void setTabIndex(std::int32_t position);
+    std::string newLineLead(std::string_view name, const std::vector<FormItem> &items,
+                            std::string_view outerIndent) const;
+    std::string lineEnd() const;
+    void appendText(std::string &out) const;
+
     std::string m_class;
     std::string m_name;
     std::string m_headerLead; ///< "   Begin VB.CommandButton "

@@ -80,6 +80,13 @@ public:
     /// nothing when no companion is attached.
     std::optional<std::uint32_t> appendFrx(std::string_view bytes);
 
+    /// The file name (no directory) that new binary properties refer to: as set by the
+    /// component, else the one the form's references use, else the form's name + ".frx".
+    std::string frxFileName() const;
+    void setFrxFileName(std::string fileName) { m_frxName = std::move(fileName); }
+    /// Points every .frx reference of the form at a companion of a new file name (save as).
+    void renameFrxReferences(std::string_view newFileName);
+
     /// The file as it would be written now.
     std::string text() const;
 
@@ -92,6 +99,7 @@ private:
     ControlPtr m_root;
     CodeSection m_section;
     std::optional<std::string> *m_frx = nullptr;
+    std::string m_frxName;
 };
 
 } // namespace qm::ide

@@ -1,0 +1,184 @@
+#include "ide/Component.h"
+
+#include "ide/Form.h"
+#include "ide/Module.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "platform/VbError.h"
+
+namespace qm::ide {
+
+using platform::VbError;
+namespace err = platform::err;
+
+std::string LoadProblem::text() const
+{
+    std::string out = file;
+    if (line > 0)
+        out += "(" + std::to_string(line) + ")";
+    out += ": " + message;
+    return out;
+}
+
+std::optional<ComponentKind> componentKindOfPath(std::string_view productPath)
+{
+    if (platform::endsWithIgnoreCase(productPath, ".frm"))
+        return ComponentKind::Form;
+    if (platform::endsWithIgnoreCase(productPath, ".bas"))
+        return ComponentKind::Module;
+    if (platform::endsWithIgnoreCase(productPath, ".cls"))
+        return ComponentKind::Class;
+    return std::nullopt;
+}
+
+namespace {
+
+// The companion of a form file: the same name with the extension .frx.
+std::string companionPath(std::string_view formPath)
+{
+    std::string name = platform::fileNamePart(formPath);
+    size_t dot = name.rfind('.');
+    std::string base = dot == std::string::npos ? name : name.substr(0, dot);
+    std::string dir = platform::directoryPart(formPath);
+    return dir.empty() ? base + ".frx" : platform::joinPath(dir, base + ".frx");
+}
+
+} // namespace
+
+std::shared_ptr<Component> Component::fromText(ComponentKind kind, std::string_view productPath, std::string_view bytes,
+                                               std::optional<std::string> frx)
+{
+    std::shared_ptr<Component> c(new Component);
+    c->m_kind = kind;
+    c->m_path = std::string(productPath);
+    std::string shown = productPath.empty() ? std::string("(new)") : std::string(productPath);
+    if (kind == ComponentKind::Form) {
+        c->m_form = FormFile::parse(bytes, shown, &c->m_problems);
+        c->m_frx = std::move(frx);
+        c->m_form->attachFrx(&c->m_frx);
+        if (!productPath.empty())
+            c->m_form->setFrxFileName(platform::fileNamePart(companionPath(productPath)));
+    } else {
+        c->m_module = ModuleFile::parse(kind, bytes, shown, &c->m_problems);
+    }
+    c->m_savedText = std::string(bytes);
+    c->m_savedFrx = c->m_frx;
+    c->m_written = !productPath.empty();
+    return c;
+}
+
+std::shared_ptr<Component> Component::load(std::string_view productPath)
+{
+    auto kind = componentKindOfPath(productPath);
+    if (!kind)
+        throw VbError(err::InvalidProcedureCall,
+                      std::string(productPath) + ": not a form, module or class file");
+    std::string bytes = platform::readFile(productPath);
+    std::optional<std::string> frx;
+    if (*kind == ComponentKind::Form) {
+        std::string companion = companionPath(productPath);
+        if (platform::fileExists(companion))
+            frx = platform::readFile(companion);
+    }
+    return fromText(*kind, productPath, bytes, std::move(frx));
+}
+
+std::shared_ptr<Component> Component::createNew(ComponentKind kind, std::string_view name, std::string_view version)
+{
+    std::shared_ptr<Component> c(new Component);
+    c->m_kind = kind;
+    if (kind == ComponentKind::Form) {
+        c->m_form = FormFile::createNew(name, version);
+        c->m_form->attachFrx(&c->m_frx);
+        c->m_form->setFrxFileName(std::string(name) + ".frx");
+    } else {
+        c->m_module = ModuleFile::createNew(kind, name);
+    }
+    c->m_savedText = c->text();
+    return c;
+}
+
+std::string Component::name() const
+{
+    return m_form ? m_form->name() : m_module->name();
+}
+
+const std::string &Component::code() const
+{
+    return m_form ? m_form->code() : m_module->code();
+}
+
+void Component::setCode(std::string code)
+{
+    if (m_form)
+        m_form->setCode(std::move(code));
+    else
+        m_module->setCode(std::move(code));
+}
+
+void Component::setFrx(std::optional<std::string> bytes)
+{
+    m_frx = std::move(bytes);
+}
+
+std::string Component::frxPath() const
+{
+    if (m_kind != ComponentKind::Form || m_path.empty())
+        return {};
+    return companionPath(m_path);
+}
+
+std::string Component::text() const
+{
+    return m_form ? m_form->text() : m_module->text();
+}
+
+bool Component::isModified() const
+{
+    return !m_written || m_frx != m_savedFrx || text() != m_savedText;
+}
+
+std::vector<std::string> Component::writeTo(const std::string &path)
+{
+    std::string bytes = text();
+    std::vector<std::string> written;
+    platform::writeFile(path, bytes);
+    written.push_back(path);
+    if (m_kind == ComponentKind::Form && m_frx) {
+        std::string companion = companionPath(path);
+        platform::writeFile(companion, *m_frx);
+        written.push_back(companion);
+    }
+    m_savedText = std::move(bytes);
+    m_savedFrx = m_frx;
+    m_written = true;
+    return written;
+}
+
+std::vector<std::string> Component::save()
+{
+    if (m_path.empty())
+        throw VbError(err::PathFileAccessError, name() + " has never been saved; it needs a file name");
+    if (!isModified())
+        return {};
+    if (!m_problems.empty())
+        throw VbError(InvalidFileFormat, m_path + " was read with problems (" + m_problems.front().text()
+                                             + "); it is not written back");
+    return writeTo(m_path);
+}
+
+std::vector<std::string> Component::saveAs(std::string_view productPath)
+{
+    if (productPath.empty())
+        throw VbError(err::BadFileNameOrNumber);
+    if (!m_problems.empty() && isModified())
+        throw VbError(InvalidFileFormat, std::string(productPath) + ": " + m_problems.front().text()
+                                             + "; the component is not written");
+    std::string newCompanion = platform::fileNamePart(companionPath(productPath));
+    if (m_form && !platform::equalsIgnoreCase(m_form->frxFileName(), newCompanion))
+        m_form->renameFrxReferences(newCompanion);
+    m_path = std::string(productPath);
+    return writeTo(m_path);
+}
+
+} // namespace qm::ide
