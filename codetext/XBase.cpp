@@ -24,6 +24,7 @@
 //  - Declarations: the names are split at the commas of the declaration list; an initial
 //    value (":=" or "=") is kept as an assignment after the Dim lines, and array bounds as
 //    "Dim name(bounds)".
+//  - "!" becomes "Not " wherever it stands outside strings; a "!" inside a string is text.
 //  - found() becomes "Not " & alias & ".NoMatch" (the record was found when there is no
 //    "no match"); every found() and eof() of the line is converted.
 //  - REPLACE writes one assignment per "field WITH value" pair; a field already qualified by
@@ -336,6 +337,23 @@ std::vector<std::string_view> splitTopLevel(std::string_view text, char separato
     return parts;
 }
 
+// Rule 18's "!": the xBase negation outside strings becomes "Not ".
+std::string notOutsideStrings(std::string_view line)
+{
+    std::string out;
+    out.reserve(line.size() + 8);
+    bool inString = false;
+    for (char c : line) {
+        if (c == '"')
+            inString = !inString;
+        if (c == '!' && !inString)
+            out += "Not ";
+        else
+            out += c;
+    }
+    return out;
+}
+
 // Rule 39's function names.
 std::string renameFunctions(std::string_view line)
 {
@@ -646,12 +664,14 @@ void Converter::physicalLine(std::string_view raw)
     // 2: a trailing comment after a continuation ";" is taken off the line. A line that is a
     // comment itself continues (as a comment) when it ends with ";".
     std::string text(line);
+    bool continued = text.ends_with(';');
     std::string_view whole = trimLeft(line);
     if (!whole.starts_with("*") && !whole.starts_with("//") && !whole.starts_with("&&")) {
         size_t mark = std::min(findOutsideStrings(line, "&&"), findOutsideStrings(line, "//"));
         if (mark != npos) {
             std::string_view code = trimRight(line.substr(0, mark));
-            if (code.ends_with(';')) {
+            continued = code.ends_with(';');
+            if (continued) {
                 std::string comment = shortCommentFilter(commentLine(line.substr(mark + 2)));
                 if (!comment.empty())
                     write(comment);
@@ -660,7 +680,7 @@ void Converter::physicalLine(std::string_view raw)
         }
     }
     // 3
-    if (text.ends_with(';')) {
+    if (continued) {
         std::string_view part = trimBoth(std::string_view(text).substr(0, text.size() - 1));
         if (!part.empty()) {
             if (!m_pending.empty())
@@ -837,10 +857,8 @@ void Converter::convertCode(std::string line)
             line = ReplaceAllText(line, from, to);
     }
     line = ReplaceAll(line, "!=", "<>"); // 18
-    size_t bang = line.find('!');
-    size_t quote = line.find('"');
-    if (bang != npos && (quote == npos || bang < quote))
-        line = ReplaceAll(line, "!", "Not ");
+    if (line.find('!') != npos)
+        line = notOutsideStrings(line);
     line = ReplaceAll(line, "==", "=");
     line = ReplaceAll(line, ":=", "=");
     line = ReplaceAll(line, "[", "(");
