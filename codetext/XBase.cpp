@@ -52,9 +52,13 @@
 //        ELSEIF, DO (the WITH of the call becomes one blank);
 //      * " Then" goes after the code, before a trailing "'" comment outside strings, and is not
 //        added twice.
+//  - LOOP jumps to a label before the Loop line of the loop that holds it (not of the next
+//    loop to end, which may be an inner one); a procedure's second and later loop labels are
+//    numbered ("NameLupEnd2") so that no two are alike.
 //  - Rule 40 renames whole identifiers outside strings and before a trailing comment, every
-//    occurrence; a word after "." or "!" is a member or field name and keeps its name. It runs
-//    on every line that reaches the output, so a renamed variable is renamed everywhere.
+//    occurrence; a word after "." or "!" is a member or field name and keeps its name, and a
+//    call of left( or right( is the host's own function of that name. It runs on every line
+//    that reaches the output, so a renamed variable is renamed everywhere.
 #include "codetext/XBase.h"
 
 #include "common/TextHelpers.h"
@@ -572,7 +576,9 @@ std::string renameReserved(std::string_view line)
             ++end;
         std::string_view word = line.substr(i, end - i);
         const char before = i > 0 ? line[i - 1] : ' ';
-        if (before != '.' && before != '!') {
+        const bool call = end < line.size() && line[end] == '(';
+        const bool hostFunction = call && (equalsIgnoreCase(word, "left") || equalsIgnoreCase(word, "right"));
+        if (before != '.' && before != '!' && !hostFunction) {
             for (const auto &[from, to] : kReserved) {
                 if (equalsIgnoreCase(word, from)) {
                     word = to;
@@ -625,6 +631,7 @@ private:
     void returnStatement(std::string value);
     void functionsAndOperators(std::string &line);
     void closeProcedure();
+    std::string loopLabel();
 
     std::string alias() const { return m_alias.empty() ? std::string("oTB") : m_alias; }
     void write(std::string_view line)
@@ -648,7 +655,11 @@ private:
     std::string m_procedureName;
     bool m_isFunction = false;
     std::string m_alias;
-    bool m_loopExit = false;
+    bool m_loopExit = false; // a LOOP outside any loop header this text holds
+    // The DO WHILE / WHILE loops open at this line, each with the label its LOOPs jump to
+    // (empty until one does).
+    std::vector<std::string> m_loops;
+    int m_loopLabels = 0; // labels the current procedure has used
     std::string m_loopKind;
     bool m_firstCase = false;
     std::string m_codeSource; // the code of the line before its expressions were rewritten
@@ -917,8 +928,7 @@ void Converter::convertStatement(std::string line)
         return emit(line);
     }
     if ((n = matchPhrase(upper, "LOOP")) && line.find(':') == npos) { // 27
-        replaceKeyword(n, "GoTo " + m_procedureName + "LupEnd");
-        m_loopExit = true;
+        replaceKeyword(n, "GoTo " + loopLabel());
         return emit(line);
     }
     if ((n = matchPhrase(upper, "RETURN"))) // 28
@@ -937,7 +947,12 @@ void Converter::convertStatement(std::string line)
             line = "' " + std::string(trimBoth(line));
             m_depth = 0;
         }
-        if (m_loopExit) {
+        if (!m_loops.empty()) {
+            std::string label = std::move(m_loops.back());
+            m_loops.pop_back();
+            if (!label.empty())
+                write(label + ":");
+        } else if (m_loopExit) {
             write(m_procedureName + "LupEnd:");
             m_loopExit = false;
         }
@@ -973,8 +988,10 @@ void Converter::convertStatement(std::string line)
     if ((n = matchPhrase(upper, "WHILE"))) { // 34
         replaceKeyword(n, "Do While");
         m_loopKind = "Do";
+        m_loops.emplace_back();
     } else if (matchPhrase(upper, "DO WHILE")) {
         m_loopKind = "Do";
+        m_loops.emplace_back();
     } else if (matchPhrase(upper, "FOR")) {
         m_loopKind = "For";
     }
@@ -1015,6 +1032,8 @@ void Converter::convertStatement(std::string line)
             m_procedureOpen = true;
             m_procedureName = std::move(name);
             m_alias.clear();
+            m_loops.clear();
+            m_loopLabels = 0;
         }
         return emit(line);
     }
@@ -1144,6 +1163,25 @@ void Converter::functionsAndOperators(std::string &line)
         }
         line = std::move(call);
     }
+}
+
+// The label the innermost open loop's LOOPs jump to, written before its Loop line: the
+// procedure name and "LupEnd", numbered from the second label of a procedure on so that two
+// loops never share one.
+std::string Converter::loopLabel()
+{
+    if (m_loops.empty()) {
+        m_loopExit = true;
+        return m_procedureName + "LupEnd";
+    }
+    std::string &label = m_loops.back();
+    if (label.empty()) {
+        ++m_loopLabels;
+        label = m_procedureName + "LupEnd";
+        if (m_loopLabels > 1)
+            label += std::to_string(m_loopLabels);
+    }
+    return label;
 }
 
 void Converter::closeProcedure()

@@ -240,6 +240,14 @@ TEST(XBaseStatements, BlocksLoopsAndTheirDepth)
         {"PROCEDURE Scan\r\nDO WHILE .T.\r\nIF x\r\nLOOP\r\nENDIF\r\nENDDO\r\n",
          "Sub Scan\r\nDO WHILE  True\r\nIf x Then\r\nGoTo ScanLupEnd\r\nEnd If\r\nScanLupEnd:\r\nLoop\r\n"
          "End Sub\r\n \r\n"},
+        // The label belongs to the loop that holds the LOOP, not to the next loop to end.
+        {"PROCEDURE Scan\r\nDO WHILE a\r\nIF b\r\nLOOP\r\nENDIF\r\nDO WHILE c\r\nSKIP\r\nENDDO\r\nENDDO\r\n"
+         "WHILE d\r\nLOOP\r\nENDDO\r\n",
+         "Sub Scan\r\nDO WHILE a\r\nIf b Then\r\nGoTo ScanLupEnd\r\nEnd If\r\nDO WHILE c\r\n"
+         "oTB.MoveNext\r\nLoop\r\nScanLupEnd:\r\nLoop\r\nDo While d\r\nGoTo ScanLupEnd2\r\n"
+         "ScanLupEnd2:\r\nLoop\r\nEnd Sub\r\n \r\n"},
+        // A LOOP whose loop header is not in the text: the label goes before the next Loop.
+        {"LOOP\r\nENDDO\r\n", "GoTo LupEnd\r\nLupEnd:\r\n' Loop\r\n"},
         {"WHILE x < 10\r\nEXIT\r\nENDDO\r\n", "Do While x < 10\r\nExit Do\r\nLoop\r\n"},
         {"DO WHILE x\r\nEXIT\r\nENDDO\r\n", "DO WHILE x\r\nExit Do\r\nLoop\r\n"},
         {"FOR i = 1 TO 10\r\nEXIT\r\nNEXT\r\n", "FOR i = 1 TO 10\r\nExit For\r\nNEXT\r\n"},
@@ -328,6 +336,7 @@ TEST(XBaseReservedWords, WholeIdentifiersOutsideStringsAreRenamed)
         {"string = right + data + cstr + currency + error\r\n",
          "cString = nRight + cData + cstrg + currncy + lError\r\n"},
         {"empty = 1\r\n", "emty = 1\r\n"},
+        {"x = LEFT(c, 2) + RIGHT(c, 1) + left\r\n", "x = LEFT(c, 2) + RIGHT(c, 1) + nLeft\r\n"},
         {"? \"the line\"\r\n", "? \"the line\"\r\n"},
         {"x = customers->count\r\n", "x = customers!count\r\n"},
         {"* a comment about the line count\r\n", "' a comment about the line count\r\n"},
