@@ -107,3 +107,13 @@ TEST(PaletteLogic, ATickWithoutTipResetsTheCount)
     EXPECT_FALSE(t.show);
     EXPECT_EQ(state.tickCount(), 0);
 }
+
+#include "shell/Version.h"
+
+TEST(Version, RevisionShownOnlyAboveZero)
+{
+    EXPECT_EQ(splashVersionText({1, 2, 0}), "Quillmark 1.2");
+    EXPECT_EQ(splashVersionText({1, 2, 3}), "Quillmark 1.2.3");
+    EXPECT_EQ(aboutVersionText({4, 10, 0}), "Version 4.10");
+    EXPECT_EQ(aboutVersionText({4, 0, 1}), "Version 4.0.1");
+}

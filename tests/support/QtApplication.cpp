@@ -1,4 +1,5 @@
-// The window tests of this program need one QApplication, made before the first test runs.
+// Window tests need one QApplication, made before the first test runs. Test programs with windows
+// compile this file in (see qm_test's QT option).
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ public:
     void SetUp() override
     {
         static int argc = 1;
-        static char name[] = "generators_tests";
+        static char name[] = "quillmark_tests";
         static char *argv[] = {name, nullptr};
         if (!QApplication::instance())
             m_app = new QApplication(argc, argv);
