@@ -1,0 +1,53 @@
+// The shell's windows on Qt: the splash, the palette and its tooltip window, the about window,
+// and every tool window by name.
+#pragma once
+
+#include "shell/ShellWindows.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace qm::shell {
+
+class frmTAB2;
+class frmTT;
+class frmSplash;
+
+class QtShellWindows final : public ShellWindows
+{
+public:
+    QtShellWindows();
+    ~QtShellWindows() override;
+
+    void showSplash() override;
+    void unloadSplash() override;
+    void showPalette() override;
+    void unloadPalette() override;
+    bool isPaletteMaximized() const override;
+    void restorePalette() override;
+    int paletteLeft() const override;
+    int paletteTop() const override;
+    void loadTooltipWindow() override;
+    void unloadTooltipWindow() override;
+    void showAbout() override;
+    bool showToolWindow(std::string_view name) override;
+    void unloadToolWindow(std::string_view name) override;
+
+    frmTAB2 *palette() const { return m_palette; }
+    frmTT *tooltipWindow() const { return m_tooltip; }
+    /// A tool window that is open, or nullptr.
+    QWidget *toolWindow(std::string_view name) const;
+
+private:
+    QPointer<frmSplash> m_splash;
+    QPointer<frmTAB2> m_palette;
+    QPointer<frmTT> m_tooltip;
+    QPointer<QWidget> m_about;
+    std::map<std::string, QPointer<QWidget>, std::less<>> m_toolWindows;
+};
+
+} // namespace qm::shell
