@@ -80,12 +80,7 @@ public:
 
     std::vector<KeyChord> run()
     {
-        struct Group
-        {
-            int held;            // the modifiers held for every key of the group
-            std::size_t start;   // the chords before it: an empty group is malformed
-        };
-        std::vector<Group> groups;
+        std::vector<int> groups; // the modifiers held for every key of each open group
         int pending = keymod::None;
         while (m_pos < m_text.size()) {
             char c = m_text[m_pos++];
@@ -93,14 +88,15 @@ public:
                 pending |= mod;
                 continue;
             }
-            int held = (groups.empty() ? keymod::None : groups.back().held);
+            int held = (groups.empty() ? keymod::None : groups.back());
             switch (c) {
             case '(':
-                groups.push_back({held | pending, m_out.size()});
+                groups.push_back(held | pending);
                 pending = keymod::None;
                 continue;
             case ')':
-                if (groups.empty() || pending != keymod::None || groups.back().start == m_out.size())
+                // An empty group presses nothing: "Form_Load()" types "Form_Load".
+                if (groups.empty() || pending != keymod::None)
                     malformed();
                 groups.pop_back();
                 continue;

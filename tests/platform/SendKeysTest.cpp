@@ -47,6 +47,8 @@ TEST(SendKeysTest, ParsesTheKeystrokesTheProductSends)
         {"{DELETE}{INSERT}{ESC}{PGDN}", "{DEL}{INS}{ESC}{PGDN}"},
         {"", ""},
         {"{DOWN 0}", ""},
+        {"Form_Load()", "Form_Load"},
+        {"+()a", "a"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(roundTrip(c.keys), c.pressed) << c.keys;
@@ -67,7 +69,7 @@ TEST(SendKeysTest, MalformedTextIsError5)
 {
     const char *bad[] = {
         "{",        "}",          "{}",        "{ENTER",  "{NOSUCHKEY}", "(ab",    "ab)",
-        "^",        "a+",         "+()",       "(+)",     "{DOWN x}",    "{DOWN }", "{DOWN 999999}",
+        "^",        "a+",         "(+)",     "{DOWN x}",    "{DOWN }", "{DOWN 999999}",
         "{DOWN -1}", "{F17}",     "{TAB 32767}{TAB 32767}{TAB 32767}",
     };
     for (const char *keys : bad) {
