@@ -67,6 +67,18 @@ void BM_ConvertOneLongContinuation(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_ConvertProgram)->Arg(1 << 20)->Arg(10 << 20)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConvertOneLongContainsChain)->Arg(1 << 18)->Arg(1 << 21)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConvertOneLongContinuation)->Arg(1 << 20)->Arg(10 << 20)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertProgram)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertOneLongContainsChain)
+    ->Arg(1 << 18)
+    ->Arg(1 << 21)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertOneLongContinuation)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);

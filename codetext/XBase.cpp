@@ -85,7 +85,8 @@ constexpr size_t npos = std::string_view::npos;
 // which keeps the rule linear on pathological lines.
 constexpr size_t kOperandLimit = 1024;
 
-constexpr std::string_view kDollarNote = "' Complex String Operators may or may not be converted properly";
+constexpr std::string_view kDollarNote =
+    "' Complex String Operators may or may not be converted properly";
 
 bool isBlankChar(char c)
 {
@@ -201,8 +202,8 @@ size_t matchPhrase(std::string_view upper, std::string_view phrase)
 
 bool isWholeIdentifier(std::string_view text)
 {
-    return !text.empty() && isIdentStart(text.front())
-           && std::all_of(text.begin(), text.end(), isIdentChar);
+    return !text.empty() && isIdentStart(text.front()) &&
+           std::all_of(text.begin(), text.end(), isIdentChar);
 }
 
 std::string commentLine(std::string_view text)
@@ -477,8 +478,8 @@ void convertIncrements(std::string &line)
         if (c == '"')
             inString = !inString;
         const bool afterIdent = i > 0 && isIdentChar(line[i - 1]);
-        if (!inString && (c == '+' || c == '-') && !afterIdent && i + 2 < line.size()
-            && line[i + 1] == c && isIdentStart(line[i + 2])) {
+        if (!inString && (c == '+' || c == '-') && !afterIdent && i + 2 < line.size() &&
+            line[i + 1] == c && isIdentStart(line[i + 2])) {
             size_t end = i + 2;
             while (end < line.size() && isIdentChar(line[end]))
                 ++end;
@@ -492,8 +493,8 @@ void convertIncrements(std::string &line)
             size_t end = i;
             while (end < line.size() && isIdentChar(line[end]))
                 ++end;
-            if (end + 1 < line.size() && (line[end] == '+' || line[end] == '-')
-                && line[end + 1] == line[end]) {
+            if (end + 1 < line.size() && (line[end] == '+' || line[end] == '-') &&
+                line[end + 1] == line[end]) {
                 out += line[end] == '+' ? "IncA(" : "DecA(";
                 out.append(line, i, end - i);
                 out += ')';
@@ -535,10 +536,11 @@ void convertCompoundAssignment(std::string &line)
 void addThen(std::string &line)
 {
     size_t comment = findOutsideStrings(line, "'");
-    std::string code(trimRight(std::string_view(line).substr(0, comment == npos ? line.size() : comment)));
+    std::string code(
+        trimRight(std::string_view(line).substr(0, comment == npos ? line.size() : comment)));
     std::string_view upper = code;
-    if (upper.size() >= 4 && equalsIgnoreCase(upper.substr(upper.size() - 4), "THEN")
-        && (upper.size() == 4 || !isIdentChar(upper[upper.size() - 5])))
+    if (upper.size() >= 4 && equalsIgnoreCase(upper.substr(upper.size() - 4), "THEN") &&
+        (upper.size() == 4 || !isIdentChar(upper[upper.size() - 5])))
         return;
     std::string result = code + " Then";
     if (comment != npos)
@@ -550,10 +552,9 @@ void addThen(std::string &line)
 std::string renameReserved(std::string_view line)
 {
     static constexpr std::pair<std::string_view, std::string_view> kReserved[] = {
-        {"line", "pString"},   {"string", "cString"},    {"right", "nRight"},
-        {"left", "nLeft"},     {"data", "cData"},        {"cstr", "cstrg"},
-        {"currency", "currncy"}, {"empty", "emty"},      {"error", "lError"},
-        {"count", "nCount"},
+        {"line", "pString"}, {"string", "cString"}, {"right", "nRight"},     {"left", "nLeft"},
+        {"data", "cData"},   {"cstr", "cstrg"},     {"currency", "currncy"}, {"empty", "emty"},
+        {"error", "lError"}, {"count", "nCount"},
     };
     std::string out;
     out.reserve(line.size() + 8);
@@ -577,7 +578,8 @@ std::string renameReserved(std::string_view line)
         std::string_view word = line.substr(i, end - i);
         const char before = i > 0 ? line[i - 1] : ' ';
         const bool call = end < line.size() && line[end] == '(';
-        const bool hostFunction = call && (equalsIgnoreCase(word, "left") || equalsIgnoreCase(word, "right"));
+        const bool hostFunction =
+            call && (equalsIgnoreCase(word, "left") || equalsIgnoreCase(word, "right"));
         if (before != '.' && before != '!' && !hostFunction) {
             for (const auto &[from, to] : kReserved) {
                 if (equalsIgnoreCase(word, from)) {
@@ -781,7 +783,8 @@ void Converter::convertComments(std::string line)
     if (mark == npos)
         mark = findOutsideStrings(line, "&&");
     if (mark != npos) {
-        std::string comment = shortCommentFilter(commentLine(std::string_view(line).substr(mark + 2)));
+        std::string comment =
+            shortCommentFilter(commentLine(std::string_view(line).substr(mark + 2)));
         if (!comment.empty())
             write(comment);
         line.resize(mark);
@@ -854,10 +857,11 @@ void Converter::convertCode(std::string line)
     m_codeSource = trimBoth(line);
     if (containsIgnoreCase(line, "local ")) // 14
         line = ReplaceFirst(line, "local", "Dim");
-    const std::string inForce = alias(); // 15
+    const std::string inForce = alias();     // 15
     if (containsIgnoreCase(line, "found()")) // 16
         line = ReplaceAllText(line, "found()", "Not " + inForce + ".NoMatch");
-    static constexpr std::pair<std::string_view, std::string_view> kWords[] = { // 17
+    static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+        // 17
         {"empty(", "Emty("},
         {".and.", " And "},
         {".or.", " Or "},
@@ -971,8 +975,8 @@ void Converter::convertStatement(std::string line)
         }
         return emit(line);
     }
-    if ((n = matchPhrase(upper, "SELECT")) && !matchPhrase(upper, "SELECT CASE")
-        && (n >= upper.size() || upper[n] != '(')) { // 32
+    if ((n = matchPhrase(upper, "SELECT")) && !matchPhrase(upper, "SELECT CASE") &&
+        (n >= upper.size() || upper[n] != '(')) { // 32
         std::string words = rest(n);
         std::string_view scan = words;
         std::string last;
@@ -1042,14 +1046,15 @@ void Converter::convertStatement(std::string line)
         return emit(line);
     }
     // 38
-    if (matchPhrase(upper, "IF") || matchPhrase(upper, "SELECT CASE") || matchPhrase(upper, "DO WHILE")
-        || matchPhrase(upper, "WHILE")) {
+    if (matchPhrase(upper, "IF") || matchPhrase(upper, "SELECT CASE") ||
+        matchPhrase(upper, "DO WHILE") || matchPhrase(upper, "WHILE")) {
         ++m_depth;
     } else {
         std::string_view first = upper;
-        first = first.substr(0, std::find_if_not(first.begin(), first.end(), isIdentChar) - first.begin());
-        if (first == "END" || first == "LOOP" || first == "WEND" || first == "ENDIF"
-            || first == "ENDCASE" || first == "ENDDO") {
+        first = first.substr(0, std::find_if_not(first.begin(), first.end(), isIdentChar) -
+                                    first.begin());
+        if (first == "END" || first == "LOOP" || first == "WEND" || first == "ENDIF" ||
+            first == "ENDCASE" || first == "ENDDO") {
             if (m_depth > 0)
                 --m_depth;
             else if (first == "END")
@@ -1154,12 +1159,12 @@ void Converter::functionsAndOperators(std::string &line)
     } else if ((n = matchPhrase(upper, "ELSEIF"))) {
         line.replace(lead, n, "ElseIf");
         addThen(line);
-    } else if ((n = matchPhrase(upper, "DO")) && !matchPhrase(upper, "DO WHILE")
-               && upper.find("ENDDO") == npos && !rest(n).empty()) {
+    } else if ((n = matchPhrase(upper, "DO")) && !matchPhrase(upper, "DO WHILE") &&
+               upper.find("ENDDO") == npos && !rest(n).empty()) {
         std::string call = rest(n);
         if (size_t with = findWord(call, "with"); with != npos) {
-            call = std::string(trimRight(std::string_view(call).substr(0, with))) + " "
-                   + std::string(trimLeft(std::string_view(call).substr(with + 4)));
+            call = std::string(trimRight(std::string_view(call).substr(0, with))) + " " +
+                   std::string(trimLeft(std::string_view(call).substr(with + 4)));
         }
         line = std::move(call);
     }
@@ -1223,8 +1228,8 @@ XBaseConversion ConvertXBaseBlock(std::string_view input, const XBaseProgress &p
         converter.finish();
     } catch (...) {
         platform::VbError failure = common::describeFailure(std::current_exception());
-        result.failure = common::systemErrorReport(failure.number, failure.description,
-                                                   "ConvertXBaseBlock");
+        result.failure =
+            common::systemErrorReport(failure.number, failure.description, "ConvertXBaseBlock");
     }
     return result;
 }

@@ -10,8 +10,7 @@ namespace qm::codetext {
 void addXBaseCommands(common::cli::CommandTable &table)
 {
     using common::cli::Invocation;
-    table.add({"xbase", "convert xBase code to Basic (editor)", true, {},
-               [](const Invocation &in) {
+    table.add({"xbase", "convert xBase code to Basic (editor)", true, {}, [](const Invocation &in) {
                    XBaseConversion conversion = ConvertXBaseBlock(in.input);
                    if (conversion.failure)
                        throw common::UserMessageError(*conversion.failure);

@@ -66,7 +66,8 @@ TEST(XBasePreparation, CommentAfterContinuationIsKeptAsItsOwnLine)
         {"x = a + ; && part\r\nb\r\n", "x = a + b\r\n"},
         {"x = \"http://a\" + ;\r\n\"b\"\r\n", "x = \"http://a\" + \"b\"\r\n"},
         // A ";" inside the trailing comment does not continue the line.
-        {"x = 1 && see the note below;\r\ny = 2\r\n", "' see the note below;\r\nx = 1\r\ny = 2\r\n"},
+        {"x = 1 && see the note below;\r\ny = 2\r\n",
+         "' see the note below;\r\nx = 1\r\ny = 2\r\n"},
         // A comment line that ends with ";" goes on as a comment.
         {"* the totals are kept ;\r\nin the summary table\r\n",
          "' the totals are kept in the summary table\r\n"},
@@ -82,7 +83,8 @@ TEST(XBaseComments, BlockComments)
         {"/* a\r\nthe last words */\r\n", "' a\r\n' the last words */\r\n"},
         {"/* a\r\nend */ SKIP\r\n", "' a\r\n' end */\r\noTB.MoveNext\r\n"},
         // The code before a comment opener stays code.
-        {"x = 1 /* open\r\nmore\r\n*/\r\ny = 2\r\n", "' open\r\nx = 1\r\n' more\r\n' */\r\ny = 2\r\n"},
+        {"x = 1 /* open\r\nmore\r\n*/\r\ny = 2\r\n",
+         "' open\r\nx = 1\r\n' more\r\n' */\r\ny = 2\r\n"},
         {"x = 1 /* note that */\r\n", "' note that\r\nx = 1\r\n"},
         {"x = \"/*\"\r\nSKIP\r\n", "x = \"/*\"\r\noTB.MoveNext\r\n"},
         // Never closed: everything after is comment.
@@ -115,15 +117,16 @@ TEST(XBaseDeclarations, NoteLineThenOneLinePerName)
         {"PUBLIC gnTotal, gcName\r\n",
          "' PUBLIC converted to Global (must be moved to Moduele Declaration Section)\r\n"
          "Global gnTotal\r\nGlobal gcName\r\n"},
-        {"Private nX\r\n", "' Private converted to Dim (may need to move to Module Scope)\r\nDim nX\r\n"},
+        {"Private nX\r\n",
+         "' Private converted to Dim (may need to move to Module Scope)\r\nDim nX\r\n"},
         {"PRIV nX\r\n", "' PRIV converted to Dim (may need to move to Module Scope)\r\nDim nX\r\n"},
         {"LOCAL nTotal := 0, lDone := .F., aList[10][2]\r\n",
          "' LOCAL converted to Dims\r\nDim nTotal\r\nDim lDone\r\nDim aList(10, 2)\r\n"
          "nTotal = 0\r\nlDone =  False\r\n"},
         {"LOCAL cName := SUBSTR(cFull, 1, 10)\r\n",
          "' LOCAL converted to Dims\r\nDim cName\r\ncName = Mid(cFull, 1, 10)\r\n"},
-        {"PRIVATE count, line\r\n",
-         "' PRIVATE converted to Dim (may need to move to Module Scope)\r\nDim nCount\r\nDim pString\r\n"},
+        {"PRIVATE count, line\r\n", "' PRIVATE converted to Dim (may need to move to Module "
+                                    "Scope)\r\nDim nCount\r\nDim pString\r\n"},
         // LOCATE is a command, not an abbreviation of LOCAL.
         {"LOCATE FOR nAge > 30\r\n", "oTB.FindFirst nAge > 30\r\n"},
         {"#include \"inkey.ch\"\r\n", "' #include \"inkey.ch\"\r\n"},
@@ -179,7 +182,8 @@ TEST(XBaseStatements, DatabaseCommands)
         {"ERASE temp.dbf\r\n", "Kill temp.dbf\r\n"},
         {"CONTINUE\r\n", "oTB.FindNext\r\n"},
         {"SKIP\r\nSKIP 1\r\nSKIP -1\r\nskip - 1\r\nSKIP nStep\r\n",
-         "oTB.MoveNext\r\noTB.MoveNext\r\noTB.MovePrevious\r\noTB.MovePrevious\r\noTB.Move nStep\r\n"},
+         "oTB.MoveNext\r\noTB.MoveNext\r\noTB.MovePrevious\r\noTB.MovePrevious\r\noTB.Move "
+         "nStep\r\n"},
         {"GO TOP\r\ngoto top\r\nGO BOTTOM\r\nGOTO BOTTOM\r\nGO nRec\r\nGOTO 5\r\n",
          "oTB.MoveFirst\r\noTB.MoveFirst\r\noTB.MoveLast\r\noTB.MoveLast\r\n"
          "oTB.BookMark = nRec\r\noTB.BookMark = 5\r\n"},
@@ -193,7 +197,8 @@ TEST(XBaseStatements, DatabaseCommands)
 TEST(XBaseStatements, ReplaceAssignsTheAliasFields)
 {
     expectCases({
-        {"REPLACE name WITH 'Smith'\r\n", "' REPLACE name WITH \"Smith\"\r\noTB!name = \"Smith\"\r\n"},
+        {"REPLACE name WITH 'Smith'\r\n",
+         "' REPLACE name WITH \"Smith\"\r\noTB!name = \"Smith\"\r\n"},
         {"replace qty with qty + 1\r\n", "' replace qty with qty + 1\r\noTB!qty = qty + 1\r\n"},
         {"REPLACE cust->name WITH x\r\n", "' REPLACE cust!name WITH x\r\ncust!name = x\r\n"},
         {"REPLACE name WITH UPPER(cName), total WITH SUM(a, b)\r\n",
@@ -210,7 +215,8 @@ TEST(XBaseStatements, TheAliasOfTheLastSelect)
         {"SKIP\r\nSELECT orders\r\nGO TOP\r\nSELECT 2\r\nSELECT customers\r\nDELETE\r\nSEEK x\r\n",
          "oTB.MoveNext\r\norders.MoveFirst\r\ncustomers.Delete\r\ncustomers.Seek \"=\",x\r\n"},
         // A new procedure starts without an alias.
-        {"SELECT orders\r\nPROCEDURE Next\r\nSKIP\r\n", "Sub Next\r\noTB.MoveNext\r\nEnd Sub\r\n \r\n"},
+        {"SELECT orders\r\nPROCEDURE Next\r\nSKIP\r\n",
+         "Sub Next\r\noTB.MoveNext\r\nEnd Sub\r\n \r\n"},
         {"SELECT CASE x\r\nSELECT(1)\r\n", "SELECT CASE x\r\nSELECT(1)\r\n"},
     });
 }
@@ -238,10 +244,12 @@ TEST(XBaseStatements, BlocksLoopsAndTheirDepth)
 {
     expectCases({
         {"PROCEDURE Scan\r\nDO WHILE .T.\r\nIF x\r\nLOOP\r\nENDIF\r\nENDDO\r\n",
-         "Sub Scan\r\nDO WHILE  True\r\nIf x Then\r\nGoTo ScanLupEnd\r\nEnd If\r\nScanLupEnd:\r\nLoop\r\n"
+         "Sub Scan\r\nDO WHILE  True\r\nIf x Then\r\nGoTo ScanLupEnd\r\nEnd "
+         "If\r\nScanLupEnd:\r\nLoop\r\n"
          "End Sub\r\n \r\n"},
         // The label belongs to the loop that holds the LOOP, not to the next loop to end.
-        {"PROCEDURE Scan\r\nDO WHILE a\r\nIF b\r\nLOOP\r\nENDIF\r\nDO WHILE c\r\nSKIP\r\nENDDO\r\nENDDO\r\n"
+        {"PROCEDURE Scan\r\nDO WHILE a\r\nIF b\r\nLOOP\r\nENDIF\r\nDO WHILE "
+         "c\r\nSKIP\r\nENDDO\r\nENDDO\r\n"
          "WHILE d\r\nLOOP\r\nENDDO\r\n",
          "Sub Scan\r\nDO WHILE a\r\nIf b Then\r\nGoTo ScanLupEnd\r\nEnd If\r\nDO WHILE c\r\n"
          "oTB.MoveNext\r\nLoop\r\nScanLupEnd:\r\nLoop\r\nDo While d\r\nGoTo ScanLupEnd2\r\n"
@@ -253,7 +261,8 @@ TEST(XBaseStatements, BlocksLoopsAndTheirDepth)
         {"FOR i = 1 TO 10\r\nEXIT\r\nNEXT\r\n", "FOR i = 1 TO 10\r\nExit For\r\nNEXT\r\n"},
         {"EXIT\r\n", "Exit\r\n"},
         {"ENDIF\r\nENDDO\r\n", "' End If\r\n' Loop\r\n"},
-        {"IF a\r\nELSEIF b > 1\r\nelse\r\nEND\r\n", "If a Then\r\nElseIf b > 1 Then\r\nElse\r\nEnd If\r\n"},
+        {"IF a\r\nELSEIF b > 1\r\nelse\r\nEND\r\n",
+         "If a Then\r\nElseIf b > 1 Then\r\nElse\r\nEnd If\r\n"},
         {"IF x THEN\r\nENDIF\r\n", "If x THEN\r\nEnd If\r\n"},
         {"IF(a > b)\r\nENDIF\r\n", "If(a > b) Then\r\nEnd If\r\n"},
         {"PROCEDURE Save\r\nBEGIN SEQUENCE\r\nIF lErr\r\nBREAK\r\nENDIF\r\nEND\r\n",
@@ -270,7 +279,8 @@ TEST(XBaseStatements, DoCaseBecomesAnIfChain)
     expectCases({
         {"DO CASE\r\nCASE x = 1\r\n   ? \"one\"\r\nCASE SUBSTR(c, 1, 1) = \"A\"\r\n? \"A\"\r\n"
          "OTHERWISE\r\n? \"other\"\r\nENDCASE\r\n",
-         "' Do Case Sequence converted due to Incompatability with VB\r\nIf x = 1 Then\r\n? \"one\"\r\n"
+         "' Do Case Sequence converted due to Incompatability with VB\r\nIf x = 1 Then\r\n? "
+         "\"one\"\r\n"
          "ElseIf Mid(c, 1, 1) = \"A\" Then\r\n? \"A\"\r\nElse\r\n? \"other\"\r\nEnd If\r\n"},
         // A DO CASE inside a case starts its own chain; the outer one goes on with ElseIf.
         {"DO CASE\r\nCASE a\r\nDO CASE\r\nCASE b\r\nENDCASE\r\nCASE c\r\nENDCASE\r\n",
@@ -297,17 +307,21 @@ TEST(XBaseFunctions, ContainsOperatorBecomesInStr)
     const char *note = "' Complex String Operators may or may not be converted properly\r\n";
     expectCases({
         {"IF \"a\" $ cName\r\nENDIF\r\n",
-         (std::string(note) + "' IF \"a\" $ cName\r\nIf InStr(1, cName, \"a\", 1) > 0 Then\r\nEnd If\r\n").c_str()},
+         (std::string(note) +
+          "' IF \"a\" $ cName\r\nIf InStr(1, cName, \"a\", 1) > 0 Then\r\nEnd If\r\n")
+             .c_str()},
     });
     EXPECT_EQ(convert("lIn := SUBSTR(c, 1, 1) $ \"A B\"\r\n"),
-              std::string(note)
-                  + "' lIn := SUBSTR(c, 1, 1) $ \"A B\"\r\nlIn = InStr(1, \"A B\", Mid(c, 1, 1), 1) > 0\r\n");
-    EXPECT_EQ(convert("x = a $ b .AND. c$d\r\n"),
-              std::string(note)
-                  + "' x = a $ b .AND. c$d\r\nx = InStr(1, b, a, 1) > 0  And  InStr(1, d, c, 1) > 0\r\n");
-    EXPECT_EQ(convert("x = cust->code $ (\"AB\" + y)\r\n"),
-              std::string(note)
-                  + "' x = cust->code $ (\"AB\" + y)\r\nx = InStr(1, (\"AB\" + y), cust!code, 1) > 0\r\n");
+              std::string(note) + "' lIn := SUBSTR(c, 1, 1) $ \"A B\"\r\nlIn = InStr(1, \"A B\", "
+                                  "Mid(c, 1, 1), 1) > 0\r\n");
+    EXPECT_EQ(
+        convert("x = a $ b .AND. c$d\r\n"),
+        std::string(note) +
+            "' x = a $ b .AND. c$d\r\nx = InStr(1, b, a, 1) > 0  And  InStr(1, d, c, 1) > 0\r\n");
+    EXPECT_EQ(
+        convert("x = cust->code $ (\"AB\" + y)\r\n"),
+        std::string(note) +
+            "' x = cust->code $ (\"AB\" + y)\r\nx = InStr(1, (\"AB\" + y), cust!code, 1) > 0\r\n");
     // No operand on a side, or the "$" in a string: left alone, and no note.
     expectCases({
         {"x = \"$\" + y\r\n", "x = \"$\" + y\r\n"},
@@ -380,8 +394,9 @@ TEST(XBaseFailure, AFailureKeepsTheOutputSoFarAndCarriesTheReport)
     EXPECT_EQ(result.text, "oTB.MoveNext\r\noTB.MovePrevious\r\n");
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->title, "Quillmark: System Error");
-    EXPECT_EQ(result.failure->text, "The Following Error \"5: Invalid procedure call or argument\"\n\r"
-                                    "Occured in Function/Sub \"ConvertXBaseBlock\"");
+    EXPECT_EQ(result.failure->text,
+              "The Following Error \"5: Invalid procedure call or argument\"\n\r"
+              "Occured in Function/Sub \"ConvertXBaseBlock\"");
     EXPECT_EQ(result.failure->style, 16);
     EXPECT_EQ(seen, (std::vector<size_t>{1, 2, 3}));
 }
@@ -401,8 +416,10 @@ TEST(XBaseBadInput, LargeAndMalformedInputIsConverted)
     for (int i = 0; i < 10000; ++i)
         program += "PROCEDURE P" + std::to_string(i) + "\r\nSKIP\r\n* a comment long enough\r\n";
     std::string out = convert(program);
-    EXPECT_TRUE(out.starts_with("Sub P0\r\noTB.MoveNext\r\n' a comment long enough\r\nEnd Sub\r\n \r\n"));
-    EXPECT_TRUE(out.ends_with("Sub P9999\r\noTB.MoveNext\r\n' a comment long enough\r\nEnd Sub\r\n \r\n"));
+    EXPECT_TRUE(
+        out.starts_with("Sub P0\r\noTB.MoveNext\r\n' a comment long enough\r\nEnd Sub\r\n \r\n"));
+    EXPECT_TRUE(
+        out.ends_with("Sub P9999\r\noTB.MoveNext\r\n' a comment long enough\r\nEnd Sub\r\n \r\n"));
 
     std::string longLine = "x = " + std::string(100000, 'a') + "\r\n";
     EXPECT_EQ(convert(longLine), longLine);
