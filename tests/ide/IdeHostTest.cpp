@@ -514,3 +514,37 @@ TEST_F(IdeHostTest, KeysReachOnlyTheHostAndMalformedKeysDeliverNothing)
     send("{F1}^p");
     EXPECT_EQ(ide().actions(), (std::vector<std::string>{"help", "print Module1"}));
 }
+
+TEST_F(IdeHostTest, FormRewrittenOnDiskComesBackThroughRemoveAndAdd)
+{
+    // How the add-in rewrites a form: save it to learn its file, rewrite the file, take the
+    // form out of the project and add the file again.
+    std::string captured;
+    std::string project;
+    host::FileControlSpy spy(captured, project);
+    host().connectFileControl(spy);
+    openProject();
+    ide().showDesigner(component("Form1"));
+    send("^s");
+    ASSERT_EQ(platform::fileNamePart(captured), "Form1.frm");
+    std::string text = dir.read("Form1.frm");
+    std::string dead = "Private Sub Command1_Click()\r\n    MsgBox \"Hello\"\r\nEnd Sub\r\n\r\n";
+    ASSERT_NE(text.find(dead), std::string::npos);
+    text.erase(text.find(dead), dead.size());
+    platform::writeFile(captured, text);
+    send("^{DEL}");
+    ASSERT_EQ(component("Form1"), nullptr);
+    EXPECT_TRUE(ui.callsOf("msgbox").empty()); // saved just before: no question
+    host().addFileToProject(captured);
+    ASSERT_NE(component("Form1"), nullptr);
+    EXPECT_EQ(component("Form1")->code().find("Command1_Click"), std::string::npos);
+
+    // A stored form added and shown in form view: project window, then Shift+F7.
+    dir.write("FORM0001.frm", kForm2);
+    host().addFileToProject(dir.file("FORM0001.frm"));
+    send("^r");
+    send("+({F7})");
+    ASSERT_NE(ide().activeDesigner(), nullptr);
+    EXPECT_EQ(platform::fileNamePart(ide().activeDesigner()->designer->component()->path()),
+              "FORM0001.frm");
+}
