@@ -93,3 +93,11 @@ TEST_F(PaletteCommands, IndentUsesTheTabSize)
     // Code outside a procedure header starts one level in.
     EXPECT_EQ(host.selection, "  If a Then\r\n    b\r\n  End If\r\n");
 }
+
+TEST_F(PaletteCommands, ANegativeTabSizeFromTheSettingsIndentsNothingAndLosesNothing)
+{
+    common::settings().tabSize = -3;
+    host.selection = "If a Then\r\n    b\r\nEnd If\r\n";
+    codetext::StartIndent();
+    EXPECT_EQ(host.selection, "If a Then\r\nb\r\nEnd If\r\n");
+}
