@@ -26,7 +26,8 @@
 //    "Dim name(bounds)".
 //  - "!" becomes "Not " wherever it stands outside strings; a "!" inside a string is text.
 //  - found() becomes "Not " & alias & ".NoMatch" (the record was found when there is no
-//    "no match"); every found() and eof() of the line is converted.
+//    "no match"); every found() and eof() of the line is converted. These and empty( are
+//    calls: a whole word outside strings, so a function IsFound() keeps its name.
 //  - REPLACE writes one assignment per "field WITH value" pair; a field already qualified by
 //    "!" is written as it stands. APPEND BLANK is just the AddNew. END SEQUENCE is always the
 //    BREAK label, whatever the depth. RETURN keeps the value's letter case and takes off only
@@ -340,6 +341,40 @@ std::vector<std::string_view> splitTopLevel(std::string_view text, char separato
     }
     parts.push_back(text.substr(start));
     return parts;
+}
+
+// Every call `name` + `call` ("found" + "()", "empty" + "("), the name a whole word outside
+// strings and in any letter case, replaced by `replacement`.
+std::string replaceCalls(std::string_view line,
+                         std::string_view name,
+                         std::string_view call,
+                         std::string_view replacement)
+{
+    std::string out;
+    out.reserve(line.size() + 16);
+    bool inString = false;
+    for (size_t i = 0; i < line.size();) {
+        char c = line[i];
+        if (c == '"')
+            inString = !inString;
+        if (inString || !isIdentChar(c)) {
+            out += c;
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < line.size() && isIdentChar(line[end]))
+            ++end;
+        if (equalsIgnoreCase(line.substr(i, end - i), name) &&
+            line.compare(end, call.size(), call) == 0) {
+            out += replacement;
+            i = end + call.size();
+            continue;
+        }
+        out.append(line, i, end - i);
+        i = end;
+    }
+    return out;
 }
 
 // Rule 18's "!": the xBase negation outside strings becomes "Not ".
@@ -859,10 +894,10 @@ void Converter::convertCode(std::string line)
         line = ReplaceFirst(line, "local", "Dim");
     const std::string inForce = alias();     // 15
     if (containsIgnoreCase(line, "found()")) // 16
-        line = ReplaceAllText(line, "found()", "Not " + inForce + ".NoMatch");
+        line = replaceCalls(line, "found", "()", "Not " + inForce + ".NoMatch");
+    if (containsIgnoreCase(line, "empty(")) // 17
+        line = replaceCalls(line, "empty", "(", "Emty(");
     static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
-        // 17
-        {"empty(", "Emty("},
         {".and.", " And "},
         {".or.", " Or "},
         {".not.", " Not "},
@@ -1000,7 +1035,7 @@ void Converter::convertStatement(std::string line)
         m_loopKind = "For";
     }
     if (containsIgnoreCase(line, "eof()"))
-        line = ReplaceAllText(line, "eof()", alias() + ".EOF");
+        line = replaceCalls(line, "eof", "()", alias() + ".EOF");
     upper = upperTrimmed(line);
 
     if (matchPhrase(upper, "DO CASE")) { // 35

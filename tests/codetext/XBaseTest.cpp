@@ -148,6 +148,10 @@ TEST(XBaseExpressions, OperatorsLiteralsAndRecordFunctions)
         // A record found is a seek without "no match".
         {"IF FOUND()\r\nENDIF\r\n", "If Not oTB.NoMatch Then\r\nEnd If\r\n"},
         {"lMiss = !found()\r\n", "lMiss = Not Not oTB.NoMatch\r\n"},
+        // Only the calls themselves: functions whose names end the same way keep them.
+        {"x = IsFound() .OR. MyEof() .OR. IsEmpty(c)\r\n",
+         "x = IsFound()  Or  MyEof()  Or  IsEmpty(c)\r\n"},
+        {"? \"found() eof()\"\r\n", "? \"found() eof()\"\r\n"},
         {"DO WHILE !EOF() .AND. !eof()\r\nENDDO\r\n",
          "DO WHILE Not oTB.EOF  And  Not oTB.EOF\r\nLoop\r\n"},
     });
