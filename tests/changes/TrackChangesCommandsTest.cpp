@@ -1,60 +1,13 @@
 #include "changes/TrackChangesCommands.h"
 
-#include "common/ProgramState.h"
-#include "common/Settings.h"
-#include "platform/ScriptedUi.h"
-#include "platform/VbError.h"
-#include "platform/WindowRegistry.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/FakeCodeWindow.h"
 
 #include <gtest/gtest.h>
 
 using namespace qm;
 
 namespace {
-
-struct FakeHostKeys : platform::KeyboardTarget
-{
-    platform::ScriptedUi &ui;
-    std::string selection;
-    bool failPaste = false;
-    int pastes = 0;
-    explicit FakeHostKeys(platform::ScriptedUi &runtime) : ui(runtime) {}
-    void activate(std::string_view) override {}
-    void sendKeys(std::string_view keys, bool) override
-    {
-        if (keys == "^c")
-            ui.clipboardSetText(selection);
-        if (keys == "^v") {
-            if (failPaste)
-                throw platform::VbError(5);
-            selection = ui.clipboardText();
-            ++pastes;
-        }
-    }
-};
-
-struct TrackChanges : ::testing::Test
-{
-    test::ScopedEnv today{"QM_TODAY", "2026-12-08"};
-    test::ScopedEnv separator{"QM_DATE_SEPARATOR", "/"};
-    platform::ScriptedUi ui;
-    platform::ScopedUi installed{ui};
-    FakeHostKeys host{ui};
-
-    void SetUp() override
-    {
-        ui.setKeyboardTarget(&host);
-        common::settings() = common::ProgramSettings();
-        common::settings().programmerName = common::fixedWidthName("dev");
-        common::settings().keys.CopyToClipboard = "^c";
-        common::settings().keys.PasteFromClipboard = "^v";
-        platform::windowRegistry().clear();
-        platform::windowRegistry().add("Sample - Microsoft Visual Basic [design]", "ThunderMain");
-    }
-    void TearDown() override { platform::windowRegistry().clear(); }
-};
-
+using TrackChanges = test::HostCommandTest;
 } // namespace
 
 TEST_F(TrackChanges, ChangeThenDeleteBlockingGivesTheCodeBack)

@@ -1,10 +1,6 @@
 #include "codetext/PaletteCommands.h"
 
-#include "common/ProgramState.h"
-#include "common/Settings.h"
-#include "platform/ScriptedUi.h"
-#include "platform/WindowRegistry.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/FakeCodeWindow.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -12,47 +8,7 @@
 using namespace qm;
 
 namespace {
-
-// A host whose selection is a text: copy puts it on the clipboard, paste replaces it.
-struct FakeHostKeys : platform::KeyboardTarget
-{
-    platform::ScriptedUi &ui;
-    std::string selection;
-    std::vector<std::string> log;
-    explicit FakeHostKeys(platform::ScriptedUi &runtime) : ui(runtime) {}
-    void activate(std::string_view caption) override { log.push_back("activate " + std::string(caption)); }
-    void sendKeys(std::string_view keys, bool wait) override
-    {
-        log.push_back(std::string(keys) + (wait ? " wait" : ""));
-        if (keys == "^c")
-            ui.clipboardSetText(selection);
-        else if (keys == "^v")
-            selection = ui.clipboardText();
-    }
-};
-
-struct PaletteCommands : ::testing::Test
-{
-    test::ScopedEnv today{"QM_TODAY", "2026-12-08"};
-    test::ScopedEnv separator{"QM_DATE_SEPARATOR", "/"};
-    platform::ScriptedUi ui;
-    platform::ScopedUi installed{ui};
-    FakeHostKeys host{ui};
-
-    void SetUp() override
-    {
-        ui.setKeyboardTarget(&host);
-        common::settings() = common::ProgramSettings();
-        common::settings().programmerName = common::fixedWidthName("dev");
-        common::settings().keys.VBDesignName = "[design]";
-        common::settings().keys.CopyToClipboard = "^c";
-        common::settings().keys.PasteFromClipboard = "^v";
-        platform::windowRegistry().clear();
-        platform::windowRegistry().add("Sample - Microsoft Visual Basic [design]", "ThunderMain");
-    }
-    void TearDown() override { platform::windowRegistry().clear(); }
-};
-
+using PaletteCommands = test::HostCommandTest;
 } // namespace
 
 TEST_F(PaletteCommands, CommentCopiesTheSelectionAndPastesTheBlockBack)
@@ -63,9 +19,9 @@ TEST_F(PaletteCommands, CommentCopiesTheSelectionAndPastesTheBlockBack)
                               "    '* a = 1\r\n"
                               "    '*     b = 2\r\n"
                               "    '** End of Block Commented **\r\n");
-    const std::string activate = "activate Sample - Microsoft Visual Basic [design]";
+    const std::string activate = std::string("activate ") + test::kHostCaption;
     EXPECT_EQ(host.log, (std::vector<std::string>{activate, "^c wait", activate, "^v"}));
-    EXPECT_EQ(common::programState().hostCaption, "Sample - Microsoft Visual Basic [design]");
+    EXPECT_EQ(common::programState().hostCaption, test::kHostCaption);
 
     codetext::StartUncomment();
     EXPECT_EQ(host.selection, "    a = 1\r\n        b = 2\r\n");

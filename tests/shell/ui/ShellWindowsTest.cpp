@@ -12,6 +12,7 @@
 #include "shell/ui/frmTAB2.h"
 #include "shell/ui/frmTT.h"
 #include "tests/shell/FakeHost.h"
+#include "tests/support/FakeCodeWindow.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
@@ -27,45 +28,22 @@ using namespace qm;
 
 namespace {
 
-// Records what reaches the host; copying puts `selection` on the clipboard.
-struct HostKeys : platform::KeyboardTarget
-{
-    platform::ScriptedUi &ui;
-    std::string selection;
-    std::vector<std::string> keys;
-    explicit HostKeys(platform::ScriptedUi &runtime) : ui(runtime) {}
-    void activate(std::string_view) override {}
-    void sendKeys(std::string_view k, bool) override
-    {
-        keys.emplace_back(k);
-        if (k == "^c")
-            ui.clipboardSetText(selection);
-    }
-};
-
-struct ShellWindowsTest : ::testing::Test
+struct ShellWindowsTest : test::HostCommandTest
 {
     test::SandboxDirs dirs;
-    platform::ScriptedUi ui;
-    platform::ScopedUi installed{ui};
-    HostKeys host{ui};
     shell::QtShellWindows windows;
 
     void SetUp() override
     {
-        platform::windowRegistry().clear();
-        common::programState() = common::ProgramState();
-        common::settings() = common::ProgramSettings();
+        HostCommandTest::SetUp();
         dirs.windows.write("quillmrk.ini", dirs.program.read("quillmrk.ini"));
-        common::readKeystrokesAndKeywords(common::settings());
-        ui.setKeyboardTarget(&host);
         shell::setShellWindows(&windows);
-        platform::windowRegistry().add("Sample - Microsoft Visual Basic [design]", "ThunderMain");
     }
     void TearDown() override
     {
         shell::setShellWindows(nullptr);
         QApplication::processEvents();
+        HostCommandTest::TearDown();
     }
 
     shell::frmTAB2 &openPalette()
@@ -152,13 +130,13 @@ TEST_F(ShellWindowsTest, FindButtonsTypeTheSelectionAsItStands)
     shell::frmTAB2 &palette = openPalette();
     host.selection = "a+b(1)";
     QTest::mouseClick(palette.tbFindDefinition, Qt::LeftButton);
-    ASSERT_EQ(host.keys.size(), 2u);
-    EXPECT_EQ(host.keys[0], "^c");
-    EXPECT_EQ(host.keys[1], "^fa{+}b{(}1{)} As {TAB}C{ENTER}");
-    host.keys.clear();
+    ASSERT_EQ(host.keys().size(), 2u);
+    EXPECT_EQ(host.keys()[0], "^c wait");
+    EXPECT_EQ(host.keys()[1], "^fa{+}b{(}1{)} As {TAB}C{ENTER} wait");
+    host.log.clear();
     host.selection = "   ";
     QTest::mouseClick(palette.tbFindModifiers, Qt::LeftButton);
-    EXPECT_EQ(host.keys, std::vector<std::string>{"^c"}); // a blank selection stops there
+    EXPECT_EQ(host.keys(), std::vector<std::string>{"^c wait"}); // a blank selection stops there
 }
 
 TEST_F(ShellWindowsTest, ABadKeystrokeIsReportedAndThePaletteStaysUsable)
@@ -171,7 +149,7 @@ TEST_F(ShellWindowsTest, ABadKeystrokeIsReportedAndThePaletteStaysUsable)
     EXPECT_EQ(boxes[0].title, "Quillmark: System Error");
     EXPECT_NE(boxes[0].text.find("\"tbprint_Click\""), std::string::npos);
     QTest::mouseClick(palette.tbDebugWindow, Qt::LeftButton);
-    EXPECT_EQ(host.keys.back(), "^f{TAB}C{ENTER}");
+    EXPECT_EQ(host.keys().back(), "^f{TAB}C{ENTER} wait");
 }
 
 TEST_F(ShellWindowsTest, ToolboxButtonTogglesWithTheCloseKeystroke)
@@ -179,7 +157,7 @@ TEST_F(ShellWindowsTest, ToolboxButtonTogglesWithTheCloseKeystroke)
     shell::frmTAB2 &palette = openPalette();
     QTest::mouseClick(palette.tbToolbox, Qt::LeftButton);
     QTest::mouseClick(palette.tbToolbox, Qt::LeftButton);
-    EXPECT_EQ(host.keys, (std::vector<std::string>{"^t", "^t", "^{F4}"}));
+    EXPECT_EQ(host.keys(), (std::vector<std::string>{"^t wait", "^t wait", "^{F4} wait"}));
 }
 
 TEST_F(ShellWindowsTest, MoveButtonDragsThePalette)
@@ -248,14 +226,11 @@ TEST_F(ShellWindowsTest, ControlsWindowHasSixTabsAndTogglesStayOnTop)
 
 TEST_F(ShellWindowsTest, TrackChangesAdditionPastesIntoTheHost)
 {
-    common::settings().programmerName = common::fixedWidthName("dev");
-    test::ScopedEnv today("QM_TODAY", "2026-12-08");
-    test::ScopedEnv separator("QM_DATE_SEPARATOR", "/");
     windows.showToolWindow("frmApperTab");
     auto *controls = qobject_cast<shell::frmApperTab *>(windows.toolWindow("frmApperTab"));
     QTest::mouseClick(controls->pbBlockanAdd, Qt::LeftButton);
     EXPECT_EQ(ui.clipboardText(), "'* Block Added by dev on 12/08/2026\r\n\r\n\r\n'* End of Block Added by dev on 12/08/2026\r\n");
-    EXPECT_EQ(host.keys.back(), "^v");
+    EXPECT_EQ(host.keys().back(), "^v wait");
 }
 
 TEST_F(ShellWindowsTest, SplashAndAboutShowNamesAndVersion)

@@ -1,0 +1,88 @@
+// A code window for tests of the add-in's host commands: its selection is a text, the copy
+// keystroke puts it on the clipboard and the paste keystroke replaces it. It logs what it is
+// sent, and a fixture gives the program the settings and the host main window such commands need.
+#pragma once
+
+#include "common/ProgramState.h"
+#include "common/Settings.h"
+#include "platform/ScriptedUi.h"
+#include "platform/VbError.h"
+#include "platform/WindowRegistry.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qm::test {
+
+inline constexpr const char *kHostCaption = "Sample - Microsoft Visual Basic [design]";
+
+struct FakeCodeWindow : platform::KeyboardTarget
+{
+    explicit FakeCodeWindow(platform::ScriptedUi &runtime) : ui(runtime) {}
+
+    void activate(std::string_view caption) override { log.push_back("activate " + std::string(caption)); }
+    void sendKeys(std::string_view keys, bool wait) override
+    {
+        log.push_back(std::string(keys) + (wait ? " wait" : ""));
+        if (keys == "^c")
+            ui.clipboardSetText(selection);
+        if (keys == "^v") {
+            if (failPaste)
+                throw platform::VbError(platform::err::InvalidProcedureCall);
+            selection = ui.clipboardText();
+            ++pastes;
+        }
+    }
+    /// The keys sent, without the activations.
+    std::vector<std::string> keys() const
+    {
+        std::vector<std::string> sent;
+        for (const auto &entry : log)
+            if (entry.rfind("activate ", 0) != 0)
+                sent.push_back(entry);
+        return sent;
+    }
+
+    platform::ScriptedUi &ui;
+    std::string selection;
+    std::vector<std::string> log;
+    bool failPaste = false;
+    int pastes = 0;
+};
+
+/// The scripted runtime, a fake code window behind the host's main window, the programmer "dev",
+/// today 8 December 2026 with "/" between its parts, and the template's keystrokes.
+struct HostCommandTest : ::testing::Test
+{
+    ScopedEnv today{"QM_TODAY", "2026-12-08"};
+    ScopedEnv separator{"QM_DATE_SEPARATOR", "/"};
+    platform::ScriptedUi ui;
+    platform::ScopedUi installed{ui};
+    FakeCodeWindow host{ui};
+
+    void SetUp() override
+    {
+        ui.setKeyboardTarget(&host);
+        common::programState() = common::ProgramState();
+        common::settings() = common::ProgramSettings();
+        common::settings().programmerName = common::fixedWidthName("dev");
+        auto &keys = common::settings().keys;
+        keys.VBDesignName = "[design]";
+        keys.VBBreakName = "[break]";
+        keys.CopyToClipboard = "^c";
+        keys.PasteFromClipboard = "^v";
+        keys.FilePrint = "^p";
+        keys.ViewToolbox = "^t";
+        keys.EditFind = "^f";
+        keys.ViewProject = "^r";
+        keys.CloseWindows = "^{F4}";
+        platform::windowRegistry().clear();
+        platform::windowRegistry().add(kHostCaption, "ThunderMain");
+    }
+    void TearDown() override { platform::windowRegistry().clear(); }
+};
+
+} // namespace qm::test
