@@ -365,9 +365,17 @@ std::size_t CodePane::moveVertically(std::size_t position, bool down) const
     return clamp(std::min(target + column, lineEnd(target)));
 }
 
-void CodePane::changed(std::size_t caret)
+void CodePane::refreshSections()
 {
     m_sections = divideCode(*m_code);
+    // An edit that took a procedure away leaves fewer sections than before.
+    if (m_shown >= m_sections.size())
+        m_shown = m_sections.size() - 1;
+}
+
+void CodePane::changed(std::size_t caret)
+{
+    refreshSections();
     m_caret = m_anchor = std::min(caret, m_code->size());
     if (m_procedureView)
         followCaret();
@@ -397,7 +405,7 @@ void CodePane::appendText(std::string_view text)
         add += "\r\n";
     std::size_t caret = m_caret;
     m_code->append(add);
-    m_sections = divideCode(*m_code);
+    refreshSections();
     m_caret = m_anchor = caret;
     if (m_procedureView)
         followCaret();

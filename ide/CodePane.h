@@ -89,6 +89,7 @@ public:
     void setTabWidth(int width) { m_tabWidth = width > 0 ? width : 1; }
 
 private:
+    void refreshSections();
     void changed(std::size_t caret);
     void replaceRange(std::size_t from, std::size_t to, std::string_view text);
     std::size_t lowerBound() const;

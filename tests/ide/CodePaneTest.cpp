@@ -154,3 +154,14 @@ TEST_F(CodePaneTest, CaretJumpShowsItsProcedureAndAppendKeepsLines)
     other.appendText("Sub B()\nEnd Sub\n");
     EXPECT_EQ(unterminated, "Dim a\r\nSub B()\r\nEnd Sub\r\n");
 }
+
+TEST_F(CodePaneTest, DeletingTheShownProcedureShowsWhatRemains)
+{
+    ASSERT_TRUE(pane.showProcedure("Twice"));
+    keys(pane, "^{HOME}^+{END}{DEL}");
+    EXPECT_EQ(pane.procedureNames(), (std::vector<std::string>{"(declarations)", "AddOne"}));
+    keys(pane, "^{HOME}^+{END}{DEL}");
+    EXPECT_EQ(pane.procedureNames(), (std::vector<std::string>{"(declarations)"}));
+    keys(pane, "^{HOME}^+{END}{DEL}x");
+    EXPECT_EQ(code, "Attribute VB_Name = \"Module1\"\r\nx\r\n"); // the final line break stays
+}
