@@ -343,12 +343,17 @@ std::vector<std::string_view> splitTopLevel(std::string_view text, char separato
     return parts;
 }
 
-// Every call `name` + `call` ("found" + "()", "empty" + "("), the name a whole word outside
-// strings and in any letter case, replaced by `replacement`.
-std::string replaceCalls(std::string_view line,
-                         std::string_view name,
-                         std::string_view call,
-                         std::string_view replacement)
+// What an identifier becomes: `text`, standing also for the `skip` characters after it.
+struct Replacement
+{
+    std::string_view text;
+    size_t skip = 0;
+};
+
+// A copy of `line` in which each identifier outside strings (and, with `stopAtComment`, before
+// a trailing comment) is what `rename(word, begin, end)` makes of it.
+template<class Rename>
+std::string mapIdentifiers(std::string_view line, bool stopAtComment, Rename rename)
 {
     std::string out;
     out.reserve(line.size() + 16);
@@ -357,6 +362,10 @@ std::string replaceCalls(std::string_view line,
         char c = line[i];
         if (c == '"')
             inString = !inString;
+        if (stopAtComment && !inString && c == '\'') {
+            out.append(line.substr(i));
+            break;
+        }
         if (inString || !isIdentChar(c)) {
             out += c;
             ++i;
@@ -365,16 +374,25 @@ std::string replaceCalls(std::string_view line,
         size_t end = i;
         while (end < line.size() && isIdentChar(line[end]))
             ++end;
-        if (equalsIgnoreCase(line.substr(i, end - i), name) &&
-            line.compare(end, call.size(), call) == 0) {
-            out += replacement;
-            i = end + call.size();
-            continue;
-        }
-        out.append(line, i, end - i);
-        i = end;
+        Replacement replacement = rename(line.substr(i, end - i), i, end);
+        out += replacement.text;
+        i = end + replacement.skip;
     }
     return out;
+}
+
+// Every call `name` + `call` ("found" + "()", "empty" + "("), the name a whole word outside
+// strings and in any letter case, replaced by `replacement`.
+std::string replaceCalls(std::string_view line,
+                         std::string_view name,
+                         std::string_view call,
+                         std::string_view replacement)
+{
+    return mapIdentifiers(line, false, [&](std::string_view word, size_t, size_t end) {
+        if (equalsIgnoreCase(word, name) && line.compare(end, call.size(), call) == 0)
+            return Replacement{replacement, call.size()};
+        return Replacement{word};
+    });
 }
 
 // Rule 18's "!": the xBase negation outside strings becomes "Not ".
@@ -399,38 +417,20 @@ std::string renameFunctions(std::string_view line)
 {
     const bool hasIif = containsIgnoreCase(line, "iif");
     const size_t statementStart = leadingBlanks(line);
-    std::string out;
-    out.reserve(line.size() + 8);
-    bool inString = false;
-    for (size_t i = 0; i < line.size();) {
-        char c = line[i];
-        if (c == '"')
-            inString = !inString;
-        if (inString || !isIdentChar(c)) {
-            out += c;
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < line.size() && isIdentChar(line[end]))
-            ++end;
-        std::string_view word = line.substr(i, end - i);
+    return mapIdentifiers(line, false, [&](std::string_view word, size_t begin, size_t end) {
         const bool call = end < line.size() && line[end] == '(';
         if (equalsIgnoreCase(word, "substr"))
-            out += "Mid";
-        else if (equalsIgnoreCase(word, "alltrim"))
-            out += "Trim";
-        else if (call && equalsIgnoreCase(word, "upper"))
-            out += "UCase";
-        else if (call && !hasIif && i != statementStart && equalsIgnoreCase(word, "if"))
-            out += "IIF";
-        else if (call && equalsIgnoreCase(word, "type"))
-            out += "VarType";
-        else
-            out += word;
-        i = end;
-    }
-    return out;
+            return Replacement{"Mid"};
+        if (equalsIgnoreCase(word, "alltrim"))
+            return Replacement{"Trim"};
+        if (call && equalsIgnoreCase(word, "upper"))
+            return Replacement{"UCase"};
+        if (call && !hasIif && begin != statementStart && equalsIgnoreCase(word, "if"))
+            return Replacement{"IIF"};
+        if (call && equalsIgnoreCase(word, "type"))
+            return Replacement{"VarType"};
+        return Replacement{word};
+    });
 }
 
 // Rule 39's "$": left $ right becomes InStr(1, right, left, 1) > 0. True when one was converted.
@@ -591,42 +591,20 @@ std::string renameReserved(std::string_view line)
         {"data", "cData"},   {"cstr", "cstrg"},     {"currency", "currncy"}, {"empty", "emty"},
         {"error", "lError"}, {"count", "nCount"},
     };
-    std::string out;
-    out.reserve(line.size() + 8);
-    bool inString = false;
-    for (size_t i = 0; i < line.size();) {
-        char c = line[i];
-        if (c == '"')
-            inString = !inString;
-        if (!inString && c == '\'') {
-            out.append(line.substr(i));
-            break;
-        }
-        if (inString || !isIdentChar(c)) {
-            out += c;
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < line.size() && isIdentChar(line[end]))
-            ++end;
-        std::string_view word = line.substr(i, end - i);
-        const char before = i > 0 ? line[i - 1] : ' ';
+    return mapIdentifiers(line, true, [&](std::string_view word, size_t begin, size_t end) {
+        // A member or field name is not the program's variable; Left( and Right( are the
+        // host's own functions.
+        const char before = begin > 0 ? line[begin - 1] : ' ';
         const bool call = end < line.size() && line[end] == '(';
-        const bool hostFunction =
-            call && (equalsIgnoreCase(word, "left") || equalsIgnoreCase(word, "right"));
-        if (before != '.' && before != '!' && !hostFunction) {
-            for (const auto &[from, to] : kReserved) {
-                if (equalsIgnoreCase(word, from)) {
-                    word = to;
-                    break;
-                }
-            }
+        if (before == '.' || before == '!' ||
+            (call && (equalsIgnoreCase(word, "left") || equalsIgnoreCase(word, "right"))))
+            return Replacement{word};
+        for (const auto &[from, to] : kReserved) {
+            if (equalsIgnoreCase(word, from))
+                return Replacement{to};
         }
-        out += word;
-        i = end;
-    }
-    return out;
+        return Replacement{word};
+    });
 }
 
 enum class Declaration { None, Private, Public, Local };
