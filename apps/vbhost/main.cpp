@@ -1,0 +1,116 @@
+// vbhost [PROJECT] and vbhost --script FILE [PROJECT]: the stand-in IDE, on screen or driven by
+// an automation script (offscreen when there is no display).
+#include "ide/Ide.h"
+#include "ide/ui/AddIns.h"
+#include "ide/ui/HostUi.h"
+#include "ide/ui/Script.h"
+#include "platform/FileSystem.h"
+#include "platform/qt/QtUi.h"
+#include "shell/Connector.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+namespace {
+
+bool hasDisplay()
+{
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+int usage(std::ostream &out, int code)
+{
+    out << "usage: vbhost [PROJECT]\n"
+           "       vbhost --script FILE [PROJECT]\n"
+           "Opens PROJECT (.vbp or .mak) in the stand-in IDE and connects the add-ins registered\n"
+           "with 1 in section Add-Ins32 of VB.INI in the Windows directory. With --script, runs\n"
+           "the automation script FILE against the windows (offscreen without a display).\n";
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string script;
+    std::string project;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h")
+            return usage(std::cout, 0);
+        if (arg == "--script") {
+            if (++i >= argc)
+                return usage(std::cerr, 2);
+            script = argv[i];
+        } else if (!arg.empty() && arg[0] == '-') {
+            return usage(std::cerr, 2);
+        } else if (project.empty()) {
+            project = arg;
+        } else {
+            return usage(std::cerr, 2);
+        }
+    }
+    if (!hasDisplay() && !std::getenv("QT_QPA_PLATFORM")) {
+        if (script.empty()) {
+            std::cerr << "vbhost: there is no display. Run it under a virtual one with\n"
+                         "    xvfb-run -a vbhost " << project << "\n"
+                         "or run an automation script offscreen with\n"
+                         "    vbhost --script FILE " << project << "\n";
+            return 2;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
+    std::string scriptText;
+    if (!script.empty()) {
+        try {
+            scriptText = qm::platform::readFile(script);
+        } catch (const std::exception &) {
+            std::cerr << "vbhost: cannot read the script " << script << "\n";
+            return 2;
+        }
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vbhost"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    qm::shell::registerConnectorClass();
+
+    qm::platform::QtUi screenUi;
+    qm::ide::ScriptUi scriptUi;
+    qm::platform::UiRuntime &runtime = script.empty() ? static_cast<qm::platform::UiRuntime &>(screenUi)
+                                                      : static_cast<qm::platform::UiRuntime &>(scriptUi);
+    qm::platform::ScopedUi installed(runtime);
+
+    std::vector<qm::ide::ScriptLine> lines;
+    if (!script.empty()) {
+        try {
+            lines = qm::ide::parseScript(scriptText);
+        } catch (const qm::ide::ScriptError &e) {
+            std::cerr << script << ":" << e.line << ": " << e.what() << "\n";
+            return 1;
+        }
+    }
+
+    qm::ide::Ide ide;
+    qm::ide::HostUi ui(ide);
+    std::unique_ptr<qm::ide::ScriptRunner> runner;
+    if (!script.empty())
+        runner = std::make_unique<qm::ide::ScriptRunner>(ui, scriptUi, std::cout);
+    ui.addIns().connectRegistered();
+    if (!project.empty())
+        ui.openProject(project);
+    ui.sync();
+
+    if (!runner)
+        return QApplication::exec();
+    const std::string dir = qm::platform::directoryPart(script);
+    runner->setVariable("SCRIPT_DIR", dir.empty() ? std::string(".") : dir);
+    const int code = runner->run(lines, script, std::cerr);
+    if (!runner->quitRequested())
+        ui.prepareClose(false);
+    return code;
+}

@@ -1,0 +1,358 @@
+// The host's windows kept in step with the model.
+#include "ide/ui/HostUi.h"
+
+#include "ide/Ide.h"
+#include "ide/IdeHost.h"
+#include "ide/Keyboard.h"
+#include "ide/ui/AddIns.h"
+#include "ide/ui/CodeView.h"
+#include "ide/ui/DesignerView.h"
+#include "ide/ui/KeyEvents.h"
+#include "ide/ui/MainWindow.h"
+#include "ide/ui/ProjectWindow.h"
+#include "ide/ui/PropertiesWindow.h"
+#include "ide/ui/ToolboxWindow.h"
+#include "ide/ui/WindowFollower.h"
+#include "platform/VbError.h"
+#include "platform/qt/WindowBinding.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <set>
+
+namespace qm::ide {
+namespace {
+
+/// AppActivate and SendKeys on screen: activation through the registry (the window follows),
+/// keys as key events to the active window, exactly as a person's keys arrive.
+class HostKeyboard final : public platform::KeyboardTarget
+{
+public:
+    explicit HostKeyboard(HostUi &ui) : m_ui(ui), m_model(ui.ide()) {}
+    void activate(std::string_view caption) override
+    {
+        m_model.activate(caption);
+        m_ui.sync();
+    }
+    void sendKeys(std::string_view keys, bool) override { m_ui.sendKeyEvents(keys); }
+
+private:
+    HostUi &m_ui;
+    IdeKeyboard m_model;
+};
+
+} // namespace
+
+std::string describeFailure(const std::exception &error)
+{
+    if (const auto *vb = dynamic_cast<const platform::VbError *>(&error))
+        return vb->description.empty() ? "Error " + std::to_string(vb->number) : vb->description;
+    return error.what();
+}
+
+// --- HostWindow ---------------------------------------------------------------------------
+
+HostWindow::HostWindow(HostUi &ui) : QWidget(nullptr, Qt::Window), m_ui(ui) {}
+
+bool deliverKeyEvent(HostUi &ui, QKeyEvent &event)
+{
+    std::optional<platform::KeyChord> chord = chordOfKeyEvent(event);
+    if (!chord)
+        return false;
+    ui.deliverKey(*chord);
+    return true;
+}
+
+void HostWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (deliverKeyEvent(m_ui, *event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void HostWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (WindowFollower *f = WindowFollower::of(*this)) {
+        platform::WindowHandle h = f->handle();
+        m_ui.guard("Close", [&] { m_ui.ide().closeWindow(h); });
+    }
+}
+
+// --- HostUi -------------------------------------------------------------------------------
+
+HostUi::HostUi(Ide &ide)
+    : m_ide(ide)
+    , m_host(std::make_unique<IdeHost>(ide))
+{
+    m_addIns = std::make_unique<AddInManager>(*m_host);
+    m_main = std::make_unique<MainWindow>(*this);
+    m_project = std::make_unique<ProjectWindow>(*this);
+    m_properties = std::make_unique<PropertiesWindow>(*this);
+    m_toolbox = std::make_unique<ToolboxWindow>(*this);
+    new WindowFollower(*m_main, ide.mainWindow());
+    new WindowFollower(*m_project, ide.projectWindow());
+    new WindowFollower(*m_properties, ide.propertiesWindow());
+    new WindowFollower(*m_toolbox, ide.toolboxWindow());
+    m_keyboard = std::make_unique<HostKeyboard>(*this);
+    m_previousKeyboard = platform::ui().keyboardTarget();
+    platform::ui().setKeyboardTarget(m_keyboard.get());
+    sync();
+}
+
+HostUi::~HostUi()
+{
+    m_addIns.reset(); // add-ins go before the windows they know
+    if (platform::ui().keyboardTarget() == m_keyboard.get())
+        platform::ui().setKeyboardTarget(m_previousKeyboard);
+    for (auto &[handle, view] : m_views)
+        delete view.data();
+    m_views.clear();
+}
+
+host::Host &HostUi::host()
+{
+    return *m_host;
+}
+
+CodeWindow *HostUi::codeWindowOf(platform::WindowHandle handle)
+{
+    if (handle == 0 || !m_ide.project())
+        return nullptr;
+    for (const ComponentPtr &c : m_ide.project()->components()) {
+        CodeWindow *cw = m_ide.codeWindowOf(*c);
+        if (cw && cw->window == handle)
+            return cw;
+    }
+    return nullptr;
+}
+
+DesignerWindow *HostUi::designerOf(platform::WindowHandle handle)
+{
+    if (handle == 0 || !m_ide.project())
+        return nullptr;
+    for (const ComponentPtr &c : m_ide.project()->components()) {
+        DesignerWindow *d = m_ide.designerOf(*c);
+        if (d && d->window == handle)
+            return d;
+    }
+    return nullptr;
+}
+
+CodeView *HostUi::codeView(const Component &component)
+{
+    CodeWindow *cw = m_ide.codeWindowOf(component);
+    if (!cw)
+        return nullptr;
+    auto at = m_views.find(cw->window);
+    return at == m_views.end() ? nullptr : qobject_cast<CodeView *>(at->second.data());
+}
+
+DesignerView *HostUi::designerView(const Component &component)
+{
+    DesignerWindow *d = m_ide.designerOf(component);
+    if (!d)
+        return nullptr;
+    auto at = m_views.find(d->window);
+    return at == m_views.end() ? nullptr : qobject_cast<DesignerView *>(at->second.data());
+}
+
+QWidget *HostUi::widgetOf(platform::WindowHandle handle) const
+{
+    if (handle == 0)
+        return nullptr;
+    if (handle == m_ide.mainWindow())
+        return m_main.get();
+    if (handle == m_ide.projectWindow())
+        return m_project.get();
+    if (handle == m_ide.propertiesWindow())
+        return m_properties.get();
+    if (handle == m_ide.toolboxWindow())
+        return m_toolbox.get();
+    auto at = m_views.find(handle);
+    return at == m_views.end() ? nullptr : at->second.data();
+}
+
+void HostUi::sync()
+{
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    std::set<platform::WindowHandle> live;
+    if (Project *project = m_ide.project()) {
+        for (const ComponentPtr &c : project->components()) {
+            if (CodeWindow *cw = m_ide.codeWindowOf(*c)) {
+                live.insert(cw->window);
+                if (!m_views.count(cw->window)) {
+                    auto *view = new CodeView(*this, cw->window);
+                    m_views[cw->window] = view;
+                    (new WindowFollower(*view, cw->window))->apply();
+                }
+            }
+            if (DesignerWindow *d = m_ide.designerOf(*c)) {
+                live.insert(d->window);
+                if (!m_views.count(d->window)) {
+                    auto *view = new DesignerView(*this, d->window);
+                    m_views[d->window] = view;
+                    view->refresh();
+                    (new WindowFollower(*view, d->window))->apply();
+                }
+            }
+        }
+    }
+    for (auto it = m_views.begin(); it != m_views.end();) {
+        if (live.count(it->first)) {
+            ++it;
+            continue;
+        }
+        if (QWidget *view = it->second.data()) {
+            view->hide();
+            view->deleteLater();
+        }
+        it = m_views.erase(it);
+    }
+    for (auto &[handle, view] : m_views) {
+        if (!view)
+            continue;
+        if (auto *code = qobject_cast<CodeView *>(view.data()))
+            code->refresh();
+        else if (auto *designer = qobject_cast<DesignerView *>(view.data()))
+            designer->refresh();
+    }
+    m_project->refresh();
+    m_properties->refresh();
+    m_toolbox->refresh();
+    for (QWidget *w : {static_cast<QWidget *>(m_main.get()), static_cast<QWidget *>(m_project.get()),
+                       static_cast<QWidget *>(m_properties.get()),
+                       static_cast<QWidget *>(m_toolbox.get())}) {
+        if (WindowFollower *f = WindowFollower::of(*w))
+            f->apply();
+    }
+    for (auto &[handle, view] : m_views) {
+        if (view) {
+            if (WindowFollower *f = WindowFollower::of(*view))
+                f->apply();
+        }
+    }
+    // The active window last, so that it ends up in front.
+    if (QWidget *active = widgetOf(platform::windowRegistry().activeWindow())) {
+        if (WindowFollower *f = WindowFollower::of(*active))
+            f->apply();
+    }
+    m_syncing = false;
+    emit synced();
+}
+
+void HostUi::deliverKey(const platform::KeyChord &chord)
+{
+    guard("Microsoft Visual Basic", [&] { m_ide.deliverKey(chord); });
+}
+
+void HostUi::sendKeyEvents(std::string_view keys)
+{
+    // The whole text is parsed first: malformed keys deliver nothing.
+    const std::vector<platform::KeyChord> chords = platform::parseSendKeys(keys);
+    for (const platform::KeyChord &chord : chords) {
+        platform::WindowHandle active = platform::windowRegistry().activeWindow();
+        QWidget *target = widgetOf(active);
+        if (!target) {
+            // A window of an add-in: its focus widget takes the key as Qt would give it.
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                platform::WindowBinding *binding = platform::WindowBinding::of(*top);
+                if (binding && binding->handle() == active && top->isVisible()) {
+                    target = top->focusWidget() ? top->focusWidget() : top;
+                    break;
+                }
+            }
+        } else if (auto *code = qobject_cast<CodeView *>(target)) {
+            target = code->text();
+        }
+        if (!target) {
+            // No window of ours is active: the model decides (it ignores the key).
+            deliverKey(chord);
+            continue;
+        }
+        std::unique_ptr<QKeyEvent> press = keyEventOfChord(chord);
+        QCoreApplication::sendEvent(target, press.get());
+        QKeyEvent release(QEvent::KeyRelease, press->key(), press->modifiers(), press->text());
+        QCoreApplication::sendEvent(target, &release);
+    }
+    sync();
+}
+
+void HostUi::showError(std::string_view title, const std::exception &error)
+{
+    platform::ui().msgBox(describeFailure(error), platform::mb::Critical, title);
+}
+
+bool HostUi::openProject(std::string_view path)
+{
+    return guard("Open Project", [&] { m_ide.openProject(path); });
+}
+
+bool HostUi::saveProject()
+{
+    Project *project = m_ide.project();
+    if (!project)
+        return false;
+    bool ok = true;
+    if (project->isNew()) {
+        platform::FileDialogRequest request;
+        request.title = "Save Project As";
+        request.filter = "Project Files (*.vbp)|*.vbp";
+        request.fileName = project->name() + ".vbp";
+        std::optional<std::string> path = platform::ui().saveFileDialog(request);
+        if (!path)
+            return false;
+        ok = guard("Save Project", [&] { project->saveAs(*path); });
+        return ok;
+    }
+    // Components first, through the host's own Save File, so that the add-ins hear of them.
+    for (const ComponentPtr &c : std::vector<ComponentPtr>(project->components())) {
+        if (!c->isModified() && !c->isNew())
+            continue;
+        ok = guard("Save Project", [&] {
+                 m_ide.selectComponent(c);
+                 m_ide.runCommand(IdeCommand::SaveFile);
+             }) && ok;
+        if (c->isModified() || c->isNew())
+            return false; // cancelled or failed; the message was shown
+    }
+    if (project->isModified())
+        ok = guard("Save Project", [&] { project->save(); }) && ok;
+    return ok;
+}
+
+bool HostUi::prepareClose(bool askToSave)
+{
+    Project *project = m_ide.project();
+    bool modified = false;
+    if (project) {
+        modified = project->isModified();
+        for (const ComponentPtr &c : project->components())
+            modified = modified || c->isModified();
+    }
+    if (askToSave && modified) {
+        int answer = platform::ui().msgBox("Save changes to the project " + project->name() + "?",
+                                           platform::mb::YesNoCancel | platform::mb::Exclamation,
+                                           "Microsoft Visual Basic");
+        if (answer == platform::mb::Cancel)
+            return false;
+        if (answer == platform::mb::Yes && !saveProject())
+            return false;
+    }
+    m_addIns->disconnectAll();
+    sync();
+    return true;
+}
+
+void HostUi::setCurrentTool(std::string tool)
+{
+    m_tool = std::move(tool);
+    m_toolbox->refresh();
+}
+
+} // namespace qm::ide
