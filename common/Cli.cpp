@@ -170,14 +170,14 @@ int run(const CommandTable &table, const std::vector<std::string> &args, std::is
     for (; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') {
-            const OptionSpec *spec = nullptr;
+            const OptionSpec *declared = nullptr;
             for (const auto &option : command->options) {
                 if (option.name == arg)
-                    spec = &option;
+                    declared = &option;
             }
-            if (!spec)
+            if (!declared)
                 return usage("qm " + command->name + " has no option " + arg);
-            if (spec->takesValue) {
+            if (declared->takesValue) {
                 if (i + 1 >= args.size())
                     return usage(arg + " needs a value");
                 invocation.options[arg] = args[++i];
