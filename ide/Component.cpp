@@ -6,6 +6,8 @@
 #include "platform/Text.h"
 #include "platform/VbError.h"
 
+#include <filesystem>
+
 namespace qm::ide {
 
 using platform::VbError;
@@ -67,7 +69,33 @@ std::shared_ptr<Component> Component::fromText(ComponentKind kind, std::string_v
     return c;
 }
 
+std::optional<std::string> DirectoryCache::find(std::string_view productPath)
+{
+    std::string dir = platform::directoryPart(productPath);
+    auto it = m_directories.find(dir);
+    if (it == m_directories.end()) {
+        std::map<std::string, std::string> names;
+        std::error_code ec;
+        std::filesystem::path resolved = dir.empty() ? std::filesystem::path(".") : platform::resolvePath(dir);
+        for (std::filesystem::directory_iterator entry(resolved, ec), end; !ec && entry != end; entry.increment(ec)) {
+            std::string name = entry->path().filename().string();
+            names.emplace(platform::toUpper(name), name);
+        }
+        it = m_directories.emplace(dir, std::move(names)).first;
+    }
+    auto found = it->second.find(platform::toUpper(platform::fileNamePart(productPath)));
+    if (found == it->second.end())
+        return std::nullopt;
+    return dir.empty() ? found->second : platform::joinPath(dir, found->second);
+}
+
 std::shared_ptr<Component> Component::load(std::string_view productPath)
+{
+    DirectoryCache cache;
+    return load(productPath, cache);
+}
+
+std::shared_ptr<Component> Component::load(std::string_view productPath, DirectoryCache &cache)
 {
     auto kind = componentKindOfPath(productPath);
     if (!kind)
@@ -76,9 +104,8 @@ std::shared_ptr<Component> Component::load(std::string_view productPath)
     std::string bytes = platform::readFile(productPath);
     std::optional<std::string> frx;
     if (*kind == ComponentKind::Form) {
-        std::string companion = companionPath(productPath);
-        if (platform::fileExists(companion))
-            frx = platform::readFile(companion);
+        if (auto companion = cache.find(companionPath(productPath)))
+            frx = platform::readFile(*companion);
     }
     return fromText(*kind, productPath, bytes, std::move(frx));
 }

@@ -2,6 +2,7 @@
 // read from its file or new and never saved; and the problems met while reading files.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,19 @@ struct LoadProblem
 /// description names the file and line.
 inline constexpr int InvalidFileFormat = 321;
 
+/// The files of directories, listed once each: a project of many forms finds their .frx
+/// companions without listing its directory again for every form.
+class DirectoryCache
+{
+public:
+    /// The product path of a file as it is spelt on disk (letter case ignored), or nothing
+    /// when the directory has no such file.
+    std::optional<std::string> find(std::string_view productPath);
+
+private:
+    std::map<std::string, std::map<std::string, std::string>> m_directories;
+};
+
 class Component
 {
 public:
@@ -38,6 +52,8 @@ public:
     /// missing file, InvalidFileFormat for a file that cannot be read at all (the description
     /// names the file and line); problems it could read past are in problems().
     static std::shared_ptr<Component> load(std::string_view productPath);
+    /// As load, looking for the .frx companion through a cache of directory listings.
+    static std::shared_ptr<Component> load(std::string_view productPath, DirectoryCache &cache);
     /// A component from bytes (no file is read; an .frx may be given).
     static std::shared_ptr<Component> fromText(ComponentKind kind, std::string_view productPath,
                                                std::string_view bytes,

@@ -481,8 +481,6 @@ void FormFile::removeControl(const Control &control)
 
 std::string FormFile::frxFileName() const
 {
-    if (!m_frxName.empty())
-        return m_frxName;
     std::string found;
     std::vector<const Control *> work;
     if (m_root)
@@ -510,6 +508,8 @@ std::string FormFile::frxFileName() const
     }
     if (!found.empty())
         return found;
+    if (!m_frxName.empty())
+        return m_frxName;
     return name() + ".frx";
 }
 

@@ -80,8 +80,8 @@ public:
     /// nothing when no companion is attached.
     std::optional<std::uint32_t> appendFrx(std::string_view bytes);
 
-    /// The file name (no directory) that new binary properties refer to: as set by the
-    /// component, else the one the form's references use, else the form's name + ".frx".
+    /// The file name (no directory) that new binary properties refer to: the one the form's
+    /// references use, else the one the component set, else the form's name + ".frx".
     std::string frxFileName() const;
     void setFrxFileName(std::string fileName) { m_frxName = std::move(fileName); }
     /// Points every .frx reference of the form at a companion of a new file name (save as).

@@ -134,6 +134,7 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
     project->m_fileName = std::string(productPath);
     project->m_format = platform::endsWithIgnoreCase(productPath, ".mak") ? ProjectFormat::Mak : ProjectFormat::Vbp;
     std::string dir = platform::directoryPart(productPath);
+    DirectoryCache listings;
     LineSplitter lines(bytes);
     TextLine line;
     while (lines.next(line)) {
@@ -143,7 +144,7 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
         if (readEntry(line.text, entry, error)) {
             std::string path = isAbsolute(entry.file) || dir.empty() ? entry.file : platform::joinPath(dir, entry.file);
             try {
-                ComponentPtr component = Component::load(path);
+                ComponentPtr component = Component::load(path, listings);
                 for (const LoadProblem &p : component->problems())
                     project->m_problems.push_back(p);
                 kept.component = component.get();

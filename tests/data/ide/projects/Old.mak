@@ -1,0 +1,6 @@
+FRMOLD.FRM
+MODTOOLS.BAS
+C:\VB\THREED.VBX
+ProjWinSize=152,402,248,215
+ProjWinShow=2
+IconForm="frmOld"
