@@ -10,7 +10,8 @@ namespace {
 
 std::string codeText(std::size_t bytes)
 {
-    const std::string line = "    If Counter% > 0 Then Total = Total + Price(Counter%) ' add it\r\n";
+    const std::string line =
+        "    If Counter% > 0 Then Total = Total + Price(Counter%) ' add it\r\n";
     std::string text;
     text.reserve(bytes + line.size());
     while (text.size() < bytes)
@@ -65,8 +66,28 @@ void BM_LeadingBlanksOnBlankText(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_ReplaceAll)->Arg(1 << 20)->Arg(10 << 20)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReplaceAllText)->Arg(1 << 20)->Arg(10 << 20)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CountLines)->Arg(1 << 20)->Arg(10 << 20)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NextWordOverWholeText)->Arg(1 << 20)->Arg(10 << 20)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LeadingBlanksOnBlankText)->Arg(1 << 20)->Arg(10 << 20)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAll)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAllText)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountLines)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NextWordOverWholeText)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LeadingBlanksOnBlankText)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);

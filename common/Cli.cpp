@@ -83,8 +83,8 @@ int Invocation::intOption(const std::string &name, int fallback, int low, int hi
         return fallback;
     auto value = parseInt(it->second);
     if (!value || *value < low || *value > high)
-        throw UsageError{name + " takes a number from " + std::to_string(low) + " to "
-                         + std::to_string(high) + ", not \"" + it->second + "\""};
+        throw UsageError{name + " takes a number from " + std::to_string(low) + " to " +
+                         std::to_string(high) + ", not \"" + it->second + "\""};
     return *value;
 }
 
@@ -102,8 +102,11 @@ const Command *CommandTable::find(const std::string &name) const
     return nullptr;
 }
 
-int run(const CommandTable &table, const std::vector<std::string> &args, std::istream &in,
-        std::ostream &out, std::ostream &err)
+int run(const CommandTable &table,
+        const std::vector<std::string> &args,
+        std::istream &in,
+        std::ostream &out,
+        std::ostream &err)
 {
     auto usage = [&](const std::string &message) {
         err << "qm: " << message << "\n" << kUsage << "\n";
@@ -142,7 +145,8 @@ int run(const CommandTable &table, const std::vector<std::string> &args, std::is
             } else {
                 tabSize = parseInt(value);
                 if (!tabSize || *tabSize < 0 || *tabSize > 32767)
-                    return usage("--tab-size takes a number from 0 to 32767, not \"" + value + "\"");
+                    return usage("--tab-size takes a number from 0 to 32767, not \"" + value +
+                                 "\"");
             }
             continue;
         }
@@ -205,7 +209,8 @@ int run(const CommandTable &table, const std::vector<std::string> &args, std::is
 
     if (command->readsInput) {
         if (!file || *file == "-") {
-            invocation.input.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            invocation.input.assign(std::istreambuf_iterator<char>(in),
+                                    std::istreambuf_iterator<char>());
         } else {
             try {
                 invocation.input = platform::readFile(*file);

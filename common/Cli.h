@@ -21,7 +21,7 @@ struct Invocation
     std::string programmerName; ///< trimmed
     int tabSize = 3;
     std::map<std::string, std::string> options; ///< "--kind" -> "S"; flags map to ""
-    std::string input;                           ///< the bytes of FILE or standard input
+    std::string input;                          ///< the bytes of FILE or standard input
 
     bool hasOption(const std::string &name) const { return options.count(name) != 0; }
     std::string option(const std::string &name, const std::string &fallback = {}) const;
@@ -37,14 +37,14 @@ struct UsageError
 
 struct OptionSpec
 {
-    std::string name;     ///< "--kind"
+    std::string name; ///< "--kind"
     bool takesValue = true;
-    std::string help;     ///< "S|F  statement or function"
+    std::string help; ///< "S|F  statement or function"
 };
 
 struct Command
 {
-    std::string name;     ///< "comment", "block add"
+    std::string name; ///< "comment", "block add"
     std::string summary;
     bool readsInput = true;
     std::vector<OptionSpec> options;
@@ -67,7 +67,10 @@ private:
 /// Runs `qm [--today YYYY-MM-DD] [--name TEXT] [--tab-size N] COMMAND [OPTIONS] [FILE]`.
 /// Exit status 0 on success, 1 when the command reports a problem (its title, ": " and text go
 /// to standard error), 2 for a usage error.
-int run(const CommandTable &table, const std::vector<std::string> &args, std::istream &in,
-        std::ostream &out, std::ostream &err);
+int run(const CommandTable &table,
+        const std::vector<std::string> &args,
+        std::istream &in,
+        std::ostream &out,
+        std::ostream &err);
 
 } // namespace qm::common::cli

@@ -29,8 +29,8 @@ UserMessage systemErrorReport(int number, std::string_view description, std::str
 
 UserMessage programErrorReport(int number, std::string_view description, std::string_view operation)
 {
-    std::string text = "Error: " + platform::str(number) + "\nDesc:  " + std::string(description)
-                       + "\nProc:  " + std::string(operation);
+    std::string text = "Error: " + platform::str(number) + "\nDesc:  " + std::string(description) +
+                       "\nProc:  " + std::string(operation);
     return {"Program Error", text, platform::mb::Critical};
 }
 
@@ -46,8 +46,8 @@ UserMessage fileOpenErrorReport(std::string_view path)
 
 UserMessage fileReadErrorReport(int number, std::string_view description)
 {
-    std::string text = "File Read Error : " + platform::str(number) + "\nDesc: "
-                       + std::string(description) + "\nCan't open this file!";
+    std::string text = "File Read Error : " + platform::str(number) +
+                       "\nDesc: " + std::string(description) + "\nCan't open this file!";
     return {"File Error", text, platform::mb::Critical};
 }
 
@@ -98,7 +98,8 @@ bool guarded(std::string_view operation, const std::function<void()> &body)
 {
     std::string name(operation);
     return guardedWith(
-        [&name](const VbError &e) { return systemErrorReport(e.number, e.description, name); }, body);
+        [&name](const VbError &e) { return systemErrorReport(e.number, e.description, name); },
+        body);
 }
 
 bool ignoreErrors(const std::function<void()> &statement)

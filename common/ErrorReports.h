@@ -38,7 +38,8 @@ int showMessage(const UserMessage &message);
 /// blanks and the trimmed operation name, the two lines broken by LF CR.
 UserMessage systemErrorReport(int number, std::string_view description, std::string_view operation);
 /// The program error report ("Program Error"): Error, Desc and Proc lines.
-UserMessage programErrorReport(int number, std::string_view description, std::string_view operation);
+UserMessage
+programErrorReport(int number, std::string_view description, std::string_view operation);
 /// The product error report ("Quillmark Error"): the description alone.
 UserMessage productErrorReport(std::string_view description);
 /// The file reports ("File Error"): the open failure and the read failure.

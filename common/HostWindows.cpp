@@ -60,9 +60,10 @@ int EnumHostWindows(std::optional<int> findType)
 {
     HostWindowList &list = hostWindowList();
     list.windows.clear();
-    const WindowSelection selection = findType && *findType == 1 ? WindowSelection::CodeWindows
-                                                                  : WindowSelection::HostWindows;
-    for (WindowHandle handle = GetWindow(0, gw::First); handle != 0; handle = GetWindow(handle, gw::Next)) {
+    const WindowSelection selection =
+        findType && *findType == 1 ? WindowSelection::CodeWindows : WindowSelection::HostWindows;
+    for (WindowHandle handle = GetWindow(0, gw::First); handle != 0;
+         handle = GetWindow(handle, gw::Next)) {
         const std::string caption = captionOf(handle);
         switch (classifyWindow(caption, classOf(handle), selection)) {
         case WindowVerdict::ProjectWindow:
@@ -91,7 +92,8 @@ int screenHeightPixels()
     return screen.heightTwips() / screen.twipsPerPixelY;
 }
 
-void applyArrangement(const ArrangementPlan &plan, const std::vector<WindowHandle> &windows,
+void applyArrangement(const ArrangementPlan &plan,
+                      const std::vector<WindowHandle> &windows,
                       bool focusLast)
 {
     if (plan.refusal) {

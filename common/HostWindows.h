@@ -29,7 +29,8 @@ int screenHeightPixels();
 
 /// Places the listed windows as the plan says, or shows its refusal. A window that closed since
 /// it was listed is skipped. Cascading gives the focus to the last window afterwards.
-void applyArrangement(const ArrangementPlan &plan, const std::vector<platform::WindowHandle> &windows,
+void applyArrangement(const ArrangementPlan &plan,
+                      const std::vector<platform::WindowHandle> &windows,
                       bool focusLast);
 
 /// SetOnTop and SetNotOnTop: make a window topmost or not, keeping its position and size; a

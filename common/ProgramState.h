@@ -23,7 +23,10 @@ struct ProgramState
     bool codeFinderProjectMode = false; ///< the code finder searches the project, not a directory
 
     /// The open flag of a tool window ("frmMsgBox"), set on load and cleared on unload.
-    bool isWindowOpen(std::string_view window) const { return m_open.count(std::string(window)) != 0; }
+    bool isWindowOpen(std::string_view window) const
+    {
+        return m_open.count(std::string(window)) != 0;
+    }
     void setWindowOpen(std::string_view window, bool open)
     {
         if (open)

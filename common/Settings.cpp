@@ -67,8 +67,10 @@ std::string GetIniSetting(std::string_view section, std::string_view key)
     return value;
 }
 
-void UpdateIniFile(std::string_view /*section*/, std::string_view /*selector*/,
-                   std::string_view leftText, std::string_view topText)
+void UpdateIniFile(std::string_view /*section*/,
+                   std::string_view /*selector*/,
+                   std::string_view leftText,
+                   std::string_view topText)
 {
     ui().processEvents();
     const std::string iniPath = settingsFilePath();
@@ -142,16 +144,16 @@ bool InitializeIniFile(std::string_view note)
     if (!copied) {
         ui().msgBox("Quillmark can't write it's INI file to your\n"
                     "Windows Directory.  Please clear up the \n"
-                    "problem and reexecute Quillmark."
-                        + extra,
+                    "problem and reexecute Quillmark." +
+                        extra,
                     mb::Critical, "Quillmark Initialization Error");
         return false;
     }
     ui().msgBox("Quillmark has successfully written it's INI\n"
                 "file and registered itself with Visual Basic.  \n"
                 "Quillmark will now load automatically when\n"
-                "you execute Visual Basic."
-                    + extra,
+                "you execute Visual Basic." +
+                    extra,
                 mb::Information, "Quillmark Initialized");
     return true;
 }

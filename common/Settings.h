@@ -57,7 +57,7 @@ struct ProgramSettings
 {
     std::int16_t left = 2000; ///< palette position, twips
     std::int16_t top = 0;
-    std::int16_t tabSize = 3; ///< indent width in spaces
+    std::int16_t tabSize = 3;                                            ///< indent width in spaces
     std::string programmerName = fixedWidthName(kDefaultProgrammerName); ///< 30 characters
     std::string companyName = fixedWidthName(kDefaultCompanyName);       ///< 30 characters
     KeystrokeSettings keys;
@@ -84,7 +84,9 @@ std::string GetIniSetting(std::string_view section, std::string_view key);
 /// "Left=" + leftText, every other line containing "Top=" becomes "Top=" + topText. The new
 /// file is written as "quillmrk.inb" and renamed over the settings file. Shows "cant open
 /// quillmrk.ini" or "cant open quillmrk.inb" when a file cannot be opened.
-void UpdateIniFile(std::string_view section, std::string_view selector, std::string_view leftText,
+void UpdateIniFile(std::string_view section,
+                   std::string_view selector,
+                   std::string_view leftText,
                    std::string_view topText);
 
 /// Creates the settings file from the template and tells the programmer how it went; false when

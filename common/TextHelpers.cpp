@@ -27,7 +27,9 @@ std::string ReplaceFirst(std::string_view text, std::string_view find, std::stri
 namespace {
 
 template<class Finder>
-std::string replaceEvery(std::string_view text, std::string_view find, std::string_view replacement,
+std::string replaceEvery(std::string_view text,
+                         std::string_view find,
+                         std::string_view replacement,
                          Finder findFrom)
 {
     if (find.empty())
@@ -48,15 +50,18 @@ std::string replaceEvery(std::string_view text, std::string_view find, std::stri
 
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement)
 {
-    return replaceEvery(text, find, replacement,
-                        [](std::string_view t, std::string_view f, size_t from) { return t.find(f, from); });
+    return replaceEvery(
+        text, find, replacement,
+        [](std::string_view t, std::string_view f, size_t from) { return t.find(f, from); });
 }
 
-std::string ReplaceAllText(std::string_view text, std::string_view find, std::string_view replacement)
+std::string
+ReplaceAllText(std::string_view text, std::string_view find, std::string_view replacement)
 {
-    return replaceEvery(text, find, replacement, [](std::string_view t, std::string_view f, size_t from) {
-        return findIgnoreCase(t, f, from);
-    });
+    return replaceEvery(text, find, replacement,
+                        [](std::string_view t, std::string_view f, size_t from) {
+                            return findIgnoreCase(t, f, from);
+                        });
 }
 
 size_t CountLines(std::string_view text)
@@ -100,8 +105,8 @@ std::string joinLines(const std::vector<std::string> &lines)
 std::string NextWord(std::string_view &text, std::string_view extraWordChars)
 {
     auto isWordChar = [&](char c) {
-        return platform::isAsciiLetter(c) || platform::isAsciiDigit(c)
-               || extraWordChars.find(c) != std::string_view::npos;
+        return platform::isAsciiLetter(c) || platform::isAsciiDigit(c) ||
+               extraWordChars.find(c) != std::string_view::npos;
     };
     const bool blankIsWordChar = extraWordChars.find(' ') != std::string_view::npos;
     std::string word;

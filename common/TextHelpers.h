@@ -15,12 +15,14 @@ size_t LeadingBlanks(std::string_view text);
 
 /// The text with the first occurrence of `find` (letter case ignored) replaced. An empty `find`
 /// changes nothing.
-std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view replacement);
+std::string
+ReplaceFirst(std::string_view text, std::string_view find, std::string_view replacement);
 /// Every occurrence of `find`, exact letter case, replaced; scanning continues after each
 /// inserted replacement, which is not scanned again.
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement);
 /// Every occurrence of `find`, letter case ignored, replaced the same way.
-std::string ReplaceAllText(std::string_view text, std::string_view find, std::string_view replacement);
+std::string
+ReplaceAllText(std::string_view text, std::string_view find, std::string_view replacement);
 
 /// The number of lines of a text. Lines end with CR LF (a lone LF or CR is accepted too); a final
 /// line end does not start another line, so "" has 0 lines and "a\r\n" has 1.

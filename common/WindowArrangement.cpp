@@ -60,7 +60,8 @@ ArrangementPlan planTileHorizontal(int count, int width, int height)
         return plan;
     }
     for (int k = 0; k < count; ++k)
-        plan.placements.push_back({0, k * (height / count), width, height / count, lineFlags(count, k)});
+        plan.placements.push_back(
+            {0, k * (height / count), width, height / count, lineFlags(count, k)});
     return plan;
 }
 
@@ -74,7 +75,8 @@ ArrangementPlan planTileVertical(int count, int width, int height)
         return plan;
     }
     for (int k = 0; k < count; ++k)
-        plan.placements.push_back({k * (width / count), 0, width / count, height, lineFlags(count, k)});
+        plan.placements.push_back(
+            {k * (width / count), 0, width / count, height, lineFlags(count, k)});
     return plan;
 }
 
@@ -101,14 +103,14 @@ ArrangementPlan planCascade(int count, int width, int height)
     return plan;
 }
 
-WindowVerdict classifyWindow(std::string_view caption, std::string_view className,
-                             WindowSelection selection)
+WindowVerdict
+classifyWindow(std::string_view caption, std::string_view className, WindowSelection selection)
 {
     std::string_view trimmed = platform::trimBlanks(caption);
-    if (containsIgnoreCase(caption, "QMTimer") || trimmed.empty()
-        || platform::equalsIgnoreCase(trimmed, "ToolTips")
-        || containsIgnoreCase(caption, "Microsoft Visual Basic")
-        || containsIgnoreCase(caption, "QUILLMRK"))
+    if (containsIgnoreCase(caption, "QMTimer") || trimmed.empty() ||
+        platform::equalsIgnoreCase(trimmed, "ToolTips") ||
+        containsIgnoreCase(caption, "Microsoft Visual Basic") ||
+        containsIgnoreCase(caption, "QUILLMRK"))
         return WindowVerdict::Skip;
     if (selection == WindowSelection::CodeWindows) {
         bool code = className == "VBCodeWin" || containsIgnoreCase(caption, "QM:");
@@ -116,8 +118,8 @@ WindowVerdict classifyWindow(std::string_view caption, std::string_view classNam
     }
     if (className == "PROJECT")
         return WindowVerdict::ProjectWindow;
-    if (className == "ThunderForm" || className == "VBCodeWin" || className == "ToolsPalette"
-        || className == "wndclass_pbrs")
+    if (className == "ThunderForm" || className == "VBCodeWin" || className == "ToolsPalette" ||
+        className == "wndclass_pbrs")
         return WindowVerdict::List;
     return WindowVerdict::Skip;
 }

@@ -44,15 +44,13 @@ ArrangementPlan planTileVertical(int count, int width, int height);
 ArrangementPlan planCascade(int count, int width, int height);
 
 /// Which windows EnumHostWindows lists.
-enum class WindowSelection
-{
+enum class WindowSelection {
     HostWindows, ///< forms, code, project, toolbox and properties windows
     CodeWindows, ///< find type 1: the host's code windows and the add-in's editor windows
 };
 
 /// The verdict on one top-level window.
-enum class WindowVerdict
-{
+enum class WindowVerdict {
     Skip,
     List,
     ProjectWindow, ///< not listed, but remembered as the project window
@@ -61,7 +59,7 @@ enum class WindowVerdict
 /// Whether a window with this caption and class takes part: the add-in's own windows (captions
 /// "ToolTips", containing "QMTimer" or "QUILLMRK") and the host's main window (caption containing
 /// "Microsoft Visual Basic") never do.
-WindowVerdict classifyWindow(std::string_view caption, std::string_view className,
-                             WindowSelection selection);
+WindowVerdict
+classifyWindow(std::string_view caption, std::string_view className, WindowSelection selection);
 
 } // namespace qm::common

@@ -34,7 +34,9 @@ int main(int argc, char **argv)
         seeds.emplace_back();
 
     std::mt19937 random(12345);
-    auto pick = [&](std::size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    auto pick = [&](std::size_t n) {
+        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
     for (long i = 0; i < iterations; ++i) {
         std::string input = seeds[pick(seeds.size())];
         int mutations = 1 + static_cast<int>(pick(8));

@@ -43,8 +43,8 @@ std::optional<Date> parseIsoDate(std::string_view text)
         return value;
     };
     Date date{number(0, 4), number(5, 2), number(8, 2)};
-    if (date.year < 100 || date.month < 1 || date.month > 12 || date.day < 1
-        || date.day > daysInMonth(date.year, date.month))
+    if (date.year < 100 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > daysInMonth(date.year, date.month))
         return std::nullopt;
     return date;
 }

@@ -53,13 +53,18 @@ std::optional<fs::path> findCaseInsensitive(const fs::path &dir, std::string_vie
 int errorNumberFor(const std::error_code &ec, int fallback)
 {
     switch (ec.value()) {
-    case ENOENT: return err::PathNotFound;
+    case ENOENT:
+        return err::PathNotFound;
     case EACCES:
     case EPERM:
-    case EROFS: return err::PermissionDenied;
-    case ENOSPC: return err::DiskFull;
-    case EIO: return err::DeviceIoError;
-    default: return fallback;
+    case EROFS:
+        return err::PermissionDenied;
+    case ENOSPC:
+        return err::DiskFull;
+    case EIO:
+        return err::DeviceIoError;
+    default:
+        return fallback;
     }
 }
 
@@ -113,7 +118,8 @@ fs::path resolvePath(std::string_view productPath)
         fs::path candidate = result / std::string(element);
         std::error_code ec;
         if (!missing && !fs::exists(candidate, ec) && element != "." && element != "..") {
-            if (auto found = findCaseInsensitive(result.empty() ? fs::path(".") : result, element)) {
+            if (auto found =
+                    findCaseInsensitive(result.empty() ? fs::path(".") : result, element)) {
                 candidate = result.empty() ? found->filename() : *found;
             } else {
                 missing = true;
@@ -188,9 +194,10 @@ void writeFile(std::string_view productPath, std::string_view bytes)
     {
         std::FILE *out = std::fopen(temp.c_str(), "wb");
         if (!out)
-            throw VbError(errno == ENOENT ? err::PathNotFound
-                                          : errorNumberFor(std::error_code(errno, std::generic_category()),
-                                                           err::PathFileAccessError));
+            throw VbError(errno == ENOENT
+                              ? err::PathNotFound
+                              : errorNumberFor(std::error_code(errno, std::generic_category()),
+                                               err::PathFileAccessError));
         bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
         int writeErrno = errno;
         written = (std::fflush(out) == 0) && written;
@@ -267,7 +274,8 @@ bool matchesPattern(std::string_view name, std::string_view pattern)
     // Iterative wildcard match with one backtrack point: linear in practice, never recursive.
     size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || toUpperAscii(pattern[p]) == toUpperAscii(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || toUpperAscii(pattern[p]) == toUpperAscii(name[n]))) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {

@@ -48,8 +48,8 @@ std::optional<KeyLine> keyLine(std::string_view line)
 
 std::string_view withoutQuotes(std::string_view value)
 {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-        && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
         return value.substr(1, value.size() - 2);
     return value;
 }
@@ -63,8 +63,10 @@ std::string profilePath(std::string_view fileName)
     return std::string(fileName);
 }
 
-std::string findProfileValue(std::string_view content, std::string_view section,
-                             std::string_view key, std::string_view defaultValue)
+std::string findProfileValue(std::string_view content,
+                             std::string_view section,
+                             std::string_view key,
+                             std::string_view defaultValue)
 {
     bool inSection = false;
     for (LineReader lines(content); auto line = lines.next();) {
@@ -81,8 +83,10 @@ std::string findProfileValue(std::string_view content, std::string_view section,
     return std::string(defaultValue);
 }
 
-std::string setProfileValue(std::string_view content, std::string_view section,
-                            std::string_view key, std::string_view value)
+std::string setProfileValue(std::string_view content,
+                            std::string_view section,
+                            std::string_view key,
+                            std::string_view value)
 {
     const std::string newLine = std::string(key) + "=" + std::string(value);
     std::string out;
@@ -125,8 +129,10 @@ std::string setProfileValue(std::string_view content, std::string_view section,
     return out;
 }
 
-std::string getPrivateProfileString(std::string_view section, std::string_view key,
-                                    std::string_view defaultValue, size_t bufferSize,
+std::string getPrivateProfileString(std::string_view section,
+                                    std::string_view key,
+                                    std::string_view defaultValue,
+                                    size_t bufferSize,
                                     std::string_view fileName)
 {
     std::string value(defaultValue);
@@ -142,8 +148,10 @@ std::string getPrivateProfileString(std::string_view section, std::string_view k
     return value;
 }
 
-void writePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, std::string_view fileName)
+void writePrivateProfileString(std::string_view section,
+                               std::string_view key,
+                               std::string_view value,
+                               std::string_view fileName)
 {
     const std::string path = profilePath(fileName);
     std::string content;

@@ -83,7 +83,8 @@ double val(std::string_view text)
             break;
         }
     }
-    while (!number.empty() && (number.back() == 'e' || number.back() == '-' || number.back() == '+'))
+    while (!number.empty() &&
+           (number.back() == 'e' || number.back() == '-' || number.back() == '+'))
         number.pop_back();
     if (!seenDigit)
         return 0;
@@ -94,8 +95,8 @@ double val(std::string_view text)
 std::int16_t toInt16(double value)
 {
     double rounded = std::nearbyint(value); // default rounding mode: half to even
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min()
-          && rounded <= std::numeric_limits<std::int16_t>::max()))
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
+          rounded <= std::numeric_limits<std::int16_t>::max()))
         throw VbError(err::Overflow);
     return static_cast<std::int16_t>(rounded);
 }
@@ -103,8 +104,8 @@ std::int16_t toInt16(double value)
 std::int32_t toInt32(double value)
 {
     double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min()
-          && rounded <= std::numeric_limits<std::int32_t>::max()))
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max()))
         throw VbError(err::Overflow);
     return static_cast<std::int32_t>(rounded);
 }
@@ -130,8 +131,8 @@ std::string formatNumber(std::int64_t value, std::string_view picture)
         if (c == '0')
             ++zeros;
     }
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                        : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     std::string digits = magnitude == 0 ? std::string() : std::to_string(magnitude);
     if (digits.size() < zeros)
         digits.insert(0, zeros - digits.size(), '0');

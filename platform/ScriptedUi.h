@@ -11,10 +11,10 @@ namespace qm::platform {
 
 struct UiCall
 {
-    std::string kind;  ///< "msgbox", "inputbox", "open", "save", "activate", "sendkeys", ...
-    std::string text;  ///< the message, prompt, keys, caption, clipboard text or command line
+    std::string kind; ///< "msgbox", "inputbox", "open", "save", "activate", "sendkeys", ...
+    std::string text; ///< the message, prompt, keys, caption, clipboard text or command line
     std::string title;
-    int style = 0;     ///< message-box style; 1 for sendkeys with waiting
+    int style = 0;      ///< message-box style; 1 for sendkeys with waiting
     std::string answer; ///< what the runtime answered, as text
 };
 
@@ -25,7 +25,10 @@ public:
     /// an input box its default text and a file dialog is cancelled.
     void queueMsgBoxAnswer(int button) { m_msgBoxAnswers.push_back(button); }
     void queueInputBoxAnswer(std::string text) { m_inputAnswers.push_back(std::move(text)); }
-    void queueFileAnswer(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
+    void queueFileAnswer(std::optional<std::string> path)
+    {
+        m_fileAnswers.push_back(std::move(path));
+    }
 
     /// Every call so far, oldest first.
     const std::vector<UiCall> &calls() const { return m_calls; }
@@ -37,7 +40,8 @@ public:
     std::function<void(const UiCall &)> onMsgBox;
 
     int msgBox(std::string_view text, int style, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title,
+    std::string inputBox(std::string_view prompt,
+                         std::string_view title,
                          std::string_view defaultText) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;

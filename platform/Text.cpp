@@ -54,8 +54,8 @@ bool startsWithIgnoreCase(std::string_view text, std::string_view prefix)
 
 bool endsWithIgnoreCase(std::string_view text, std::string_view suffix)
 {
-    return text.size() >= suffix.size()
-           && equalsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
+    return text.size() >= suffix.size() &&
+           equalsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 size_t findIgnoreCase(std::string_view haystack, std::string_view needle, size_t from)

@@ -20,8 +20,8 @@ UiRuntime &builtIn()
 int mb::defaultButton(int style)
 {
     static const int buttons[6][3] = {
-        {Ok, Ok, Ok}, {Ok, Cancel, Cancel}, {Abort, Retry, Ignore},
-        {Yes, No, Cancel}, {Yes, No, No}, {Retry, Cancel, Cancel},
+        {Ok, Ok, Ok},      {Ok, Cancel, Cancel}, {Abort, Retry, Ignore},
+        {Yes, No, Cancel}, {Yes, No, No},        {Retry, Cancel, Cancel},
     };
     int set = style & 7;
     if (set > 5)
@@ -83,14 +83,15 @@ int ScriptedUi::msgBox(std::string_view text, int style, std::string_view title)
         answer = m_msgBoxAnswers.front();
         m_msgBoxAnswers.pop_front();
     }
-    m_calls.push_back({"msgbox", std::string(text), std::string(title), style, std::to_string(answer)});
+    m_calls.push_back(
+        {"msgbox", std::string(text), std::string(title), style, std::to_string(answer)});
     if (onMsgBox)
         onMsgBox(m_calls.back());
     return answer;
 }
 
-std::string ScriptedUi::inputBox(std::string_view prompt, std::string_view title,
-                                 std::string_view defaultText)
+std::string
+ScriptedUi::inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText)
 {
     std::string answer(defaultText);
     if (!m_inputAnswers.empty()) {
@@ -101,7 +102,8 @@ std::string ScriptedUi::inputBox(std::string_view prompt, std::string_view title
     return answer;
 }
 
-std::optional<std::string> ScriptedUi::fileDialog(const char *kind, const FileDialogRequest &request)
+std::optional<std::string> ScriptedUi::fileDialog(const char *kind,
+                                                  const FileDialogRequest &request)
 {
     std::optional<std::string> answer;
     if (!m_fileAnswers.empty()) {

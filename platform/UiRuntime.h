@@ -82,10 +82,11 @@ public:
     virtual ~UiRuntime() = default;
 
     /// MsgBox: shows text (lines joined by LF) with a style value; returns the button value.
-    virtual int msgBox(std::string_view text, int style = mb::OkOnly, std::string_view title = {}) = 0;
+    virtual int
+    msgBox(std::string_view text, int style = mb::OkOnly, std::string_view title = {}) = 0;
     /// InputBox: the text typed, or the empty text when cancelled.
-    virtual std::string inputBox(std::string_view prompt, std::string_view title,
-                                 std::string_view defaultText) = 0;
+    virtual std::string
+    inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) = 0;
     /// File dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest &request) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogRequest &request) = 0;

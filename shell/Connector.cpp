@@ -20,15 +20,9 @@ using common::programState;
 using common::settings;
 
 const MenuEntry kMenuEntries[10] = {
-    {"Hot &Buttons", 9},
-    {"&Refresh Project", 7},
-    {"&MsgBox Designer", 0},
-    {"&InputBox Designer", 1},
-    {"Common&Dialog Designer", 2},
-    {"Code &Finder", 3},
-    {"&External Editor", 5},
-    {"Icon Cli&pper", 4},
-    {"&Select Help Topic", 8},
+    {"Hot &Buttons", 9},       {"&Refresh Project", 7},       {"&MsgBox Designer", 0},
+    {"&InputBox Designer", 1}, {"Common&Dialog Designer", 2}, {"Code &Finder", 3},
+    {"&External Editor", 5},   {"Icon Cli&pper", 4},          {"&Select Help Topic", 8},
     {"&About Quillmark", 6},
 };
 
@@ -39,8 +33,8 @@ constexpr std::array<int, 10> kConnectOrder = {0, 1, 2, 3, 7, 5, 4, 6, 8, 9};
 
 // The tool windows closed at disconnection when open, in this order.
 constexpr std::array<const char *, 9> kToolWindows = {
-    "frmCMDDesigner", "frmCodeFinder",  "frmEdit32",  "frmOFWLibe2", "frmHelpContextID",
-    "frmImageClip",   "frmInputBox",    "frmMsgBox",  "frmApperTab",
+    "frmCMDDesigner", "frmCodeFinder", "frmEdit32", "frmOFWLibe2", "frmHelpContextID",
+    "frmImageClip",   "frmInputBox",   "frmMsgBox", "frmApperTab",
 };
 
 struct ConnectionState
@@ -150,7 +144,8 @@ void Connector::ConnectAddIn(host::Host &VBDriverInstance)
         if (!s.topMenu) {
             s.topMenu = VBDriverInstance.addInMenu().addSubMenu("Quillmark");
             for (const MenuEntry &entry : kMenuEntries)
-                s.menuLines[static_cast<size_t>(entry.commandIndex)] = s.topMenu->addMenuItem(entry.caption);
+                s.menuLines[static_cast<size_t>(entry.commandIndex)] =
+                    s.topMenu->addMenuItem(entry.caption);
             createCommandObjects();
             for (int index : kConnectOrder) {
                 host::MenuCommand &command = index == 6 ? static_cast<host::MenuCommand &>(*this)

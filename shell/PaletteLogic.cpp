@@ -31,8 +31,8 @@ std::string_view tooltipText(int tipNumber)
 
 PalettePlacement placePalette(int storedLeft, int storedTop, int screenWidth, int screenHeight)
 {
-    if (storedLeft > 0 && storedLeft < screenWidth - 4655 && storedTop > 0
-        && storedTop < screenHeight - 330)
+    if (storedLeft > 0 && storedLeft < screenWidth - 4655 && storedTop > 0 &&
+        storedTop < screenHeight - 330)
         return {storedLeft, storedTop, kPaletteWidth};
     return {0, 0, kPaletteWidth};
 }
@@ -50,8 +50,8 @@ void TooltipState::mouseMovedOver(int tipNumber)
         m_tip = static_cast<std::int16_t>(tipNumber);
 }
 
-TooltipTick TooltipState::tick(int paletteLeft, int paletteTop, int paletteHeight, int buttonLeft,
-                               int screenHeight)
+TooltipTick TooltipState::tick(
+    int paletteLeft, int paletteTop, int paletteHeight, int buttonLeft, int screenHeight)
 {
     TooltipTick result;
     const int offset = paletteTop + paletteHeight + 800 > screenHeight ? -800 : 100;

@@ -38,9 +38,9 @@ MoveDelta moveDeltaFor(int x, int y);
 /// What one tooltip timer tick does to the tooltip window.
 struct TooltipTick
 {
-    bool show = false;       ///< show Label1 with `text` at (left, top), without activating
+    bool show = false; ///< show Label1 with `text` at (left, top), without activating
     std::string_view text;
-    int left = 0;            ///< twips
+    int left = 0; ///< twips
     int top = 0;
     bool hideAfterwards = false; ///< the tooltip expired in this tick: hide, caption "ToolTips"
 };
@@ -59,8 +59,8 @@ public:
 
     /// One timer tick. `paletteTop` and `paletteHeight` and `screenHeight` in twips; `buttonLeft`
     /// is the left of the tip's button inside the palette.
-    TooltipTick tick(int paletteLeft, int paletteTop, int paletteHeight, int buttonLeft,
-                     int screenHeight);
+    TooltipTick
+    tick(int paletteLeft, int paletteTop, int paletteHeight, int buttonLeft, int screenHeight);
 
     int tipNumber() const { return m_tip; }
     int shownTipNumber() const { return m_shown; }

@@ -36,14 +36,22 @@ struct ButtonSpec
 std::vector<ButtonSpec> buttonsOf(int style)
 {
     switch (style & 7) {
-    case mb::OkCancel: return {{QMessageBox::Ok, mb::Ok}, {QMessageBox::Cancel, mb::Cancel}};
+    case mb::OkCancel:
+        return {{QMessageBox::Ok, mb::Ok}, {QMessageBox::Cancel, mb::Cancel}};
     case mb::AbortRetryIgnore:
-        return {{QMessageBox::Abort, mb::Abort}, {QMessageBox::Retry, mb::Retry}, {QMessageBox::Ignore, mb::Ignore}};
+        return {{QMessageBox::Abort, mb::Abort},
+                {QMessageBox::Retry, mb::Retry},
+                {QMessageBox::Ignore, mb::Ignore}};
     case mb::YesNoCancel:
-        return {{QMessageBox::Yes, mb::Yes}, {QMessageBox::No, mb::No}, {QMessageBox::Cancel, mb::Cancel}};
-    case mb::YesNo: return {{QMessageBox::Yes, mb::Yes}, {QMessageBox::No, mb::No}};
-    case mb::RetryCancel: return {{QMessageBox::Retry, mb::Retry}, {QMessageBox::Cancel, mb::Cancel}};
-    default: return {{QMessageBox::Ok, mb::Ok}};
+        return {{QMessageBox::Yes, mb::Yes},
+                {QMessageBox::No, mb::No},
+                {QMessageBox::Cancel, mb::Cancel}};
+    case mb::YesNo:
+        return {{QMessageBox::Yes, mb::Yes}, {QMessageBox::No, mb::No}};
+    case mb::RetryCancel:
+        return {{QMessageBox::Retry, mb::Retry}, {QMessageBox::Cancel, mb::Cancel}};
+    default:
+        return {{QMessageBox::Ok, mb::Ok}};
     }
 }
 
@@ -55,11 +63,20 @@ int QtUi::msgBox(std::string_view text, int style, std::string_view title)
     box.setWindowTitle(boxTitle(title));
     box.setText(toQString(text));
     switch (style & 0x70) {
-    case mb::Critical: box.setIcon(QMessageBox::Critical); break;
-    case mb::Question: box.setIcon(QMessageBox::Question); break;
-    case mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case mb::Information: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case mb::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case mb::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case mb::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case mb::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     const auto buttons = buttonsOf(style);
     QMessageBox::StandardButtons set;
@@ -85,8 +102,8 @@ int QtUi::msgBox(std::string_view text, int style, std::string_view title)
     return buttons.front().value;
 }
 
-std::string QtUi::inputBox(std::string_view prompt, std::string_view title,
-                           std::string_view defaultText)
+std::string
+QtUi::inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText)
 {
     bool ok = false;
     QString text = QInputDialog::getText(nullptr, boxTitle(title), toQString(prompt),
@@ -124,8 +141,8 @@ namespace {
 
 std::optional<std::string> runFileDialog(const FileDialogRequest &request, bool save)
 {
-    QStringList filters = toQString(qtNameFilters(request.filter)).split(QStringLiteral(";;"),
-                                                                        Qt::SkipEmptyParts);
+    QStringList filters =
+        toQString(qtNameFilters(request.filter)).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     QString selected;
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         selected = filters[request.filterIndex - 1];
@@ -189,11 +206,10 @@ void QtUi::startProgram(std::string_view commandLine)
         throw VbError(err::FileNotFound);
     QString program = args.takeFirst();
     // The product starts "notepad FILE"; on this system the desktop's editor stands in for it.
-    if (program.compare(QStringLiteral("notepad"), Qt::CaseInsensitive) == 0
-        || program.compare(QStringLiteral("notepad.exe"), Qt::CaseInsensitive) == 0) {
-        if (!args.isEmpty()
-            && QDesktopServices::openUrl(QUrl::fromLocalFile(
-                QString::fromStdString(resolvePath(fromQString(args.first())).string()))))
+    if (program.compare(QStringLiteral("notepad"), Qt::CaseInsensitive) == 0 ||
+        program.compare(QStringLiteral("notepad.exe"), Qt::CaseInsensitive) == 0) {
+        if (!args.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(
+                                   resolvePath(fromQString(args.first())).string()))))
             return;
     }
     if (!QProcess::startDetached(program, args))

@@ -9,7 +9,8 @@ class QtUi : public UiRuntime
 {
 public:
     int msgBox(std::string_view text, int style, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title,
+    std::string inputBox(std::string_view prompt,
+                         std::string_view title,
                          std::string_view defaultText) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;

@@ -14,10 +14,14 @@ namespace qm::shell {
 int buttonNumber(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
@@ -55,7 +59,8 @@ void PaletteButton::mouseReleaseEvent(QMouseEvent *event)
     const int number = buttonNumber(event->button());
     // Only the left button clicks; every button reports its release.
     QToolButton::mouseReleaseEvent(event);
-    emit MouseUp(number, platform::pixelsToTwips(p.x(), this), platform::pixelsToTwips(p.y(), this));
+    emit MouseUp(number, platform::pixelsToTwips(p.x(), this),
+                 platform::pixelsToTwips(p.y(), this));
 }
 
 namespace {
@@ -107,7 +112,7 @@ void drawPicture(QPainter &p, int tip)
         p.drawArc(QRectF(3, 3, 10, 10), 0, 270 * 16);
         lines({{8, 3, 11, 1}, {8, 3, 11, 6}});
         break;
-    case 9: // find definition: a magnifier over "As"
+    case 9:  // find definition: a magnifier over "As"
     case 10: // find modifiers: over "="
     case 11: // find all: over "*"
         p.drawEllipse(QRectF(2, 2, 8, 8));
@@ -123,8 +128,16 @@ void drawPicture(QPainter &p, int tip)
         p.drawRect(QRectF(4, 9, 8, 3));
         break;
     case 14: // move: four arrows
-        lines({{8, 1, 8, 15}, {1, 8, 15, 8}, {8, 1, 6, 3}, {8, 1, 10, 3}, {8, 15, 6, 13},
-               {8, 15, 10, 13}, {1, 8, 3, 6}, {1, 8, 3, 10}, {15, 8, 13, 6}, {15, 8, 13, 10}});
+        lines({{8, 1, 8, 15},
+               {1, 8, 15, 8},
+               {8, 1, 6, 3},
+               {8, 1, 10, 3},
+               {8, 15, 6, 13},
+               {8, 15, 10, 13},
+               {1, 8, 3, 6},
+               {1, 8, 3, 10},
+               {15, 8, 13, 6},
+               {15, 8, 13, 10}});
         break;
     case 15: // minimize
         lines({{3, 12, 13, 12}});

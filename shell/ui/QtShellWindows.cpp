@@ -20,8 +20,14 @@ using Factory = std::function<QWidget *()>;
 const std::map<std::string, Factory, std::less<>> &toolWindowFactories()
 {
     static const std::map<std::string, Factory, std::less<>> factories = {
-        {"frmApperTab", [] { return new frmApperTab; }},
-        {"frmMsgBox", [] { return new generators::frmMsgBox; }},
+        {"frmApperTab",
+         [] {
+             return new frmApperTab;
+         }},
+        {"frmMsgBox",
+         [] {
+             return new generators::frmMsgBox;
+         }},
     };
     return factories;
 }

@@ -45,8 +45,9 @@ QWidget *placeholderTab(const char *name, const char *what)
 } // namespace
 
 frmApperTab::frmApperTab(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::CustomizeWindowHint)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                  Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("frmApperTab"));
     setWindowTitle(QStringLiteral("Controls"));
@@ -56,15 +57,19 @@ frmApperTab::frmApperTab(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(placeholderTab("tabAppear", "Alignment, size, spacing and appearance of the selected controls."),
-                   QStringLiteral("Appear"));
+    SSTab1->addTab(
+        placeholderTab("tabAppear",
+                       "Alignment, size, spacing and appearance of the selected controls."),
+        QStringLiteral("Appear"));
     SSTab1->addTab(placeholderTab("tabTabOrder", "Tab order of the active form's controls."),
                    QStringLiteral("Tab Order"));
-    SSTab1->addTab(placeholderTab("tabMultiClip", "Three extra clipboards."), QStringLiteral("MultiClip"));
+    SSTab1->addTab(placeholderTab("tabMultiClip", "Three extra clipboards."),
+                   QStringLiteral("MultiClip"));
     SSTab1->addTab(placeholderTab("tabErrors", "Error traps and the control structure analyzer."),
                    QStringLiteral("Errors"));
-    SSTab1->addTab(placeholderTab("tabCleanup", "Removal of comments and of dead event procedures."),
-                   QStringLiteral("Cleanup"));
+    SSTab1->addTab(
+        placeholderTab("tabCleanup", "Removal of comments and of dead event procedures."),
+        QStringLiteral("Cleanup"));
 
     auto *track = new QWidget;
     track->setObjectName(QStringLiteral("tabTrackChanges"));
@@ -140,7 +145,8 @@ void frmApperTab::pbStayOnTop_Click()
         pbStayOnTop->setText(QStringLiteral("Set Stay On Top"));
     }
     // The palette stays above everything, this window included.
-    const platform::WindowHandle palette = platform::windowRegistry().findByClass("QuillmarkPalette");
+    const platform::WindowHandle palette =
+        platform::windowRegistry().findByClass("QuillmarkPalette");
     if (palette)
         common::SetOnTop(palette);
 }

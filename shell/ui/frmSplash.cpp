@@ -19,7 +19,8 @@ namespace qm::shell {
 
 namespace {
 
-QLabel *label(const QString &text, const char *name, QWidget *parent, int pointSize = 0, bool bold = false)
+QLabel *
+label(const QString &text, const char *name, QWidget *parent, int pointSize = 0, bool bold = false)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
@@ -53,8 +54,8 @@ frmSplash::frmSplash(QWidget *parent)
     row->setContentsMargins(18, 18, 18, 18);
     row->addWidget(picture(this), 0, Qt::AlignTop);
     auto *column = new QVBoxLayout;
-    lblProductName = label(platform::toQString(splashVersionText(programVersion())), "lblProductName",
-                           this, 16, true);
+    lblProductName = label(platform::toQString(splashVersionText(programVersion())),
+                           "lblProductName", this, 16, true);
     lbl32Bit = label(QStringLiteral("(32 Bit)"), "lbl32Bit", this);
     const auto &s = common::settings();
     lblProgrammer = label(platform::toQString(s.programmer()), "lblProgrammer", this);

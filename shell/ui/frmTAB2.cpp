@@ -34,10 +34,10 @@ struct ButtonSpec
 };
 
 constexpr ButtonSpec kButtons[15] = {
-    {"tbComment", 1},        {"tbUncomment", 2},     {"tbIndent", 3},       {"tbprint", 4},
-    {"tbConcatenate", 5},    {"tbCloseWindows", 6},  {"tbTileVertical", 7}, {"tbLastPosition", 8},
+    {"tbComment", 1},        {"tbUncomment", 2},      {"tbIndent", 3},       {"tbprint", 4},
+    {"tbConcatenate", 5},    {"tbCloseWindows", 6},   {"tbTileVertical", 7}, {"tbLastPosition", 8},
     {"tbFindDefinition", 9}, {"tbFindModifiers", 10}, {"tbDebugWindow", 11}, {"tbToolbox", 12},
-    {"tbSeTabOrder", 13},    {"tbPrintOrient", 14},  {"tbMinimize", 15},
+    {"tbSeTabOrder", 13},    {"tbPrintOrient", 14},   {"tbMinimize", 15},
 };
 
 constexpr int kButtonHeight = 22; // pixels
@@ -64,8 +64,9 @@ bool sendToHost(const std::string &keys, const char *handler)
 } // namespace
 
 frmTAB2::frmTAB2(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
-                          | Qt::CustomizeWindowHint)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                  Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("frmTAB2"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -75,11 +76,13 @@ frmTAB2::frmTAB2(QWidget *parent)
     row->setSpacing(0);
     const int width = platform::twipsToPixels(kPaletteWidth, this);
     for (size_t i = 0; i < 15; ++i) {
-        auto *b = new PaletteButton(QString::fromLatin1(kButtons[i].name), kButtons[i].tipNumber, this);
+        auto *b =
+            new PaletteButton(QString::fromLatin1(kButtons[i].name), kButtons[i].tipNumber, this);
         b->setFixedSize(width / 15, kButtonHeight);
         row->addWidget(b);
         m_buttons[i] = b;
-        connect(b, &PaletteButton::MouseMove, this, [this, tip = kButtons[i].tipNumber] { buttonMouseMove(tip); });
+        connect(b, &PaletteButton::MouseMove, this,
+                [this, tip = kButtons[i].tipNumber] { buttonMouseMove(tip); });
     }
     tbComment = m_buttons[0];
     tbUncomment = m_buttons[1];
@@ -133,8 +136,8 @@ void frmTAB2::placeOnLoad()
 {
     m_firstActivation = true;
     const platform::ScreenMetrics screen = platform::ui().screen();
-    const PalettePlacement place = placePalette(settings().left, settings().top,
-                                                screen.widthTwips(), screen.heightTwips());
+    const PalettePlacement place =
+        placePalette(settings().left, settings().top, screen.widthTwips(), screen.heightTwips());
     move(platform::twipsToPixels(place.left, this), platform::twipsToPixels(place.top, this));
 }
 
@@ -195,7 +198,8 @@ TooltipTick frmTAB2::tooltipTick()
     const PaletteButton *b = button(tip);
     const int buttonLeft = b ? platform::pixelsToTwips(b->x(), this) : 0;
     const int height = platform::pixelsToTwips(frameGeometry().height(), this);
-    return m_tips.tick(leftTwips(), topTwips(), height, buttonLeft, platform::ui().screen().heightTwips());
+    return m_tips.tick(leftTwips(), topTwips(), height, buttonLeft,
+                       platform::ui().screen().heightTwips());
 }
 
 void frmTAB2::TurnOnToolTips()
@@ -355,7 +359,8 @@ void frmTAB2::tbPrintOrient_MouseMove(int, int X, int Y)
         return;
     m_tips.clearTip();
     const MoveDelta delta = moveDeltaFor(X, Y);
-    move(pos() + QPoint(platform::twipsToPixels(delta.dx, this), platform::twipsToPixels(delta.dy, this)));
+    move(pos() +
+         QPoint(platform::twipsToPixels(delta.dx, this), platform::twipsToPixels(delta.dy, this)));
 }
 
 void frmTAB2::tbPrintOrient_MouseUp(int, int, int)

@@ -21,7 +21,8 @@ frmTT::frmTT(frmTAB2 &palette)
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setMargin(2);
-    Label1->setStyleSheet(QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid #767676; }"));
+    Label1->setStyleSheet(
+        QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid #767676; }"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &frmTT::Timer1_Timer);

@@ -21,7 +21,10 @@ struct QmRun
 CommandTable sampleTable()
 {
     CommandTable table;
-    table.add({"echo", "copies its input", true, {{"--upper", false, "capitals"}},
+    table.add({"echo",
+               "copies its input",
+               true,
+               {{"--upper", false, "capitals"}},
                [](const Invocation &inv) {
                    std::string text = inv.input;
                    if (inv.hasOption("--upper"))
@@ -29,13 +32,13 @@ CommandTable sampleTable()
                            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
                    return text;
                }});
-    table.add({"block add", "reads no input", false, {{"--width", true, "N"}},
-               [](const Invocation &inv) {
-                   return inv.programmerName + "|" + std::to_string(inv.today.year) + "-"
-                          + std::to_string(inv.today.month) + "-" + std::to_string(inv.today.day)
-                          + "|" + std::to_string(inv.tabSize) + "|"
-                          + std::to_string(inv.intOption("--width", 7, 1, 10));
-               }});
+    table.add(
+        {"block add", "reads no input", false, {{"--width", true, "N"}}, [](const Invocation &inv) {
+             return inv.programmerName + "|" + std::to_string(inv.today.year) + "-" +
+                    std::to_string(inv.today.month) + "-" + std::to_string(inv.today.day) + "|" +
+                    std::to_string(inv.tabSize) + "|" +
+                    std::to_string(inv.intOption("--width", 7, 1, 10));
+         }});
     table.add({"oom", "runs out of memory", true, {}, [](const Invocation &) -> std::string {
                    throw std::bad_alloc();
                }});
@@ -75,7 +78,8 @@ TEST(Cli, GlobalOptionsOverrideSettingsAndDefaults)
     qm::test::SandboxDirs dirs;
     qm::test::ScopedEnv today("QM_TODAY", "2020-01-02");
     EXPECT_EQ(runQm({"block", "add"}).out, "Your Name|2020-1-2|3|7");
-    dirs.windows.write("quillmrk.ini", "[Configuration]\r\nTabSize=4\r\n[Programmer]\r\nProgrammerName= Ada \r\n");
+    dirs.windows.write("quillmrk.ini",
+                       "[Configuration]\r\nTabSize=4\r\n[Programmer]\r\nProgrammerName= Ada \r\n");
     EXPECT_EQ(runQm({"block", "add"}).out, "Ada|2020-1-2|4|7");
     EXPECT_EQ(runQm({"--today", "2026-12-09", "--name", "Bob", "--tab-size", "8", "block", "add",
                      "--width", "9"})

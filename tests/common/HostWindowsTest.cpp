@@ -20,7 +20,8 @@ struct HostWindowsTest : ::testing::Test
     void TearDown() override { registry.clear(); }
 
     // Adds windows so that Z order (front to back) is the order given.
-    std::vector<WindowHandle> addInZOrder(const std::vector<std::pair<std::string, std::string>> &windows)
+    std::vector<WindowHandle>
+    addInZOrder(const std::vector<std::pair<std::string, std::string>> &windows)
     {
         std::vector<WindowHandle> handles;
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
@@ -79,7 +80,8 @@ TEST_F(HostWindowsTest, ARefusedPlanShowsItsMessageAndMovesNothing)
 
 TEST_F(HostWindowsTest, CascadeSkipsClosedWindowsAndFocusesTheLast)
 {
-    auto h = addInZOrder({{"A (Code)", "VBCodeWin"}, {"B (Code)", "VBCodeWin"}, {"C (Code)", "VBCodeWin"}});
+    auto h = addInZOrder(
+        {{"A (Code)", "VBCodeWin"}, {"B (Code)", "VBCodeWin"}, {"C (Code)", "VBCodeWin"}});
     EnumHostWindows(1);
     auto listed = hostWindowList().windows;
     registry.remove(h[1]);
@@ -118,7 +120,10 @@ TEST_F(HostWindowsTest, CloseWindowsLeavesTheProjectWindow)
     struct Keyboard : KeyboardTarget
     {
         std::vector<std::string> log;
-        void activate(std::string_view caption) override { log.push_back("activate " + std::string(caption)); }
+        void activate(std::string_view caption) override
+        {
+            log.push_back("activate " + std::string(caption));
+        }
         void sendKeys(std::string_view keys, bool) override { log.push_back(std::string(keys)); }
     } keyboard;
     ui.setKeyboardTarget(&keyboard);
@@ -131,14 +136,15 @@ TEST_F(HostWindowsTest, CloseWindowsLeavesTheProjectWindow)
                  {"Project1", "PROJECT"}});
     CloseWindows();
     const std::string host = "activate Project1 - Microsoft Visual Basic [design]";
-    EXPECT_EQ(keyboard.log, (std::vector<std::string>{host, "^r", "^{F4}", host, "^{F4}", host, "^{F4}"}));
+    EXPECT_EQ(keyboard.log,
+              (std::vector<std::string>{host, "^r", "^{F4}", host, "^{F4}", host, "^{F4}"}));
 }
 
 TEST_F(HostWindowsTest, WindowCommandsStopSilentlyWhenTheHostIsGone)
 {
     addInZOrder({{"Form1 (Code)", "VBCodeWin"}});
     CloseWindows(); // no keyboard target: activating fails
-    TileVertical();  // one window: its own message, nothing else
+    TileVertical(); // one window: its own message, nothing else
     ASSERT_EQ(ui.callsOf("msgbox").size(), 1u);
     EXPECT_EQ(ui.callsOf("msgbox")[0].text, "No Windows to Tile!");
 }

@@ -28,8 +28,8 @@ struct SettingsFile : ::testing::Test
 
 TEST_F(SettingsFile, GetIniSettingCutsAtBufferAndNul)
 {
-    writeIni("[S]\r\nlong=" + std::string(300, 'x') + "\r\nnul=ab" + std::string(1, '\0')
-             + "cd\r\n[Configuration]\r\nLeft=2000\r\n");
+    writeIni("[S]\r\nlong=" + std::string(300, 'x') + "\r\nnul=ab" + std::string(1, '\0') +
+             "cd\r\n[Configuration]\r\nLeft=2000\r\n");
     EXPECT_EQ(GetIniSetting("S", "long"), std::string(254, 'x'));
     EXPECT_EQ(GetIniSetting("S", "nul"), "ab");
     EXPECT_EQ(GetIniSetting("configuration", "LEFT"), "2000");
@@ -41,8 +41,9 @@ TEST_F(SettingsFile, UpdateReplacesEveryLeftAndTopLine)
     writeIni("[Configuration]\r\nLeft=100\r\nTop=200\r\nTabSize=3\r\n"
              "[Other]\r\nPaletteLeft=5\nmy left=x\r\nxTOP=1\r\nLeft=1 Top=2\r\nkeep=me\r\n");
     UpdateIniFile("Configuration", "Left", positionText(2000), positionText(-120));
-    EXPECT_EQ(ini(), "[Configuration]\r\nLeft=02000\r\nTop=00000\r\nTabSize=3\r\n"
-                     "[Other]\r\nLeft=02000\r\nLeft=02000\r\nTop=00000\r\nLeft=02000\r\nkeep=me\r\n");
+    EXPECT_EQ(ini(),
+              "[Configuration]\r\nLeft=02000\r\nTop=00000\r\nTabSize=3\r\n"
+              "[Other]\r\nLeft=02000\r\nLeft=02000\r\nTop=00000\r\nLeft=02000\r\nkeep=me\r\n");
     EXPECT_FALSE(std::filesystem::exists(dirs.windows.path() / "quillmrk.inb"));
     EXPECT_TRUE(ui.callsOf("msgbox").empty());
 }

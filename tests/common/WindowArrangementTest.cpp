@@ -11,7 +11,8 @@ using P = WindowPlacement;
 
 TEST(WindowArrangement, TileRefusesFewerThanTwoAndMoreThanSix)
 {
-    for (auto plan : {planTileHorizontal(0, W, H), planTileHorizontal(1, W, H), planTileVertical(1, W, H)}) {
+    for (auto plan :
+         {planTileHorizontal(0, W, H), planTileHorizontal(1, W, H), planTileVertical(1, W, H)}) {
         ASSERT_TRUE(plan.refusal);
         EXPECT_EQ(plan.refusal->title, "No Open Code Windows");
         EXPECT_EQ(plan.refusal->text, "No Windows to Tile!");
@@ -41,16 +42,22 @@ TEST(WindowArrangement, TwoAndThreeInRowsOrColumns)
 
 TEST(WindowArrangement, FourToSixInAGridFilledColumnByColumn)
 {
-    EXPECT_EQ(planTileHorizontal(4, W, H).placements,
-              (std::vector<P>{{0, 0, 512, 384, 0}, {0, 384, 512, 384, 0}, {512, 0, 512, 384, 0},
-                              {512, 384, 512, 384, 0}}));
+    EXPECT_EQ(planTileHorizontal(4, W, H).placements, (std::vector<P>{{0, 0, 512, 384, 0},
+                                                                      {0, 384, 512, 384, 0},
+                                                                      {512, 0, 512, 384, 0},
+                                                                      {512, 384, 512, 384, 0}}));
     // Five: three on the left, two taller ones on the right.
-    EXPECT_EQ(planTileVertical(5, W, H).placements,
-              (std::vector<P>{{0, 0, 512, 256, 0}, {0, 256, 512, 256, 0}, {0, 512, 512, 256, 0},
-                              {512, 0, 512, 384, 0}, {512, 384, 512, 384, 0}}));
-    EXPECT_EQ(planTileHorizontal(6, W, H).placements,
-              (std::vector<P>{{0, 0, 512, 256, 0}, {0, 256, 512, 256, 0}, {0, 512, 512, 256, 0},
-                              {512, 0, 512, 256, 0}, {512, 256, 512, 256, 0}, {512, 512, 512, 256, 0}}));
+    EXPECT_EQ(planTileVertical(5, W, H).placements, (std::vector<P>{{0, 0, 512, 256, 0},
+                                                                    {0, 256, 512, 256, 0},
+                                                                    {0, 512, 512, 256, 0},
+                                                                    {512, 0, 512, 384, 0},
+                                                                    {512, 384, 512, 384, 0}}));
+    EXPECT_EQ(planTileHorizontal(6, W, H).placements, (std::vector<P>{{0, 0, 512, 256, 0},
+                                                                      {0, 256, 512, 256, 0},
+                                                                      {0, 512, 512, 256, 0},
+                                                                      {512, 0, 512, 256, 0},
+                                                                      {512, 256, 512, 256, 0},
+                                                                      {512, 512, 512, 256, 0}}));
     EXPECT_EQ(planTileHorizontal(5, W, H).placements, planTileVertical(5, W, H).placements);
 }
 
@@ -96,7 +103,9 @@ TEST(WindowArrangement, OwnWindowsAndTheMainWindowAreNeverListed)
         {"Notes", "Notepad", V::Skip, V::Skip},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(classifyWindow(c.caption, c.cls, WindowSelection::HostWindows), c.all) << c.caption;
-        EXPECT_EQ(classifyWindow(c.caption, c.cls, WindowSelection::CodeWindows), c.code) << c.caption;
+        EXPECT_EQ(classifyWindow(c.caption, c.cls, WindowSelection::HostWindows), c.all)
+            << c.caption;
+        EXPECT_EQ(classifyWindow(c.caption, c.cls, WindowSelection::CodeWindows), c.code)
+            << c.caption;
     }
 }

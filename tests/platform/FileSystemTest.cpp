@@ -25,7 +25,8 @@ TEST(FileSystem, ProductPathsResolveCaseInsensitivelyWithBackslashes)
     TempDir dir;
     dir.write("Proj/Forms/Main.FRM", "x");
     std::string base = dir.str();
-    EXPECT_EQ(resolvePath("C:" + base + "\\proj\\FORMS\\main.frm"), dir.path() / "Proj/Forms/Main.FRM");
+    EXPECT_EQ(resolvePath("C:" + base + "\\proj\\FORMS\\main.frm"),
+              dir.path() / "Proj/Forms/Main.FRM");
     EXPECT_EQ(resolvePath(base + "/Proj/forms/new.frm"), dir.path() / "Proj/Forms/new.frm");
     EXPECT_EQ(resolvePath(base + "\\none\\Main.frm"), dir.path() / "none/Main.frm");
     EXPECT_TRUE(fileExists(base + "\\PROJ\\forms\\MAIN.frm"));
@@ -78,7 +79,8 @@ TEST(FileSystem, WriteIntoReadOnlyDirectoryFailsAndKeepsTheOldFile)
         GTEST_SKIP() << "root writes into read-only directories";
     TempDir dir;
     dir.write("keep.ini", "old");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
     EXPECT_NE(errorOf([&] { writeFile(dir.file("keep.ini"), "new"); }), 0);
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
     EXPECT_EQ(dir.read("keep.ini"), "old");

@@ -18,5 +18,7 @@ TEST(QtText, AllBytesSurviveTheQtBoundary)
 
 TEST(QtText, CharactersOutsideCp1252BecomeQuestionMarks)
 {
-    EXPECT_EQ(fromQString(QString::fromUtf8("a\xC4\x80" "b")), "a?b");
+    EXPECT_EQ(fromQString(QString::fromUtf8("a\xC4\x80"
+                                            "b")),
+              "a?b");
 }

@@ -49,7 +49,8 @@ struct ConnectorTest : ::testing::Test
     }
     std::vector<std::string> logFrom(size_t start) const
     {
-        return {host.log.entries.begin() + static_cast<std::ptrdiff_t>(start), host.log.entries.end()};
+        return {host.log.entries.begin() + static_cast<std::ptrdiff_t>(start),
+                host.log.entries.end()};
     }
     std::string setting(const char *section, const char *key)
     {
@@ -66,18 +67,20 @@ TEST_F(ConnectorTest, ConnectAddsTheSubmenuInTableOrderAndConnectsByCommandIndex
     ASSERT_NE(host.quillmarkMenu(), nullptr);
     EXPECT_EQ(host.quillmarkMenu()->captions(),
               (std::vector<std::string>{"Hot &Buttons", "&Refresh Project", "&MsgBox Designer",
-                                        "&InputBox Designer", "Common&Dialog Designer", "Code &Finder",
-                                        "&External Editor", "Icon Cli&pper", "&Select Help Topic",
-                                        "&About Quillmark"}));
+                                        "&InputBox Designer", "Common&Dialog Designer",
+                                        "Code &Finder", "&External Editor", "Icon Cli&pper",
+                                        "&Select Help Topic", "&About Quillmark"}));
     std::vector<std::string> connects;
     for (const auto &entry : host.log.entries)
         if (entry.rfind("connect ", 0) == 0)
             connects.push_back(entry);
-    EXPECT_EQ(connects, (std::vector<std::string>{
-                            "connect file control", "connect &MsgBox Designer", "connect &InputBox Designer",
-                            "connect Common&Dialog Designer", "connect Code &Finder",
-                            "connect &Refresh Project", "connect &External Editor", "connect Icon Cli&pper",
-                            "connect &About Quillmark", "connect &Select Help Topic", "connect Hot &Buttons"}));
+    EXPECT_EQ(connects,
+              (std::vector<std::string>{"connect file control", "connect &MsgBox Designer",
+                                        "connect &InputBox Designer",
+                                        "connect Common&Dialog Designer", "connect Code &Finder",
+                                        "connect &Refresh Project", "connect &External Editor",
+                                        "connect Icon Cli&pper", "connect &About Quillmark",
+                                        "connect &Select Help Topic", "connect Hot &Buttons"}));
     EXPECT_TRUE(common::programState().paletteLoaded);
     EXPECT_EQ(host.log.entries.front(), "show frmSplash");
     EXPECT_EQ(host.log.entries.back(), "unload frmSplash");
@@ -121,12 +124,22 @@ TEST_F(ConnectorTest, DisconnectTearsDownInOrderAndSavesThePosition)
     size_t start = host.log.entries.size();
     connector.DisconnectAddIn(0);
     std::vector<std::string> teardown = logFrom(start);
-    std::vector<std::string> expected = {
-        "disconnect &MsgBox Designer", "disconnect &InputBox Designer", "disconnect Common&Dialog Designer",
-        "disconnect Code &Finder", "disconnect Icon Cli&pper", "disconnect &External Editor",
-        "disconnect &About Quillmark", "disconnect &Refresh Project", "disconnect &Select Help Topic",
-        "disconnect Hot &Buttons", "disconnect file control", "remove submenu Quillmark",
-        "unload frmCMDDesigner", "unload frmMsgBox", "unload frmTT", "unload frmTAB2"};
+    std::vector<std::string> expected = {"disconnect &MsgBox Designer",
+                                         "disconnect &InputBox Designer",
+                                         "disconnect Common&Dialog Designer",
+                                         "disconnect Code &Finder",
+                                         "disconnect Icon Cli&pper",
+                                         "disconnect &External Editor",
+                                         "disconnect &About Quillmark",
+                                         "disconnect &Refresh Project",
+                                         "disconnect &Select Help Topic",
+                                         "disconnect Hot &Buttons",
+                                         "disconnect file control",
+                                         "remove submenu Quillmark",
+                                         "unload frmCMDDesigner",
+                                         "unload frmMsgBox",
+                                         "unload frmTT",
+                                         "unload frmTAB2"};
     EXPECT_EQ(teardown, expected);
     EXPECT_EQ(host.quillmarkMenu(), nullptr);
     EXPECT_TRUE(host.receivers.empty());
@@ -172,15 +185,17 @@ TEST_F(ConnectorTest, WithoutTemplateTheConnectionIsAbandonedBeforeAnyMenu)
 
 TEST_F(ConnectorTest, BadSettingsAreRecoveredKeepingTheOldFileBeside)
 {
-    const std::string bad = "[Configuration]\r\nLeft=99999\r\n[Programmer]\r\nProgrammerName=Ada\r\n";
+    const std::string bad =
+        "[Configuration]\r\nLeft=99999\r\n[Programmer]\r\nProgrammerName=Ada\r\n";
     installSettings(bad);
     connector.ConnectAddIn(host);
     EXPECT_EQ(dirs.windows.read("quillmrk.in~"), bad);
     EXPECT_EQ(dirs.windows.read("quillmrk.ini"), dirs.program.read("quillmrk.ini"));
     ASSERT_EQ(ui.callsOf("msgbox").size(), 1u);
     EXPECT_EQ(ui.callsOf("msgbox")[0].title, "Quillmark Initialized");
-    EXPECT_NE(ui.callsOf("msgbox")[0].text.find("Your previous settings were kept in quillmrk.in~."),
-              std::string::npos);
+    EXPECT_NE(
+        ui.callsOf("msgbox")[0].text.find("Your previous settings were kept in quillmrk.in~."),
+        std::string::npos);
     EXPECT_EQ(common::settings().left, 2000);
     EXPECT_EQ(common::settings().top, 0);
     ASSERT_NE(host.quillmarkMenu(), nullptr);
@@ -201,7 +216,8 @@ TEST_F(ConnectorTest, MenuCommandsOpenTheirWindowsAndRecordTheHost)
     common::programState().setWindowOpen("frmEdit32", true);
     host.quillmarkMenu()->line("&External Editor").click(); // already open: nothing
     host.quillmarkMenu()->line("Icon Cli&pper").click();
-    EXPECT_EQ(logFrom(start), (std::vector<std::string>{"show frmMsgBox", "show frmAbout", "show frmImageClip"}));
+    EXPECT_EQ(logFrom(start),
+              (std::vector<std::string>{"show frmMsgBox", "show frmAbout", "show frmImageClip"}));
     EXPECT_EQ(common::programState().hostCaption, "Sample - Microsoft Visual Basic [design]");
     EXPECT_EQ(common::programState().currentProjectFileName, "C:\\VB\\Sample.vbp");
     platform::windowRegistry().clear();
@@ -216,8 +232,8 @@ TEST_F(ConnectorTest, HotButtonsClosesAndReopensThePalette)
     EXPECT_FALSE(common::programState().paletteLoaded);
     host.quillmarkMenu()->line("Hot &Buttons").click();
     EXPECT_TRUE(common::programState().paletteLoaded);
-    EXPECT_EQ(logFrom(start),
-              (std::vector<std::string>{"unload frmTT", "unload frmTAB2", "show frmTAB2", "load frmTT"}));
+    EXPECT_EQ(logFrom(start), (std::vector<std::string>{"unload frmTT", "unload frmTAB2",
+                                                        "show frmTAB2", "load frmTT"}));
 }
 
 TEST_F(ConnectorTest, RefreshAsksFirstAndSaysWhenThereIsNoSavedProject)
@@ -235,13 +251,15 @@ TEST_F(ConnectorTest, RefreshAsksFirstAndSaysWhenThereIsNoSavedProject)
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[0].title, "Confirm Refresh");
     EXPECT_EQ(boxes[0].style, 33);
-    EXPECT_EQ(boxes[0].text, "Refreshing your Project will lose any changes\nmade to any Form or Code "
-                             "Module since you\nlast saved your Project.  Are you sure you want\nto "
-                             "proceed with the Refresh?");
+    EXPECT_EQ(boxes[0].text,
+              "Refreshing your Project will lose any changes\nmade to any Form or Code "
+              "Module since you\nlast saved your Project.  Are you sure you want\nto "
+              "proceed with the Refresh?");
     EXPECT_EQ(boxes[3].title, "Refresh Error");
     EXPECT_EQ(boxes[3].style, 16);
-    EXPECT_EQ(boxes[3].text, "You do not have a valid Project Name, probably\nbecause you have never "
-                             "saved a 'New' Project.\nIn any case, we can't Refresh the Project!");
+    EXPECT_EQ(boxes[3].text,
+              "You do not have a valid Project Name, probably\nbecause you have never "
+              "saved a 'New' Project.\nIn any case, we can't Refresh the Project!");
 }
 
 TEST_F(ConnectorTest, TheSpyCapturesWrittenFilesButNotFrx)

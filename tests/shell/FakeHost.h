@@ -21,7 +21,10 @@ struct Log
 class FakeMenuLine : public host::MenuLine
 {
 public:
-    FakeMenuLine(std::string caption, Log &log) : m_caption(std::move(caption)), m_log(log) {}
+    FakeMenuLine(std::string caption, Log &log)
+        : m_caption(std::move(caption))
+        , m_log(log)
+    {}
     std::string caption() const override { return m_caption; }
     host::ConnectionId connectEvents(host::MenuCommand &command) override
     {
@@ -52,7 +55,10 @@ private:
 class FakeSubMenu : public host::SubMenu
 {
 public:
-    FakeSubMenu(std::string caption, Log &log) : m_caption(std::move(caption)), m_log(log) {}
+    FakeSubMenu(std::string caption, Log &log)
+        : m_caption(std::move(caption))
+        , m_log(log)
+    {}
     std::string caption() const override { return m_caption; }
     std::shared_ptr<host::MenuLine> addMenuItem(std::string_view caption) override
     {
@@ -154,7 +160,9 @@ private:
 class FakeShellWindows : public shell::ShellWindows
 {
 public:
-    explicit FakeShellWindows(Log &log) : m_log(log) {}
+    explicit FakeShellWindows(Log &log)
+        : m_log(log)
+    {}
     int left = 2000, top = 0;
     bool maximized = false;
     bool paletteShown = false;
@@ -189,7 +197,10 @@ public:
         m_log.add("show " + std::string(name));
         return true;
     }
-    void unloadToolWindow(std::string_view name) override { m_log.add("unload " + std::string(name)); }
+    void unloadToolWindow(std::string_view name) override
+    {
+        m_log.add("unload " + std::string(name));
+    }
 
     int restoredLeft = 0, restoredTop = 0;
 

@@ -12,8 +12,9 @@ TEST(PaletteLogic, PlacementKeepsStoredPositionOnlyInsideTheScreen)
     {
         int left, top, expectLeft, expectTop;
     } cases[] = {
-        {2000, 100, 2000, 100}, {0, 100, 0, 0},     {2000, 0, 0, 0},      {-120, 100, 0, 0},
-        {w - 4655, 100, 0, 0},  {w - 4656, 1, w - 4656, 1}, {100, h - 330, 0, 0}, {1, h - 331, 1, h - 331},
+        {2000, 100, 2000, 100}, {0, 100, 0, 0},           {2000, 0, 0, 0},
+        {-120, 100, 0, 0},      {w - 4655, 100, 0, 0},    {w - 4656, 1, w - 4656, 1},
+        {100, h - 330, 0, 0},   {1, h - 331, 1, h - 331},
     };
     for (const auto &c : cases) {
         PalettePlacement p = placePalette(c.left, c.top, w, h);

@@ -34,7 +34,8 @@ TEST_F(Registration, FirstStartInstallsSettingsAndRegistersOnce)
 
 TEST_F(Registration, AnExistingEntryOfAnyValueIsLeftAlone)
 {
-    const std::string vbIni = "[Add-Ins32]\r\nOther.Connect=1\r\nqm32.connector=0\r\n[Other]\r\nx=y\r\n";
+    const std::string vbIni =
+        "[Add-Ins32]\r\nOther.Connect=1\r\nqm32.connector=0\r\n[Other]\r\nx=y\r\n";
     dirs.windows.write("vb.ini", vbIni);
     qm::shell::RegisterAddIn();
     EXPECT_EQ(dirs.windows.read("vb.ini"), vbIni);
@@ -44,7 +45,8 @@ TEST_F(Registration, OtherAddInsKeepTheirLines)
 {
     dirs.windows.write("VB.INI", "[Add-Ins32]\r\nOther.Connect=1\r\n");
     qm::shell::RegisterAddIn();
-    EXPECT_EQ(dirs.windows.read("VB.INI"), "[Add-Ins32]\r\nOther.Connect=1\r\nQM32.Connector=1\r\n");
+    EXPECT_EQ(dirs.windows.read("VB.INI"),
+              "[Add-Ins32]\r\nOther.Connect=1\r\nQM32.Connector=1\r\n");
 }
 
 TEST_F(Registration, MissingTemplateStopsBeforeRegistering)

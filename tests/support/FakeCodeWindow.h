@@ -21,9 +21,14 @@ inline constexpr const char *kHostCaption = "Sample - Microsoft Visual Basic [de
 
 struct FakeCodeWindow : platform::KeyboardTarget
 {
-    explicit FakeCodeWindow(platform::ScriptedUi &runtime) : ui(runtime) {}
+    explicit FakeCodeWindow(platform::ScriptedUi &runtime)
+        : ui(runtime)
+    {}
 
-    void activate(std::string_view caption) override { log.push_back("activate " + std::string(caption)); }
+    void activate(std::string_view caption) override
+    {
+        log.push_back("activate " + std::string(caption));
+    }
     void sendKeys(std::string_view keys, bool wait) override
     {
         log.push_back(std::string(keys) + (wait ? " wait" : ""));

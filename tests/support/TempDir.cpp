@@ -69,7 +69,8 @@ SandboxDirs::SandboxDirs()
     : m_windir("WINDIR", windows.str())
     , m_appdir("QM_APP_DIR", program.str())
 {
-    fs::copy_file(fs::path(QM_SOURCE_DIR) / "resources" / "quillmrk.ini", program.path() / "quillmrk.ini");
+    fs::copy_file(fs::path(QM_SOURCE_DIR) / "resources" / "quillmrk.ini",
+                  program.path() / "quillmrk.ini");
 }
 
 } // namespace qm::test

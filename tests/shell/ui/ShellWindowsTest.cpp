@@ -67,10 +67,10 @@ TEST_F(ShellWindowsTest, PaletteHasItsFifteenButtonsAndOpensAtTheStoredPosition)
     common::settings().left = 3000;
     common::settings().top = 150;
     shell::frmTAB2 &palette = openPalette();
-    const char *names[] = {"tbComment", "tbUncomment", "tbIndent", "tbprint", "tbConcatenate",
-                           "tbCloseWindows", "tbTileVertical", "tbLastPosition", "tbFindDefinition",
-                           "tbFindModifiers", "tbDebugWindow", "tbToolbox", "tbSeTabOrder",
-                           "tbPrintOrient", "tbMinimize"};
+    const char *names[] = {
+        "tbComment",      "tbUncomment",    "tbIndent",       "tbprint",          "tbConcatenate",
+        "tbCloseWindows", "tbTileVertical", "tbLastPosition", "tbFindDefinition", "tbFindModifiers",
+        "tbDebugWindow",  "tbToolbox",      "tbSeTabOrder",   "tbPrintOrient",    "tbMinimize"};
     int tip = 1;
     for (const char *name : names) {
         auto *b = palette.findChild<shell::PaletteButton *>(QString::fromLatin1(name));
@@ -97,8 +97,9 @@ TEST_F(ShellWindowsTest, TooltipShowsThreeTicksUnderTheButton)
     shell::frmTAB2 &palette = openPalette();
     shell::frmTT *tips = windows.tooltipWindow();
     ASSERT_NE(tips, nullptr);
-    QMouseEvent hover(QEvent::MouseMove, QPointF(3, 3), palette.tbIndent->mapToGlobal(QPointF(3, 3)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent hover(QEvent::MouseMove, QPointF(3, 3),
+                      palette.tbIndent->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(palette.tbIndent, &hover);
     EXPECT_EQ(palette.tooltipState().tipNumber(), 3);
     EXPECT_EQ(tips->timerInterval(), 500);
@@ -208,7 +209,8 @@ TEST_F(ShellWindowsTest, ControlsWindowHasSixTabsAndTogglesStayOnTop)
     QStringList tabs;
     for (int i = 0; i < controls->SSTab1->count(); ++i)
         tabs << controls->SSTab1->tabText(i);
-    EXPECT_EQ(tabs, (QStringList{"Appear", "Tab Order", "MultiClip", "Errors", "Cleanup", "Track Changes"}));
+    EXPECT_EQ(tabs, (QStringList{"Appear", "Tab Order", "MultiClip", "Errors", "Cleanup",
+                                 "Track Changes"}));
     EXPECT_EQ(controls->pbStayOnTop->text(), QStringLiteral("Set Stay On Top"));
     QTest::mouseClick(controls->pbStayOnTop, Qt::LeftButton);
     EXPECT_EQ(controls->pbStayOnTop->text(), QStringLiteral("Set Not On Top"));
@@ -229,7 +231,8 @@ TEST_F(ShellWindowsTest, TrackChangesAdditionPastesIntoTheHost)
     windows.showToolWindow("frmApperTab");
     auto *controls = qobject_cast<shell::frmApperTab *>(windows.toolWindow("frmApperTab"));
     QTest::mouseClick(controls->pbBlockanAdd, Qt::LeftButton);
-    EXPECT_EQ(ui.clipboardText(), "'* Block Added by dev on 12/08/2026\r\n\r\n\r\n'* End of Block Added by dev on 12/08/2026\r\n");
+    EXPECT_EQ(ui.clipboardText(), "'* Block Added by dev on 12/08/2026\r\n\r\n\r\n'* End of Block "
+                                  "Added by dev on 12/08/2026\r\n");
     EXPECT_EQ(host.keys().back(), "^v wait");
 }
 
@@ -253,8 +256,9 @@ TEST_F(ShellWindowsTest, SplashAndAboutShowNamesAndVersion)
     box->txtCompany->setText(QStringLiteral("Navy"));
     QTest::mouseClick(box->pbSaveNames, Qt::LeftButton);
     EXPECT_EQ(common::settings().programmer(), "Grace Hopper");
-    EXPECT_EQ(platform::getPrivateProfileString("Programmer", "ProgrammerName", "", 255, "quillmrk.ini"),
-              "Grace Hopper");
+    EXPECT_EQ(
+        platform::getPrivateProfileString("Programmer", "ProgrammerName", "", 255, "quillmrk.ini"),
+        "Grace Hopper");
     QTest::mouseClick(box->pbClose, Qt::LeftButton);
 }
 
@@ -265,8 +269,11 @@ TEST_F(ShellWindowsTest, ConnectShowsThePaletteAndDisconnectSavesItsPosition)
     connector.ConnectAddIn(fake);
     ASSERT_NE(windows.palette(), nullptr);
     EXPECT_TRUE(windows.palette()->isVisible());
-    windows.palette()->move(platform::twipsToPixels(4500, windows.palette()), platform::twipsToPixels(600, windows.palette()));
+    windows.palette()->move(platform::twipsToPixels(4500, windows.palette()),
+                            platform::twipsToPixels(600, windows.palette()));
     connector.DisconnectAddIn(0);
-    EXPECT_EQ(platform::getPrivateProfileString("Configuration", "Left", "", 255, "quillmrk.ini"), "04500");
-    EXPECT_EQ(platform::getPrivateProfileString("Configuration", "Top", "", 255, "quillmrk.ini"), "00600");
+    EXPECT_EQ(platform::getPrivateProfileString("Configuration", "Left", "", 255, "quillmrk.ini"),
+              "04500");
+    EXPECT_EQ(platform::getPrivateProfileString("Configuration", "Top", "", 255, "quillmrk.ini"),
+              "00600");
 }
