@@ -1,5 +1,7 @@
-// The notifications a receiver leaves alone do nothing.
+// The notifications a receiver leaves alone do nothing, and what a host may leave out.
 #include "host/Host.h"
+
+#include "platform/VbError.h"
 
 namespace qm::host {
 
@@ -11,5 +13,10 @@ void FileControlEvents::AfterCloseFile(std::string_view, bool) {}
 void FileControlEvents::AfterChangeFileName(std::string_view, std::string_view) {}
 void FileControlEvents::BeforeLoadFile(std::string_view) {}
 void FileControlEvents::RequestWriteFile(std::string_view, bool &) {}
+
+std::string Host::activeComponentFileName() const
+{
+    throw platform::VbError(platform::err::PropertyNotSupported);
+}
 
 } // namespace qm::host

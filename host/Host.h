@@ -128,6 +128,10 @@ public:
     /// Reloads the active project from its file, dropping unsaved changes. Throws VbError 75
     /// for a project never saved.
     virtual void reloadActiveProject() = 0;
+    /// The file of the active form or module (the component of the active code window or
+    /// designer); empty for one never saved. Throws VbError 91 with none active; a host that
+    /// cannot tell throws 438.
+    virtual std::string activeComponentFileName() const;
 };
 
 } // namespace qm::host

@@ -85,6 +85,14 @@ host::ControlList IdeHost::selectedControls()
     return list;
 }
 
+std::string IdeHost::activeComponentFileName() const
+{
+    ComponentPtr component = m_ide.activeComponent();
+    if (!component)
+        throw VbError(platform::err::ObjectNotSet);
+    return component->path();
+}
+
 void IdeHost::reloadActiveProject()
 {
     m_ide.reloadProject();

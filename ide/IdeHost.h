@@ -20,6 +20,7 @@ public:
     void insertFileIntoActiveForm(std::string_view path) override;
     host::ControlList selectedControls() override;
     void reloadActiveProject() override;
+    std::string activeComponentFileName() const override;
 
 private:
     Ide &m_ide;

@@ -308,6 +308,10 @@ TEST_F(IdeHostTest, AddFileInsertFileAndReload)
     EXPECT_EQ(window.pane->procedureNames().back(), "NewOne");
     EXPECT_EQ(component("Form1")->code(), window.buffer);
 
+    EXPECT_EQ(platform::fileNamePart(host().activeComponentFileName()), "Form1.frm");
+    ide().showCode(component("Module1"));
+    EXPECT_EQ(platform::fileNamePart(host().activeComponentFileName()), "Module1.bas");
+
     // Reload drops the unsaved changes and the added file.
     host().reloadActiveProject();
     EXPECT_EQ(component("Extra"), nullptr);
