@@ -7,6 +7,10 @@
 #include "platform/FileSystem.h"
 #include "platform/qt/QtUi.h"
 #include "shell/Connector.h"
+#include "shell/ui/QtShellWindows.h"
+#include "shell/ui/frmSplash.h" // QtShellWindows holds QPointers to these
+#include "shell/ui/frmTAB2.h"
+#include "shell/ui/frmTT.h"
 
 #include <QApplication>
 
@@ -19,6 +23,15 @@ namespace {
 bool hasDisplay()
 {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+// The offscreen platform says so for every raise and size hint; nothing a user needs to read.
+void quietOffscreenNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")) ||
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    std::cerr << qPrintable(qFormatLogMessage(type, context, message)) << "\n";
 }
 
 int usage(std::ostream &out, int code)
@@ -74,6 +87,8 @@ int main(int argc, char **argv)
         }
     }
 
+    if (!script.empty())
+        qInstallMessageHandler(quietOffscreenNotices);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vbhost"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -94,6 +109,14 @@ int main(int argc, char **argv)
             return 1;
         }
     }
+
+    // The add-in's windows, before the IDE: its disconnection at close unloads them.
+    qm::shell::QtShellWindows shellWindows;
+    qm::shell::setShellWindows(&shellWindows);
+    struct Uninstall
+    {
+        ~Uninstall() { qm::shell::setShellWindows(nullptr); }
+    } uninstall;
 
     qm::ide::Ide ide;
     qm::ide::HostUi ui(ide);

@@ -71,12 +71,13 @@ Look lookOf(const Control &c)
 {
     const std::string cls = c.className();
     auto has = [&](const char *part) { return platform::findIgnoreCase(cls, part, 0) != std::string::npos; };
-    if (equalsIgnoreCase(cls, "CommandButton") || has("Command") || has("Button"))
-        return Look::Button;
+    // "OptionButton" holds "Button": the options and checks are told apart first.
     if (equalsIgnoreCase(cls, "CheckBox") || has("Check"))
         return Look::Check;
     if (equalsIgnoreCase(cls, "OptionButton") || has("Option"))
         return Look::Option;
+    if (equalsIgnoreCase(cls, "CommandButton") || has("Command") || has("Button"))
+        return Look::Button;
     if (has("Frame"))
         return Look::Frame;
     if (equalsIgnoreCase(cls, "TextBox") || has("RichText") || has("MaskEd"))

@@ -874,10 +874,13 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             for (const std::string &name : c->propertyNames()) {
                 if (equalsIgnoreCase(name, "Font"))
                     continue;
+                std::string value;
                 try {
-                    m_out << name << " = " << oneLine(displayValue(*c, name)) << "\n";
+                    value = displayValue(*c, name);
                 } catch (const std::exception &) {
+                    continue; // Index of a control outside an array, and the like
                 }
+                m_out << name << " = " << oneLine(value) << "\n";
             }
         } else if (what == "controls") {
             need(w, 2, 2, "print controls FORM");
