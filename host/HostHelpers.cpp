@@ -89,9 +89,11 @@ void recordProjectFileName(const Host *host, std::string &currentProjectFileName
     }
 }
 
-void FileControlSpy::AfterWriteFile(std::string_view FileName, bool)
+void FileControlSpy::AfterWriteFile(std::string_view FileName, bool Success)
 {
-    if (!platform::containsIgnoreCase(FileName, ".FRX"))
+    // A file the host failed to write is not captured: what is on disk is not what the host
+    // holds, and the tools that wait for the name go on to read and rewrite that file.
+    if (Success && !platform::containsIgnoreCase(FileName, ".FRX"))
         m_captured = std::string(FileName);
 }
 

@@ -44,8 +44,9 @@ std::string clipboardText();
 /// fails: with no host, or a host that refuses, the stored name stays as it was.
 void recordProjectFileName(const Host *host, std::string &currentProjectFileName);
 
-/// The add-in's receiver of file notifications: a written file other than a .frx becomes the
-/// captured file name; the name of a project being opened becomes the current project file name.
+/// The add-in's receiver of file notifications: a file written successfully, other than a .frx,
+/// becomes the captured file name; the name of a project being opened becomes the current
+/// project file name.
 class FileControlSpy : public FileControlEvents
 {
 public:

@@ -106,6 +106,8 @@ TEST(FileControlSpyTest, CapturesWrittenFilesExceptFrxAndRecordsOpenedProject)
     events.AfterWriteFile("C:\\VB\\form1.frx", true);
     events.AfterWriteFile("C:\\VB\\Form1.Frx", true);
     EXPECT_EQ(captured, "C:\\VB\\FORM1.FRM");
+    events.AfterWriteFile("C:\\VB\\FORM2.FRM", false); // not written: not captured
+    EXPECT_EQ(captured, "C:\\VB\\FORM1.FRM");
     std::string name = "C:\\VB\\PROJECT1.VBP";
     bool cancel = false;
     events.DoGetOpenProjectName(name, cancel);

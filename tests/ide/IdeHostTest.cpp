@@ -552,3 +552,29 @@ TEST_F(IdeHostTest, FormRewrittenOnDiskComesBackThroughRemoveAndAdd)
     EXPECT_EQ(platform::fileNamePart(ide().activeDesigner()->designer->component()->path()),
               "FORM0001.frm");
 }
+
+TEST_F(IdeHostTest, FailedSaveIsReportedAndNotCaptured)
+{
+    // A form with a line the reader could not understand is not written back once changed.
+    std::string odd = kForm2;
+    odd.insert(odd.find("      Top             =   120"), "      ??? not a property line\r\n");
+    dir.write("Form2.frm", odd);
+    std::string captured;
+    std::string project;
+    host::FileControlSpy spy(captured, project);
+    Recorder recorder;
+    host().connectFileControl(spy);
+    host().connectFileControl(recorder);
+    openProject();
+    ASSERT_FALSE(ui.callsOf("msgbox").empty()); // what was skipped is told on opening
+    ui.clearCalls();
+
+    ide::CodeWindow &code = ide().showCode(component("Form2"));
+    code.pane->showDeclarations();
+    send("' changed{ENTER}");
+    send("^s");
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"write Form2.frm failed"}));
+    EXPECT_EQ(captured, "");
+    EXPECT_EQ(ui.callsOf("msgbox").size(), 1u);
+    EXPECT_EQ(dir.read("Form2.frm"), odd);
+}
