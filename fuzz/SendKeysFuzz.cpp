@@ -30,8 +30,8 @@ void typeIntoPane(const std::vector<qm::platform::KeyChord> &chords, bool proced
     for (const auto &chord : chords) {
         pane.applyKey(chord);
         auto [lo, hi] = pane.shownRange();
-        if (pane.caret() > code.size() || pane.anchor() > code.size() || lo > code.size()
-            || hi > code.size())
+        if (pane.caret() > code.size() || pane.anchor() > code.size() || lo > code.size() ||
+            hi > code.size())
             __builtin_trap();
         (void)pane.selectedText();
         (void)pane.caretLine();

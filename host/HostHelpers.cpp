@@ -23,8 +23,8 @@ HostWindow findHostWindow(std::string_view designName, std::string_view breakNam
         std::string caption = windowCaption(h);
         if (containsSetting(caption, designName) || containsSetting(caption, breakName))
             return {caption, h};
-        if (fallback.handle == 0 && !caption.empty()
-            && !containsIgnoreCase(caption, "Microsoft Office"))
+        if (fallback.handle == 0 && !caption.empty() &&
+            !containsIgnoreCase(caption, "Microsoft Office"))
             fallback = {caption, h};
     }
     return fallback;

@@ -51,7 +51,8 @@ class FileControlSpy : public FileControlEvents
 {
 public:
     FileControlSpy(std::string &capturedFileName, std::string &currentProjectFileName)
-        : m_captured(capturedFileName), m_project(currentProjectFileName)
+        : m_captured(capturedFileName)
+        , m_project(currentProjectFileName)
     {}
     void AfterWriteFile(std::string_view FileName, bool Success) override;
     void DoGetOpenProjectName(std::string &ProjectName, bool &CancelDefault) override;

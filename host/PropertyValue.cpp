@@ -5,7 +5,6 @@
 #include "platform/Text.h"
 #include "platform/VbError.h"
 
-
 namespace qm::host {
 namespace {
 

@@ -16,21 +16,44 @@ public:
     using Variant = std::variant<std::monostate, bool, std::int32_t, double, std::string>;
 
     PropertyValue() = default;
-    PropertyValue(Variant value) : m_value(std::move(value)) {}
-    PropertyValue(bool value) : m_value(value) {}
-    PropertyValue(int value) : m_value(static_cast<std::int32_t>(value)) {}
-    PropertyValue(long value) : m_value(static_cast<double>(value)) { narrow(); }
-    PropertyValue(long long value) : m_value(static_cast<double>(value)) { narrow(); }
-    PropertyValue(double value) : m_value(value) {}
-    PropertyValue(std::string value) : m_value(std::move(value)) {}
-    PropertyValue(std::string_view value) : m_value(std::string(value)) {}
-    PropertyValue(const char *value) : m_value(std::string(value)) {}
+    PropertyValue(Variant value)
+        : m_value(std::move(value))
+    {}
+    PropertyValue(bool value)
+        : m_value(value)
+    {}
+    PropertyValue(int value)
+        : m_value(static_cast<std::int32_t>(value))
+    {}
+    PropertyValue(long value)
+        : m_value(static_cast<double>(value))
+    {
+        narrow();
+    }
+    PropertyValue(long long value)
+        : m_value(static_cast<double>(value))
+    {
+        narrow();
+    }
+    PropertyValue(double value)
+        : m_value(value)
+    {}
+    PropertyValue(std::string value)
+        : m_value(std::move(value))
+    {}
+    PropertyValue(std::string_view value)
+        : m_value(std::string(value))
+    {}
+    PropertyValue(const char *value)
+        : m_value(std::string(value))
+    {}
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
     bool isBool() const { return std::holds_alternative<bool>(m_value); }
     bool isNumber() const
     {
-        return std::holds_alternative<std::int32_t>(m_value) || std::holds_alternative<double>(m_value);
+        return std::holds_alternative<std::int32_t>(m_value) ||
+               std::holds_alternative<double>(m_value);
     }
     bool isText() const { return std::holds_alternative<std::string>(m_value); }
 

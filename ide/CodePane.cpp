@@ -20,8 +20,8 @@ bool isWordChar(char c)
 // Removes a leading keyword followed by a blank; true when it was there.
 bool takeWord(std::string_view &text, std::string_view word)
 {
-    if (text.size() > word.size() && platform::startsWithIgnoreCase(text, word)
-        && text[word.size()] == ' ') {
+    if (text.size() > word.size() && platform::startsWithIgnoreCase(text, word) &&
+        text[word.size()] == ' ') {
         text = platform::trimLeadingBlanks(text.substr(word.size() + 1));
         return true;
     }
@@ -63,8 +63,8 @@ bool isAttributeLine(std::string_view line)
 bool isCommentLine(std::string_view line)
 {
     std::string_view t = platform::trimLeadingBlanks(line);
-    return !t.empty() && (t[0] == '\'' || platform::startsWithIgnoreCase(t, "Rem ")
-                          || platform::equalsIgnoreCase(t, "Rem"));
+    return !t.empty() && (t[0] == '\'' || platform::startsWithIgnoreCase(t, "Rem ") ||
+                          platform::equalsIgnoreCase(t, "Rem"));
 }
 
 std::string normalizeLineBreaks(std::string_view text)
@@ -91,8 +91,8 @@ std::string normalizeLineBreaks(std::string_view text)
 bool isProcedureHeader(std::string_view line, std::string *name)
 {
     std::string_view t = platform::trimLeadingBlanks(line);
-    while (takeWord(t, "Public") || takeWord(t, "Private") || takeWord(t, "Friend")
-           || takeWord(t, "Static")) {
+    while (takeWord(t, "Public") || takeWord(t, "Private") || takeWord(t, "Friend") ||
+           takeWord(t, "Static")) {
     }
     if (!takeWord(t, "Sub") && !takeWord(t, "Function")) {
         if (!takeWord(t, "Property"))
@@ -114,9 +114,9 @@ bool isProcedureEnd(std::string_view line)
 {
     std::string_view t = platform::trimLeadingBlanks(line);
     for (std::string_view end : {"End Sub", "End Function", "End Property"}) {
-        if (platform::startsWithIgnoreCase(t, end)
-            && (t.size() == end.size() || t[end.size()] == ' ' || t[end.size()] == '\''
-                || t[end.size()] == ':' || t[end.size()] == '\t'))
+        if (platform::startsWithIgnoreCase(t, end) &&
+            (t.size() == end.size() || t[end.size()] == ' ' || t[end.size()] == '\'' ||
+             t[end.size()] == ':' || t[end.size()] == '\t'))
             return true;
     }
     return false;
@@ -126,8 +126,9 @@ std::vector<ProcedureSection> divideCode(std::string_view code)
 {
     std::vector<LineSpan> lines = splitLines(code);
     std::size_t first = 0;
-    while (first < lines.size()
-           && isAttributeLine(code.substr(lines[first].start, lines[first].textEnd - lines[first].start)))
+    while (
+        first < lines.size() &&
+        isAttributeLine(code.substr(lines[first].start, lines[first].textEnd - lines[first].start)))
         ++first;
 
     std::vector<ProcedureSection> sections;
@@ -473,10 +474,17 @@ bool CodePane::applyKey(const platform::KeyChord &chord)
         char c = chord.ch;
         if (ctrl) {
             switch (platform::toLowerAscii(c)) {
-            case 'c': copy(); return true;
-            case 'x': cut(); return true;
-            case 'v': paste(); return true;
-            default: return false;
+            case 'c':
+                copy();
+                return true;
+            case 'x':
+                cut();
+                return true;
+            case 'v':
+                paste();
+                return true;
+            default:
+                return false;
             }
         }
         if (shift)

@@ -16,9 +16,9 @@ namespace qm::ide {
 /// A part of the code the pane can show on its own.
 struct ProcedureSection
 {
-    std::string name;       ///< the procedure's name; empty for the declarations
-    std::size_t begin = 0;  ///< first byte of its first line
-    std::size_t end = 0;    ///< the end of its last line's text (before the line break)
+    std::string name;           ///< the procedure's name; empty for the declarations
+    std::size_t begin = 0;      ///< first byte of its first line
+    std::size_t end = 0;        ///< the end of its last line's text (before the line break)
     std::size_t headerLine = 0; ///< byte where the procedure's header line starts
 };
 

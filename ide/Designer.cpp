@@ -92,10 +92,17 @@ bool Designer::applyKey(const platform::KeyChord &chord)
     const bool ctrl = chord.modifiers & keymod::Ctrl;
     if (chord.key == Key::Char && ctrl) {
         switch (platform::toLowerAscii(chord.ch)) {
-        case 'c': copySelection(); return true;
-        case 'x': cutSelection(); return true;
-        case 'v': paste(); return true;
-        default: return false;
+        case 'c':
+            copySelection();
+            return true;
+        case 'x':
+            cutSelection();
+            return true;
+        case 'v':
+            paste();
+            return true;
+        default:
+            return false;
         }
     }
     if (chord.key == Key::Delete) {

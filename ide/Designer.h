@@ -26,8 +26,8 @@ public:
     std::vector<ControlPtr> selection() const;
     void select(std::vector<ControlPtr> controls);
     /// Selects the control of a name and index (letter case ignored); false when there is none.
-    bool selectByName(std::string_view name, std::optional<int> index = std::nullopt,
-                      bool add = false);
+    bool
+    selectByName(std::string_view name, std::optional<int> index = std::nullopt, bool add = false);
     void clearSelection() { m_selection.clear(); }
 
     /// Puts the selected controls on the clipboard as controls text; nothing when none is

@@ -50,10 +50,17 @@ FindDialog::Action FindDialog::applyKey(const platform::KeyChord &chord)
         c = platform::toUpperAscii(c);
     if (m_focus == Field::Scope) {
         switch (platform::toUpperAscii(c)) {
-        case 'P': m_scope = Scope::CurrentProcedure; break;
-        case 'M': m_scope = Scope::CurrentModule; break;
-        case 'C': m_scope = Scope::CurrentProject; break;
-        default: break;
+        case 'P':
+            m_scope = Scope::CurrentProcedure;
+            break;
+        case 'M':
+            m_scope = Scope::CurrentModule;
+            break;
+        case 'C':
+            m_scope = Scope::CurrentProject;
+            break;
+        default:
+            break;
         }
         return Action::None;
     }

@@ -24,9 +24,12 @@ platform::WindowRegistry &registry()
 std::string defaultFileName(const Component &component)
 {
     switch (component.kind()) {
-    case ComponentKind::Form: return component.name() + ".frm";
-    case ComponentKind::Module: return component.name() + ".bas";
-    case ComponentKind::Class: return component.name() + ".cls";
+    case ComponentKind::Form:
+        return component.name() + ".frm";
+    case ComponentKind::Module:
+        return component.name() + ".bas";
+    case ComponentKind::Class:
+        return component.name() + ".cls";
     }
     return component.name();
 }
@@ -34,9 +37,12 @@ std::string defaultFileName(const Component &component)
 const char *fileFilter(ComponentKind kind)
 {
     switch (kind) {
-    case ComponentKind::Form: return "Form Files (*.frm)|*.frm";
-    case ComponentKind::Module: return "Basic Files (*.bas)|*.bas";
-    case ComponentKind::Class: return "Class Files (*.cls)|*.cls";
+    case ComponentKind::Form:
+        return "Form Files (*.frm)|*.frm";
+    case ComponentKind::Module:
+        return "Basic Files (*.bas)|*.bas";
+    case ComponentKind::Class:
+        return "Class Files (*.cls)|*.cls";
     }
     return "";
 }
@@ -46,7 +52,9 @@ class IdeMenuLine;
 class IdeSubMenu final : public host::SubMenu
 {
 public:
-    explicit IdeSubMenu(std::string caption) : m_caption(std::move(caption)) {}
+    explicit IdeSubMenu(std::string caption)
+        : m_caption(std::move(caption))
+    {}
     std::string caption() const override { return m_caption; }
     std::shared_ptr<host::MenuLine> addMenuItem(std::string_view caption) override;
     int count() const override { return static_cast<int>(m_lines.size()); }
@@ -65,7 +73,9 @@ class IdeMenuLine final : public host::MenuLine
 {
 public:
     IdeMenuLine(std::string caption, const IdeSubMenu *owner)
-        : m_caption(std::move(caption)), m_owner(owner) {}
+        : m_caption(std::move(caption))
+        , m_owner(owner)
+    {}
     std::string caption() const override { return m_caption; }
     host::ConnectionId connectEvents(host::MenuCommand &command) override
     {
@@ -210,10 +220,11 @@ std::string Ide::mainCaption() const
 void Ide::updateCaptions()
 {
     registry().setCaption(m_main, mainCaption());
-    registry().setCaption(m_projectWindow, "Project - " + (m_project ? m_project->name() : std::string()));
+    registry().setCaption(m_projectWindow,
+                          "Project - " + (m_project ? m_project->name() : std::string()));
 }
 
-template <typename Notify> void Ide::notify(Notify &&notification)
+template<typename Notify> void Ide::notify(Notify &&notification)
 {
     // A receiver may disconnect while it is told.
     auto receivers = m_receivers;
@@ -487,7 +498,8 @@ void Ide::deliverKey(const platform::KeyChord &chord)
         case FindDialog::Action::FindNext:
             m_find.close();
             if (!findNext())
-                platform::ui().msgBox("Specified text not found.", platform::mb::Information, "Find");
+                platform::ui().msgBox("Specified text not found.", platform::mb::Information,
+                                      "Find");
             break;
         case FindDialog::Action::Cancel:
             m_find.close();
@@ -687,7 +699,8 @@ bool Ide::findNext()
         }
     }
     // Wrap around to the start of the scope.
-    if (std::size_t at = search(code, lo, std::min(hi, from + what.size())); at != std::string::npos)
+    if (std::size_t at = search(code, lo, std::min(hi, from + what.size()));
+        at != std::string::npos)
         return found(start, at);
     return false;
 }

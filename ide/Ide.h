@@ -138,7 +138,7 @@ private:
     void closeFrontWindow();
     void rememberPosition();
     void goToLastPosition();
-    template <typename Notify> void notify(Notify &&notification);
+    template<typename Notify> void notify(Notify &&notification);
 
     std::unique_ptr<Project> m_project;
     ComponentPtr m_selected;

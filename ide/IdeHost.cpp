@@ -13,7 +13,10 @@ using platform::VbError;
 class HostControl final : public host::Control
 {
 public:
-    explicit HostControl(const ControlPtr &control) : m_control(control), m_form(control->form()) {}
+    explicit HostControl(const ControlPtr &control)
+        : m_control(control)
+        , m_form(control->form())
+    {}
 
     std::string name() const override { return live().name(); }
     std::string className() const override { return live().className(); }

@@ -10,7 +10,9 @@ class Ide;
 class IdeHost final : public host::Host
 {
 public:
-    explicit IdeHost(Ide &ide) : m_ide(ide) {}
+    explicit IdeHost(Ide &ide)
+        : m_ide(ide)
+    {}
 
     host::AddInMenu &addInMenu() override;
     host::ConnectionId connectFileControl(host::FileControlEvents &receiver) override;

@@ -12,7 +12,9 @@ namespace qm::ide {
 class IdeSession
 {
 public:
-    explicit IdeSession(platform::UiRuntime &ui) : m_ui(ui), m_previous(ui.keyboardTarget())
+    explicit IdeSession(platform::UiRuntime &ui)
+        : m_ui(ui)
+        , m_previous(ui.keyboardTarget())
     {
         m_ui.setKeyboardTarget(&keyboard);
     }

@@ -11,7 +11,9 @@ class Ide;
 class IdeKeyboard final : public platform::KeyboardTarget
 {
 public:
-    explicit IdeKeyboard(Ide &ide) : m_ide(ide) {}
+    explicit IdeKeyboard(Ide &ide)
+        : m_ide(ide)
+    {}
     /// Activates the registry window of the caption (equal, else starting with it; letter
     /// case ignored); VbError 5 when there is none.
     void activate(std::string_view caption) override;

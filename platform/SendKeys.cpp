@@ -22,18 +22,51 @@ struct KeyName
 };
 
 constexpr std::array<KeyName, 45> kKeyNames = {{
-    {"BACKSPACE", Key::Backspace}, {"BS", Key::Backspace}, {"BKSP", Key::Backspace},
-    {"BREAK", Key::Break}, {"CAPSLOCK", Key::CapsLock}, {"DEL", Key::Delete},
-    {"DELETE", Key::Delete}, {"DOWN", Key::Down}, {"END", Key::End}, {"ENTER", Key::Enter},
-    {"ESC", Key::Escape}, {"HELP", Key::Help}, {"HOME", Key::Home}, {"INS", Key::Insert},
-    {"INSERT", Key::Insert}, {"LEFT", Key::Left}, {"NUMLOCK", Key::NumLock},
-    {"PGDN", Key::PageDown}, {"PGUP", Key::PageUp}, {"PRTSC", Key::PrintScreen},
-    {"RIGHT", Key::Right}, {"SCROLLLOCK", Key::ScrollLock}, {"TAB", Key::Tab}, {"UP", Key::Up},
-    {"ADD", Key::Add}, {"SUBTRACT", Key::Subtract}, {"MULTIPLY", Key::Multiply},
-    {"DIVIDE", Key::Divide}, {"F1", Key::F1}, {"F2", Key::F2}, {"F3", Key::F3}, {"F4", Key::F4},
-    {"F5", Key::F5}, {"F6", Key::F6}, {"F7", Key::F7}, {"F8", Key::F8}, {"F9", Key::F9},
-    {"F10", Key::F10}, {"F11", Key::F11}, {"F12", Key::F12}, {"F13", Key::F13},
-    {"F14", Key::F14}, {"F15", Key::F15}, {"F16", Key::F16}, {"ESCAPE", Key::Escape},
+    {"BACKSPACE", Key::Backspace},
+    {"BS", Key::Backspace},
+    {"BKSP", Key::Backspace},
+    {"BREAK", Key::Break},
+    {"CAPSLOCK", Key::CapsLock},
+    {"DEL", Key::Delete},
+    {"DELETE", Key::Delete},
+    {"DOWN", Key::Down},
+    {"END", Key::End},
+    {"ENTER", Key::Enter},
+    {"ESC", Key::Escape},
+    {"HELP", Key::Help},
+    {"HOME", Key::Home},
+    {"INS", Key::Insert},
+    {"INSERT", Key::Insert},
+    {"LEFT", Key::Left},
+    {"NUMLOCK", Key::NumLock},
+    {"PGDN", Key::PageDown},
+    {"PGUP", Key::PageUp},
+    {"PRTSC", Key::PrintScreen},
+    {"RIGHT", Key::Right},
+    {"SCROLLLOCK", Key::ScrollLock},
+    {"TAB", Key::Tab},
+    {"UP", Key::Up},
+    {"ADD", Key::Add},
+    {"SUBTRACT", Key::Subtract},
+    {"MULTIPLY", Key::Multiply},
+    {"DIVIDE", Key::Divide},
+    {"F1", Key::F1},
+    {"F2", Key::F2},
+    {"F3", Key::F3},
+    {"F4", Key::F4},
+    {"F5", Key::F5},
+    {"F6", Key::F6},
+    {"F7", Key::F7},
+    {"F8", Key::F8},
+    {"F9", Key::F9},
+    {"F10", Key::F10},
+    {"F11", Key::F11},
+    {"F12", Key::F12},
+    {"F13", Key::F13},
+    {"F14", Key::F14},
+    {"F15", Key::F15},
+    {"F16", Key::F16},
+    {"ESCAPE", Key::Escape},
 }};
 
 [[noreturn]] void malformed()
@@ -44,7 +77,15 @@ constexpr std::array<KeyName, 45> kKeyNames = {{
 bool isSpecial(char c)
 {
     switch (c) {
-    case '+': case '^': case '%': case '~': case '(': case ')': case '{': case '}': case '[':
+    case '+':
+    case '^':
+    case '%':
+    case '~':
+    case '(':
+    case ')':
+    case '{':
+    case '}':
+    case '[':
     case ']':
         return true;
     default:
@@ -55,10 +96,14 @@ bool isSpecial(char c)
 int modifierOf(char c)
 {
     switch (c) {
-    case '+': return keymod::Shift;
-    case '^': return keymod::Ctrl;
-    case '%': return keymod::Alt;
-    default: return keymod::None;
+    case '+':
+        return keymod::Shift;
+    case '^':
+        return keymod::Ctrl;
+    case '%':
+        return keymod::Alt;
+    default:
+        return keymod::None;
     }
 }
 
@@ -76,7 +121,9 @@ KeyChord lookUpKey(std::string_view name)
 class Parser
 {
 public:
-    explicit Parser(std::string_view text) : m_text(text) {}
+    explicit Parser(std::string_view text)
+        : m_text(text)
+    {}
 
     std::vector<KeyChord> run()
     {

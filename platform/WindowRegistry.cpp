@@ -8,8 +8,8 @@
 
 namespace qm::platform {
 
-WindowHandle WindowRegistry::add(std::string caption, std::string className, int left, int top,
-                                 int width, int height)
+WindowHandle WindowRegistry::add(
+    std::string caption, std::string className, int left, int top, int width, int height)
 {
     Entry e;
     e.info.handle = m_nextHandle;
@@ -199,8 +199,8 @@ WindowHandle WindowRegistry::getWindow(WindowHandle handle, int relation) const
     }
 }
 
-bool WindowRegistry::setWindowPos(WindowHandle handle, WindowHandle insertAfter, int x, int y,
-                                  int cx, int cy, int flags)
+bool WindowRegistry::setWindowPos(
+    WindowHandle handle, WindowHandle insertAfter, int x, int y, int cx, int cy, int flags)
 {
     Entry *e = entry(handle);
     if (!e)
@@ -361,8 +361,8 @@ int GetClassNameA(WindowHandle handle, char *buffer, int bufferSize)
     return copyText(info->className, buffer, bufferSize);
 }
 
-int SetWindowPos(WindowHandle handle, WindowHandle insertAfter, int x, int y, int cx, int cy,
-                 int flags)
+int SetWindowPos(
+    WindowHandle handle, WindowHandle insertAfter, int x, int y, int cx, int cy, int flags)
 {
     return windowRegistry().setWindowPos(handle, insertAfter, x, y, cx, cy, flags) ? 1 : 0;
 }

@@ -77,8 +77,12 @@ class WindowRegistry
 {
 public:
     /// Registers a window at the front of the non-topmost windows; it does not become active.
-    WindowHandle add(std::string caption, std::string className, int left = 0, int top = 0,
-                     int width = 0, int height = 0);
+    WindowHandle add(std::string caption,
+                     std::string className,
+                     int left = 0,
+                     int top = 0,
+                     int width = 0,
+                     int height = 0);
     /// Forgets a window; the next visible window in Z order becomes active if it was.
     void remove(WindowHandle handle);
     void clear();
@@ -109,8 +113,8 @@ public:
 
     // The window functions, with the results of the system's own.
     WindowHandle getWindow(WindowHandle handle, int relation) const;
-    bool setWindowPos(WindowHandle handle, WindowHandle insertAfter, int x, int y, int cx, int cy,
-                      int flags);
+    bool setWindowPos(
+        WindowHandle handle, WindowHandle insertAfter, int x, int y, int cx, int cy, int flags);
     /// Returns the window that had the focus before, or 0 when `handle` is not a window.
     WindowHandle setFocus(WindowHandle handle);
     /// Returns whether the window was visible before.
@@ -124,7 +128,7 @@ private:
     };
     Entry *entry(WindowHandle handle);
     void unlink(WindowHandle handle);
-    void placeFront(WindowHandle handle);  // front of its band
+    void placeFront(WindowHandle handle); // front of its band
     void placeBack(WindowHandle handle);
     void placeAfter(WindowHandle handle, WindowHandle after);
     void activateNextVisible(WindowHandle leaving);
@@ -146,8 +150,8 @@ WindowHandle GetWindow(WindowHandle handle, int relation);
 int GetWindowTextLengthA(WindowHandle handle);
 int GetWindowTextA(WindowHandle handle, char *buffer, int bufferSize);
 int GetClassNameA(WindowHandle handle, char *buffer, int bufferSize);
-int SetWindowPos(WindowHandle handle, WindowHandle insertAfter, int x, int y, int cx, int cy,
-                 int flags);
+int SetWindowPos(
+    WindowHandle handle, WindowHandle insertAfter, int x, int y, int cx, int cy, int flags);
 WindowHandle SetFocus(WindowHandle handle);
 int ShowWindow(WindowHandle handle, int command);
 

@@ -37,15 +37,21 @@ TEST_F(HostHelpersTest, GetVBCaptionPrefersDesignOrBreakCaption)
         const char *expected;
     };
     const Case cases[] = {
-        {{"ToolTips", "Project1 - Microsoft Visual Basic [design]"}, "[design]", "[break]",
+        {{"ToolTips", "Project1 - Microsoft Visual Basic [design]"},
+         "[design]",
+         "[break]",
          "Project1 - Microsoft Visual Basic [design]"},
-        {{"Form1", "Project1 - Microsoft Visual Basic [BREAK]"}, "[design]", "[break]",
+        {{"Form1", "Project1 - Microsoft Visual Basic [BREAK]"},
+         "[design]",
+         "[break]",
          "Project1 - Microsoft Visual Basic [BREAK]"},
         // No design or break caption: the first non-empty one that is not an office program.
         {{"", "Book1 - Microsoft Office Excel", "Notes"}, "[design]", "[break]", "Notes"},
         {{"microsoft office tools", "Notes"}, "[design]", "[break]", "Notes"},
         // An empty setting matches no window instead of every one.
-        {{"Notes", "Project1 - Microsoft Visual Basic [design]"}, "", "[design]",
+        {{"Notes", "Project1 - Microsoft Visual Basic [design]"},
+         "",
+         "[design]",
          "Project1 - Microsoft Visual Basic [design]"},
         {{"Notes", "Project1 [run]"}, "", "", "Notes"},
         {{""}, "[design]", "[break]", ""},
@@ -69,7 +75,10 @@ TEST_F(HostHelpersTest, KeystrokesActivateSendWithWaitingAndProcessEvents)
     struct Recorder : platform::KeyboardTarget
     {
         std::vector<std::string> log;
-        void activate(std::string_view caption) override { log.push_back("activate " + std::string(caption)); }
+        void activate(std::string_view caption) override
+        {
+            log.push_back("activate " + std::string(caption));
+        }
         void sendKeys(std::string_view keys, bool wait) override
         {
             log.push_back(std::string(wait ? "wait " : "nowait ") + std::string(keys));
@@ -77,14 +86,16 @@ TEST_F(HostHelpersTest, KeystrokesActivateSendWithWaitingAndProcessEvents)
     } target;
     ui.setKeyboardTarget(&target);
     int processed = 0;
-    ui.onProcessEvents = [&] { ++processed; };
+    ui.onProcessEvents = [&] {
+        ++processed;
+    };
 
     host::sendKeysToHost("VB [design]", "^c");
     host::sendKeysToHostNoWait("VB [design]", "^v");
     host::sendKeysToActiveWindow("{F1}", false);
-    EXPECT_EQ(target.log, (std::vector<std::string>{"activate VB [design]", "wait ^c",
-                                                    "activate VB [design]", "nowait ^v",
-                                                    "nowait {F1}"}));
+    EXPECT_EQ(target.log,
+              (std::vector<std::string>{"activate VB [design]", "wait ^c", "activate VB [design]",
+                                        "nowait ^v", "nowait {F1}"}));
     EXPECT_EQ(processed, 1);
     ui.setKeyboardTarget(nullptr);
     EXPECT_THROW(host::activateHost("VB"), platform::VbError);

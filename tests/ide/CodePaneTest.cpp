@@ -43,13 +43,16 @@ TEST(CodeSectionsTest, DividesDeclarationsAndProcedures)
 {
     auto sections = ide::divideCode(kModule);
     ASSERT_EQ(sections.size(), 3u);
-    auto text = [](const ide::ProcedureSection &s) { return kModule.substr(s.begin, s.end - s.begin); };
+    auto text = [](const ide::ProcedureSection &s) {
+        return kModule.substr(s.begin, s.end - s.begin);
+    };
     EXPECT_EQ(text(sections[0]), "Option Explicit\r\nDim x As Integer");
     EXPECT_EQ(text(sections[1]), "' Adds one\r\nPublic Sub AddOne()\r\n    x = x + 1\r\nEnd Sub");
     EXPECT_EQ(sections[1].name, "AddOne");
     // What follows one procedure's end belongs to the next.
-    EXPECT_EQ(text(sections[2]),
-              "\r\nPrivate Function Twice(n As Integer) As Integer\r\n    Twice = n * 2\r\nEnd Function");
+    EXPECT_EQ(
+        text(sections[2]),
+        "\r\nPrivate Function Twice(n As Integer) As Integer\r\n    Twice = n * 2\r\nEnd Function");
 
     struct Header
     {
@@ -86,7 +89,8 @@ TEST(CodeSectionsTest, DividesDeclarationsAndProcedures)
 
 TEST_F(CodePaneTest, SelectsAndCopiesTheShownProcedure)
 {
-    EXPECT_EQ(pane.procedureNames(), (std::vector<std::string>{"(declarations)", "AddOne", "Twice"}));
+    EXPECT_EQ(pane.procedureNames(),
+              (std::vector<std::string>{"(declarations)", "AddOne", "Twice"}));
     ASSERT_TRUE(pane.showProcedure("addone"));
     EXPECT_EQ(pane.shownProcedure(), "AddOne");
     keys(pane, "{DOWN}");

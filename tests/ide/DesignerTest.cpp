@@ -63,7 +63,8 @@ class DesignerTest : public ::testing::Test
 protected:
     platform::ScriptedUi ui;
     platform::ScopedUi scope{ui};
-    ide::ComponentPtr component = ide::Component::fromText(ide::ComponentKind::Form, "frmOptions.frm", kForm);
+    ide::ComponentPtr component =
+        ide::Component::fromText(ide::ComponentKind::Form, "frmOptions.frm", kForm);
     ide::Designer designer{component};
 };
 
@@ -111,6 +112,7 @@ TEST_F(DesignerTest, DeleteAndPasteOfOtherText)
     EXPECT_EQ(ui.clipboardText(), "Private Sub Text1_Change()\r\nEnd Sub\r\n");
     EXPECT_FALSE(designer.applyKey({platform::Key::F5, 0, 0}));
 
-    auto module = ide::Component::fromText(ide::ComponentKind::Module, "m.bas", "Attribute VB_Name = \"m\"\r\n");
+    auto module = ide::Component::fromText(ide::ComponentKind::Module, "m.bas",
+                                           "Attribute VB_Name = \"m\"\r\n");
     EXPECT_THROW(ide::Designer{module}, platform::VbError);
 }

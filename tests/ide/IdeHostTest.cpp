@@ -136,7 +136,8 @@ struct Recorder : host::FileControlEvents
     std::vector<std::string> log;
     void AfterWriteFile(std::string_view FileName, bool Success) override
     {
-        log.push_back("write " + std::string(platform::fileNamePart(FileName)) + (Success ? "" : " failed"));
+        log.push_back("write " + std::string(platform::fileNamePart(FileName)) +
+                      (Success ? "" : " failed"));
     }
     void AfterAddFile(std::string_view FileName) override
     {
@@ -169,7 +170,10 @@ protected:
 
     ide::Ide &ide() { return session->ide; }
     host::Host &host() { return session->host; }
-    ide::ComponentPtr component(std::string_view name) { return ide().project()->findComponent(name); }
+    ide::ComponentPtr component(std::string_view name)
+    {
+        return ide().project()->findComponent(name);
+    }
     void openProject() { ide().openProject(dir.file("Project1.vbp")); }
     // What the add-in does for every keystroke: find the host caption, activate, send, wait.
     void send(std::string_view keys)
@@ -335,7 +339,7 @@ TEST_F(IdeHostTest, SelectedControlsAndTheirProperties)
     EXPECT_EQ(selected[1]->className(), "CommandButton");
     EXPECT_EQ(selected[1]->property("Left").toInt(), 240);
     EXPECT_EQ(selected[1]->property("Caption").toText(), "OK");
-    EXPECT_TRUE(selected[1]->property("TabStop").toBool()); // the default
+    EXPECT_TRUE(selected[1]->property("TabStop").toBool());            // the default
     EXPECT_THROW(selected[0]->property("TabStop"), platform::VbError); // labels have none
 
     selected[1]->setProperty("Left", 600);
@@ -398,12 +402,14 @@ TEST_F(IdeHostTest, CaptureCurrentProcedureKeys)
     send("^c");
     EXPECT_EQ(ui.clipboardText(), "");
     ide().showDesigner(component("Form1"));
-    for (const char *keys : {"{F7}^{HOME}^+({END})", "{F7}^({HOME})^+({END})", "{F7}^{HOME}^+{END}"}) {
+    for (const char *keys :
+         {"{F7}^{HOME}^+({END})", "{F7}^({HOME})^+({END})", "{F7}^{HOME}^+{END}"}) {
         ui.clipboardClear();
         send(keys);
         send("^c");
-        EXPECT_EQ(ui.clipboardText(), "\r\nPrivate Sub Form_Load()\r\n    Label1.Caption = \"Ready\"\r\n"
-                                      "    Dim total As Integer\r\n    total = 1\r\nEnd Sub")
+        EXPECT_EQ(ui.clipboardText(),
+                  "\r\nPrivate Sub Form_Load()\r\n    Label1.Caption = \"Ready\"\r\n"
+                  "    Dim total As Integer\r\n    total = 1\r\nEnd Sub")
             << keys;
     }
     // Pasting back replaces the selection; Delete removes it.

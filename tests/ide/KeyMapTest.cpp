@@ -29,17 +29,26 @@ TEST(KeyMapTest, TemplateKeystrokesReachTheirCommands)
         std::optional<IdeCommand> command;
     };
     const Case cases[] = {
-        {"^s", IdeCommand::SaveFile},         {"^S", IdeCommand::SaveFile},
-        {"^{DEL}", IdeCommand::RemoveFile},   {"^p", IdeCommand::Print},
-        {"^r", IdeCommand::ProjectWindow},    {"^t", IdeCommand::Toolbox},
-        {"^f", IdeCommand::Find},             {"^F", IdeCommand::Find},
-        {"{F7}", IdeCommand::CodeView},       {"+{F7}", IdeCommand::FormView},
-        {"+({F7})", IdeCommand::FormView},    {"^+{F2}", IdeCommand::LastPosition},
-        {"+^({F2})", IdeCommand::LastPosition}, {"^{F4}", IdeCommand::CloseWindow},
+        {"^s", IdeCommand::SaveFile},
+        {"^S", IdeCommand::SaveFile},
+        {"^{DEL}", IdeCommand::RemoveFile},
+        {"^p", IdeCommand::Print},
+        {"^r", IdeCommand::ProjectWindow},
+        {"^t", IdeCommand::Toolbox},
+        {"^f", IdeCommand::Find},
+        {"^F", IdeCommand::Find},
+        {"{F7}", IdeCommand::CodeView},
+        {"+{F7}", IdeCommand::FormView},
+        {"+({F7})", IdeCommand::FormView},
+        {"^+{F2}", IdeCommand::LastPosition},
+        {"+^({F2})", IdeCommand::LastPosition},
+        {"^{F4}", IdeCommand::CloseWindow},
         {"{F1}", IdeCommand::Help},
         // Editing keys are the focus window's, not the key map's.
-        {"^c", std::nullopt},                 {"{DEL}", std::nullopt},
-        {"s", std::nullopt},                  {"%s", std::nullopt},
+        {"^c", std::nullopt},
+        {"{DEL}", std::nullopt},
+        {"s", std::nullopt},
+        {"%s", std::nullopt},
         {"{F2}", std::nullopt},
     };
     for (const Case &c : cases)

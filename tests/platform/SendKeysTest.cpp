@@ -68,9 +68,22 @@ TEST(SendKeysTest, KeepsCharacterAndModifiers)
 TEST(SendKeysTest, MalformedTextIsError5)
 {
     const char *bad[] = {
-        "{",        "}",          "{}",        "{ENTER",  "{NOSUCHKEY}", "(ab",    "ab)",
-        "^",        "a+",         "(+)",     "{DOWN x}",    "{DOWN }", "{DOWN 999999}",
-        "{DOWN -1}", "{F17}",     "{TAB 32767}{TAB 32767}{TAB 32767}",
+        "{",
+        "}",
+        "{}",
+        "{ENTER",
+        "{NOSUCHKEY}",
+        "(ab",
+        "ab)",
+        "^",
+        "a+",
+        "(+)",
+        "{DOWN x}",
+        "{DOWN }",
+        "{DOWN 999999}",
+        "{DOWN -1}",
+        "{F17}",
+        "{TAB 32767}{TAB 32767}{TAB 32767}",
     };
     for (const char *keys : bad) {
         try {

@@ -28,10 +28,11 @@ protected:
 TEST_F(WindowRegistryTest, WalksZOrderAndReadsCaptionAndClass)
 {
     WindowRegistry &reg = windowRegistry();
-    WindowHandle main = reg.add("Project1 - Microsoft Visual Basic [design]", "wndclass_desked_gsk");
+    WindowHandle main =
+        reg.add("Project1 - Microsoft Visual Basic [design]", "wndclass_desked_gsk");
     WindowHandle code = reg.add("Form1.frm", "VBCodeWin");
-    EXPECT_EQ(captionsInZOrder(),
-              (std::vector<std::string>{"Form1.frm", "Project1 - Microsoft Visual Basic [design]"}));
+    EXPECT_EQ(captionsInZOrder(), (std::vector<std::string>{
+                                      "Form1.frm", "Project1 - Microsoft Visual Basic [design]"}));
     EXPECT_EQ(GetWindow(code, gw::Previous), 0);
     EXPECT_EQ(GetWindow(0, gw::Last), main);
     EXPECT_EQ(GetWindow(main, gw::Next), 0);
@@ -78,7 +79,8 @@ TEST_F(WindowRegistryTest, SetWindowPosFlagsAndInsertAfter)
     WindowHandle later = reg.add("later", "ThunderForm");
     EXPECT_EQ(captionsInZOrder(), (std::vector<std::string>{"palette", "later", "b", "a"}));
 
-    SetWindowPos(palette, insertafter::NoTopMost, 0, 0, 0, 0, swpflag::NoMove | swpflag::NoSize | 16);
+    SetWindowPos(palette, insertafter::NoTopMost, 0, 0, 0, 0,
+                 swpflag::NoMove | swpflag::NoSize | 16);
     EXPECT_FALSE(reg.find(palette)->topmost);
     SetWindowPos(palette, insertafter::Bottom, 0, 0, 0, 0, 3 | 16);
     EXPECT_EQ(captionsInZOrder().back(), "palette");
