@@ -230,6 +230,8 @@ std::string Project::lineFor(const Component &component) const
 
 ComponentPtr Project::addFile(std::string_view productPath)
 {
+    if (findComponentByPath(productPath))
+        throw VbError(err::InvalidProcedureCall, std::string(productPath) + " is already part of the project");
     ComponentPtr component = Component::load(productPath);
     // The new line goes after the last component line, or at the end.
     auto at = m_lines.end();
@@ -305,14 +307,24 @@ std::vector<std::string> Project::save()
         throw VbError(err::PathFileAccessError, "the project has never been saved; it needs a file name");
     std::vector<std::string> written;
     std::string dir = directory();
+    // Everything that cannot be written is found before anything is written.
     for (const ComponentPtr &c : m_components) {
-        std::vector<std::string> paths;
         if (c->isNew()) {
             std::string path = dir.empty() ? c->name() + extensionOf(c->kind())
                                            : platform::joinPath(dir, c->name() + extensionOf(c->kind()));
             if (platform::fileExists(path))
                 throw VbError(err::FileAlreadyExists, path + " already exists; the new component " + c->name()
                                                           + " is not written over it");
+        } else if (!c->problems().empty() && c->isModified()) {
+            throw VbError(InvalidFileFormat, c->path() + " was read with problems ("
+                                                 + c->problems().front().text() + "); nothing is written");
+        }
+    }
+    for (const ComponentPtr &c : m_components) {
+        std::vector<std::string> paths;
+        if (c->isNew()) {
+            std::string path = dir.empty() ? c->name() + extensionOf(c->kind())
+                                           : platform::joinPath(dir, c->name() + extensionOf(c->kind()));
             paths = c->saveAs(path);
             for (Line &line : m_lines)
                 if (line.component == c.get())

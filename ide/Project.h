@@ -57,7 +57,7 @@ public:
 
     /// Reads a component file and adds it (with a project line). Throws VbError 53 for a
     /// missing file, InvalidFileFormat for one that cannot be read, 5 for a file that is not
-    /// a form, module or class.
+    /// a form, module or class or one the project already holds.
     ComponentPtr addFile(std::string_view productPath);
     /// Adds a new, never saved component with the next free default name (Form1, Module1,
     /// Class1, ...).
@@ -70,8 +70,10 @@ public:
     bool isModified() const;
 
     /// Writes each changed component and then the project file when changed; returns the
-    /// paths written in order (a form before its .frx). Throws VbError 75 for a project never
-    /// saved or one with a component never saved (use saveAs).
+    /// paths written in order (a form before its .frx); new components are written beside
+    /// the project under their default file names. Throws VbError 75 for a project never saved,
+    /// 58 when a new component's file exists already, InvalidFileFormat for a changed component
+    /// read with problems; in those cases nothing is written.
     std::vector<std::string> save();
     /// Writes the project under a new file name, which it keeps; new components are written
     /// beside it under their default file names (Form1.frm).

@@ -116,6 +116,22 @@ TEST_F(ProjectTest, SavingWritesOnlyChangedFilesAndTellsWhich)
     EXPECT_EQ(dir.read("modTools.bas"), "Attribute VB_Name = \"modTools\"\r\nOption Explicit\r\n");
 }
 
+TEST_F(ProjectTest, NothingIsWrittenWhenOneComponentCannotBe)
+{
+    dir.write("odd.bas", "Attribute VB_Name = \"odd\"\r\n");
+    dir.write("odd.frm", "VERSION 5.00\r\nBegin VB.Form odd \r\n   ??? what\r\nEnd\r\n");
+    dir.write("p.vbp", "Module=odd; odd.bas\r\nForm=odd.frm\r\n");
+    auto project = Project::load(dir.file("p.vbp"));
+    ASSERT_EQ(project->problems().size(), 1u);
+    EXPECT_NE(project->problems()[0].text().find("\\odd.frm(3): cannot read the line '??? what'; it is kept as it is"),
+              std::string::npos);
+    project->findComponent("odd")->setCode("' changed\r\n");
+    project->components()[1]->setCode("' changed too\r\n");
+    EXPECT_THROW(project->save(), VbError);
+    EXPECT_EQ(dir.read("odd.bas"), "Attribute VB_Name = \"odd\"\r\n");
+    EXPECT_THROW(project->addFile(dir.file("ODD.BAS")), VbError); // already in the project
+}
+
 TEST_F(ProjectTest, AddingAndRemovingComponentsEditsTheirLines)
 {
     dir.write("Customers.vbp", vbp());
