@@ -202,6 +202,20 @@ void drawRaised(QPainter &p, const QRect &r, const QColor &fill)
     p.drawLine(r.topRight(), r.bottomRight());
 }
 
+/// The name the host gives the first control of a class it draws ("Command1").
+std::string defaultControlName(const std::string &cls)
+{
+    static const std::pair<const char *, const char *> names[] = {
+        {"CommandButton", "Command1"}, {"OptionButton", "Option1"}, {"CheckBox", "Check1"},
+        {"PictureBox", "Picture1"},    {"TextBox", "Text1"},        {"ListBox", "List1"},
+        {"ComboBox", "Combo1"},        {"HScrollBar", "HScroll1"},  {"VScrollBar", "VScroll1"}};
+    for (const auto &[c, n] : names) {
+        if (cls == c)
+            return n;
+    }
+    return cls + "1";
+}
+
 int mnemonicFlags()
 {
     return Qt::TextShowMnemonic;
@@ -818,10 +832,7 @@ void DesignerView::finishDrag(QPoint at)
                                 : nullptr;
             const QPoint base = container ? controlRect(*container).topLeft() : QPoint(0, menuBarHeight());
             r.translate(-base);
-            const std::string name = d->form().freeName(tool == "CommandButton" ? "Command1"
-                                                        : tool == "OptionButton" ? "Option1"
-                                                        : tool == "PictureBox"   ? "Picture1"
-                                                        : tool + "1");
+            const std::string name = d->form().freeName(defaultControlName(tool));
             const bool v4 = d->form().isVersion4();
             const bool tiny = r.width() < 4 && r.height() < 4;
             const int w = tiny ? 1215 : twips(r.width());

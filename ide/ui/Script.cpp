@@ -383,13 +383,19 @@ QWidget &ScriptRunner::findWindow(const std::string &name) const
 {
     const QList<QWidget *> windows = scriptWindows();
     const QString wanted = platform::toQString(name);
-    for (QWidget *w : windows) {
-        if (w->objectName().compare(wanted, Qt::CaseInsensitive) == 0)
-            return *w;
-    }
-    for (QWidget *w : windows) {
-        if (w->windowTitle().compare(wanted, Qt::CaseInsensitive) == 0)
-            return *w;
+    // A visible window first: a window closed a moment ago may still wait to be deleted under
+    // the same name as the one that replaced it.
+    for (bool visibleOnly : {true, false}) {
+        for (QWidget *w : windows) {
+            if ((!visibleOnly || w->isVisible()) &&
+                w->objectName().compare(wanted, Qt::CaseInsensitive) == 0)
+                return *w;
+        }
+        for (QWidget *w : windows) {
+            if ((!visibleOnly || w->isVisible()) &&
+                w->windowTitle().compare(wanted, Qt::CaseInsensitive) == 0)
+                return *w;
+        }
     }
     std::vector<std::string> names;
     for (QWidget *w : windows) {
@@ -1079,6 +1085,18 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         while (t.elapsed() < toNumber(w[1]))
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         return settle();
+    }
+    if (command == "fails") {
+        // The rest of the line is a command that must fail; its failure is printed.
+        if (w.size() < 2)
+            fail("usage: fails COMMAND ...");
+        try {
+            runCommand(std::vector<std::string>(w.begin() + 1, w.end()));
+        } catch (const std::exception &e) {
+            m_out << "failed as expected: " << w[1] << ": " << describeFailure(e) << "\n";
+            return settle();
+        }
+        fail("'" + w[1] + "' did not fail");
     }
     if (command == "quit") {
         need(w, 0, 0, "quit");

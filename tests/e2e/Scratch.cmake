@@ -1,0 +1,10 @@
+# A fresh scratch directory for one flow: DIR/windows (with VB.INI listing ADDINS) and DIR/work.
+file(REMOVE_RECURSE "${DIR}")
+file(MAKE_DIRECTORY "${DIR}/windows" "${DIR}/work")
+if(ADDINS)
+    set(text "[Add-Ins32]\r\n")
+    foreach(line IN LISTS ADDINS)
+        string(APPEND text "${line}\r\n")
+    endforeach()
+    file(WRITE "${DIR}/windows/VB.INI" "${text}")
+endif()
