@@ -428,6 +428,10 @@ std::vector<ControlPtr> FormFile::tabOrder() const
     for (const ControlPtr &c : controls()) {
         if (c->isMenu() || !c->hasProperty("TabIndex"))
             continue;
+        // A control of a class the model does not know is in the tab order when its file gives
+        // it a TabIndex or a size: controls invisible at run time (a common dialog) have neither.
+        if (!c->isKnownClass() && !c->isWritten("TabIndex") && !c->isWritten("Width") && !c->isWritten("Height"))
+            continue;
         std::int32_t value = 0;
         try {
             value = c->number("TabIndex");
@@ -450,8 +454,15 @@ ControlPtr FormFile::addControl(const ControlPtr &control, Control *container)
     FormItem item;
     item.kind = FormItem::Kind::Child;
     item.child = control;
-    // Child blocks follow the container's own properties: append at the end.
-    parent->m_items.push_back(std::move(item));
+    // Child blocks follow the container's own properties; menus come after the controls.
+    auto at = parent->m_items.end();
+    if (!control->isMenu())
+        for (auto it = parent->m_items.begin(); it != parent->m_items.end(); ++it)
+            if (it->kind == FormItem::Kind::Child && it->child->isMenu()) {
+                at = it;
+                break;
+            }
+    parent->m_items.insert(at, std::move(item));
     FormParser::link(*control, this, parent);
     return control;
 }

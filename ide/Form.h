@@ -51,8 +51,8 @@ public:
     /// Command2 → ...).
     std::string freeName(std::string_view base) const;
 
-    /// The controls of the form's tab order (those with a TabIndex), ordered by TabIndex and
-    /// then file order.
+    /// The controls of the form's tab order (those with a TabIndex; of an unknown class, those
+    /// whose file gives them a TabIndex or a size), ordered by TabIndex and then file order.
     std::vector<ControlPtr> tabOrder() const;
 
     /// Adds a control parsed from text (a Begin ... End block) at the end of a container (the

@@ -61,6 +61,12 @@ TEST(Clipboard, AClashingNameTakesTheNextFreeOne)
     PasteResult pasted = pasteControls(*dest, options);
     EXPECT_EQ(pasted.pasted[0]->displayName(), "optKind1(1)");
     EXPECT_EQ(pasted.pasted[1]->displayName(), "optKind1(0)");
+    // Pasted controls go before the form's menus.
+    std::vector<std::string> order;
+    for (const ControlPtr &c : dest->root()->children())
+        order.push_back(c->displayName());
+    EXPECT_EQ(order, (std::vector<std::string>{"fraKind", "txtName", "cmdOK", "lblName", "optKind1(1)",
+                                               "optKind1(0)", "mnuFile"}));
     EXPECT_EQ(form->freeName("Form1"), "Form2");
     EXPECT_EQ(form->freeName("cmdGo"), "cmdGo");
 }

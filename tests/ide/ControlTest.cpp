@@ -198,6 +198,14 @@ TEST(ControlUnknownClass, KeepsItsPropertiesAndTakesExtenderOnes)
     size_t weight = expected.find("Weight          =   400");
     expected.replace(weight, 23, "Weight          =   700");
     EXPECT_EQ(form->text(), expected);
+
+    // The common dialog, invisible at run time, stays out of the tab order.
+    form->findControl("txtNotes")->setProperty("TabIndex", 0);
+    std::vector<std::string> order;
+    for (const ControlPtr &c : form->tabOrder())
+        order.push_back(c->name() + "=" + c->propertyText("TabIndex"));
+    EXPECT_EQ(order, (std::vector<std::string>{"txtNotes=0", "cboKind=1", "cmdPaint=2", "picLogo=3"}));
+    EXPECT_FALSE(form->findControl("dlgOpen")->isWritten("TabIndex"));
 }
 
 // The control moved to a place pushes the others behind it, keeping their order; applying
