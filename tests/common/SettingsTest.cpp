@@ -118,7 +118,7 @@ TEST_F(SettingsFile, TemplateGivesTheStandInHostsKeystrokes)
     readConfiguration(s);
     readKeystrokesAndKeywords(s);
     EXPECT_EQ(s.left, 2000);
-    EXPECT_EQ(s.top, 0);
+    EXPECT_EQ(s.top, 1500); // below the host's main window
     EXPECT_EQ(s.tabSize, 3);
     EXPECT_EQ(s.keys.VBDesignName, "[design]");
     EXPECT_EQ(s.keys.VBBreakName, "[break]");
