@@ -219,6 +219,8 @@ bool isControlsText(std::string_view text)
 
 PasteResult pasteControls(FormFile &form, std::string_view text, Control *container)
 {
+    if (container && container->form() != &form)
+        throw VbError(platform::err::InvalidProcedureCall, "the container is not a control of the form");
     std::vector<std::string> outside;
     std::vector<ControlPtr> pasted = FormParser(text, "Clipboard", nullptr).parseControls(&outside);
     if (pasted.empty())

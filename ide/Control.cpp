@@ -537,6 +537,9 @@ void Control::setProperty(std::string_view name, const Value &value)
         std::string newName = valueToText(value);
         if (!validName(newName))
             throw VbError(err::InvalidPropertyValue);
+        // Two controls of one form never share a name unless they are one array.
+        if (m_form && !equalsIgnoreCase(newName, m_name) && m_form->hasName(newName))
+            throw VbError(err::InvalidPropertyValue, "The name " + newName + " is already used on the form");
         m_name = newName;
         if (m_form && !m_parent && m_form->section().attribute("VB_Name"))
             m_form->section().setAttribute("VB_Name", quoteText(newName));

@@ -103,6 +103,8 @@ TEST(Clipboard, TextThatIsNotControlsIsRefused)
     EXPECT_FALSE(isControlsText("Private Sub x()\r\n"));
     EXPECT_THROW(pasteControls(*form, "Private Sub x()\r\n"), VbError);
     EXPECT_THROW(pasteControls(*form, "Begin VB.Label l\r\n   Caption = \"x\"\r\n"), VbError);
+    auto other = FormFile::parse(formData("frmMain.frm"), "frmMain.frm");
+    EXPECT_THROW(pasteControls(*form, "Begin VB.Label l \r\nEnd\r\n", other->findControl("fraKind").get()), VbError);
     EXPECT_EQ(form->controls().size(), 0u);
 }
 

@@ -121,6 +121,9 @@ TEST_F(ControlTest, ValuesAPropertyDoesNotTakeAreRefused)
     EXPECT_EQ(errorOf([&] { label->setProperty("Caption", "two\r\nlines"); }), 380);
     EXPECT_EQ(errorOf([&] { label->setProperty("TabIndex", -1); }), 380);
     EXPECT_EQ(errorOf([&] { label->setProperty("Name", "1abc"); }), 380);
+    EXPECT_EQ(errorOf([&] { label->setProperty("Name", "TXTNAME"); }), 380);
+    EXPECT_EQ(errorOf([&] { label->setProperty("Name", "LBLname"); }), 0);
+    label->setProperty("Name", "lblName");
     EXPECT_EQ(form->text(), original);
 }
 
