@@ -1,0 +1,334 @@
+// The host's windows over the model: keys typed into a window reach the same key map as sent
+// keys, code windows and designers follow the model, a project that does not load is told.
+#include "ide/ui/HostUi.h"
+
+#include "ide/CodePane.h"
+#include "ide/Designer.h"
+#include "ide/Form.h"
+#include "ide/Ide.h"
+#include "ide/ui/CodeView.h"
+#include "ide/ui/DesignerView.h"
+#include "ide/ui/KeyEvents.h"
+#include "ide/ui/PropertiesWindow.h"
+#include "platform/ScriptedUi.h"
+#include "platform/SendKeys.h"
+#include "platform/VbError.h"
+#include "platform/WindowRegistry.h"
+#include "platform/qt/QtText.h"
+#include "tests/support/TempDir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+using namespace qm;
+using platform::KeyChord;
+
+namespace {
+
+const char kForm[] =
+    "VERSION 5.00\r\n"
+    "Begin VB.Form frmTest \r\n"
+    "   Caption         =   \"Test\"\r\n"
+    "   ClientHeight    =   3000\r\n"
+    "   ClientLeft      =   60\r\n"
+    "   ClientTop       =   345\r\n"
+    "   ClientWidth     =   4500\r\n"
+    "   Begin VB.Frame fraBox \r\n"
+    "      Caption         =   \"Box\"\r\n"
+    "      Height          =   1500\r\n"
+    "      Left            =   1500\r\n"
+    "      TabIndex        =   1\r\n"
+    "      Top             =   1200\r\n"
+    "      Width           =   2400\r\n"
+    "      Begin VB.CheckBox chkOne \r\n"
+    "         Caption         =   \"One\"\r\n"
+    "         Height          =   300\r\n"
+    "         Left            =   150\r\n"
+    "         TabIndex        =   2\r\n"
+    "         Top             =   300\r\n"
+    "         Width           =   1200\r\n"
+    "      End\r\n"
+    "   End\r\n"
+    "   Begin VB.CommandButton cmdGo \r\n"
+    "      Caption         =   \"&Go\"\r\n"
+    "      Height          =   450\r\n"
+    "      Left            =   150\r\n"
+    "      TabIndex        =   0\r\n"
+    "      Top             =   150\r\n"
+    "      Width           =   1200\r\n"
+    "   End\r\n"
+    "End\r\n"
+    "Attribute VB_Name = \"frmTest\"\r\n"
+    "Option Explicit\r\n"
+    "\r\n"
+    "Private Sub cmdGo_Click()\r\n"
+    "    Beep\r\n"
+    "End Sub\r\n";
+
+struct UiHost : ::testing::Test
+{
+    test::SandboxDirs dirs;
+    platform::ScriptedUi ui;
+    platform::ScopedUi installed{ui};
+    std::unique_ptr<ide::Ide> model;
+    std::unique_ptr<ide::HostUi> host;
+
+    void SetUp() override
+    {
+        dirs.program.write("frmTest.frm", kForm);
+        dirs.program.write("Test.vbp", "Type=Exe\r\nForm=frmTest.frm\r\nName=\"Test\"\r\n");
+        model = std::make_unique<ide::Ide>();
+        host = std::make_unique<ide::HostUi>(*model);
+        ASSERT_TRUE(host->openProject(dirs.program.file("Test.vbp")));
+    }
+    void TearDown() override
+    {
+        host.reset();
+        model.reset();
+    }
+    ide::ComponentPtr form() { return model->project()->findComponent("frmTest"); }
+    static void press(QWidget &w, int key, Qt::KeyboardModifiers mods = {}, const QString &text = {})
+    {
+        QKeyEvent event(QEvent::KeyPress, key, mods, text);
+        QCoreApplication::sendEvent(&w, &event);
+    }
+    static void mouse(QWidget &w, QEvent::Type type, QPoint at, Qt::KeyboardModifiers mods = {})
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)),
+                          Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          mods);
+        QCoreApplication::sendEvent(&w, &event);
+    }
+};
+
+TEST(UiKeyEvents, AChordSurvivesTheWayThroughAKeyEvent)
+{
+    for (const char *keys : {"a", "A", "+a", "^c", "^+{END}", "{ENTER}", "{TAB}", "+{TAB}", "+{F7}",
+                             "^{F4}", "%x", "{ADD}", "{+}", "{DEL}", "^{DEL}", "{BS}", "7", "~", "{F16}",
+                             "\xe9"}) {
+        for (const KeyChord &chord : platform::parseSendKeys(keys)) {
+            auto event = ide::keyEventOfChord(chord);
+            auto back = ide::chordOfKeyEvent(*event);
+            ASSERT_TRUE(back.has_value()) << keys;
+            EXPECT_EQ(*back, chord) << keys << " came back as " << platform::describeChord(*back);
+        }
+    }
+}
+
+TEST(UiKeyEvents, APersonsKeysBecomeTheHostsChords)
+{
+    struct Case
+    {
+        int key;
+        Qt::KeyboardModifiers mods;
+        QString text;
+        const char *chord;
+    } cases[] = {
+        {Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03"), "^c"},
+        {Qt::Key_S, Qt::ControlModifier, QString(), "^s"},
+        {Qt::Key_F7, Qt::ShiftModifier, QString(), "+{F7}"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, QString(), "+{TAB}"},
+        {Qt::Key_Enter, Qt::KeypadModifier, QString(), "{ENTER}"},
+        {Qt::Key_Plus, Qt::KeypadModifier, QStringLiteral("+"), "{ADD}"},
+        {Qt::Key_Plus, Qt::ShiftModifier, QStringLiteral("+"), "+{+}"},
+        {Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"), "+A"},
+    };
+    for (const Case &c : cases) {
+        QKeyEvent event(QEvent::KeyPress, c.key, c.mods, c.text);
+        auto chord = ide::chordOfKeyEvent(event);
+        ASSERT_TRUE(chord.has_value()) << c.chord;
+        EXPECT_EQ(platform::describeChord(*chord), c.chord);
+    }
+    QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_FALSE(ide::chordOfKeyEvent(shift).has_value());
+}
+
+TEST(UiCodeText, MapsBytesWithAnyLineEndToTheDocument)
+{
+    ide::Ide model;
+    platform::ScriptedUi ui;
+    platform::ScopedUi installed(ui);
+    ide::HostUi host(model);
+    ide::CodeText text(host, nullptr);
+    text.setShown("ab\r\ncd\ne\rf");
+    EXPECT_EQ(text.toPlainText(), QStringLiteral("ab\ncd\ne\nf"));
+    const std::pair<std::size_t, int> table[] = {{0, 0}, {2, 2}, {4, 3}, {6, 5}, {7, 6}, {9, 8}, {10, 9}};
+    for (const auto &[byte, position] : table) {
+        EXPECT_EQ(text.documentPosition(byte), position) << byte;
+        EXPECT_EQ(text.byteOffset(position), byte) << position;
+    }
+    // Inside a CR LF the position is the end of its line.
+    EXPECT_EQ(text.documentPosition(3), 2);
+}
+
+TEST_F(UiHost, WindowsFollowTheModelWithTheHostsClassesAndCaptions)
+{
+    const platform::WindowRegistry &registry = platform::windowRegistry();
+    EXPECT_EQ(platform::windowCaption(model->mainWindow()), "Test - Microsoft Visual Basic [design]");
+    EXPECT_EQ(host->widgetOf(model->mainWindow())->windowTitle(),
+              QStringLiteral("Test - Microsoft Visual Basic [design]"));
+    model->showDesigner(form());
+    host->sync();
+    ide::DesignerView *designer = host->designerView(*form());
+    ASSERT_NE(designer, nullptr);
+    EXPECT_EQ(platform::windowClassName(model->designerOf(*form())->window), "ThunderForm");
+    EXPECT_TRUE(designer->isVisible());
+    // The designer takes the form's client size (4500 x 3000 twips).
+    EXPECT_EQ(designer->size(), QSize(300, 200));
+
+    // F7 typed into the designer opens the code window, as the key map says.
+    press(*designer, Qt::Key_F7);
+    ide::CodeView *code = host->codeView(*form());
+    ASSERT_NE(code, nullptr);
+    EXPECT_EQ(platform::windowClassName(model->codeWindowOf(*form())->window), "VBCodeWin");
+    EXPECT_EQ(code->windowTitle(), QStringLiteral("frmTest (Code)"));
+    EXPECT_EQ(registry.activeWindow(), model->codeWindowOf(*form())->window);
+
+    // Ctrl+F4 closes it, and its window goes with it.
+    press(*code->text(), Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(host->codeView(*form()), nullptr);
+    EXPECT_EQ(model->codeWindowCount(), 0u);
+}
+
+TEST_F(UiHost, TypedAndSentKeysEditTheCodeAlike)
+{
+    ide::CodeWindow &cw = model->showCode(form());
+    cw.pane->showProcedure("cmdGo_Click");
+    host->sync();
+    ide::CodeView *view = host->codeView(*form());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->procedureList()->currentText(), QStringLiteral("Click"));
+    EXPECT_EQ(view->objectList()->currentText(), QStringLiteral("cmdGo"));
+    // A person types at the end of the procedure's first line...
+    press(*view->text(), Qt::Key_End);
+    press(*view->text(), Qt::Key_Return);
+    for (QChar c : QStringLiteral("Dim i")) {
+        press(*view->text(), Qt::Key_unknown, {}, QString(c));
+    }
+    // ...and an add-in sends the same kind of keys.
+    ui.sendKeys("{ENTER}i = 1", true);
+    EXPECT_NE(form()->code().find("Private Sub cmdGo_Click()\r\nDim i\r\ni = 1\r\n    Beep"), std::string::npos)
+        << form()->code();
+    EXPECT_TRUE(view->text()->toPlainText().contains(QStringLiteral("Dim i\ni = 1")));
+    // Copy puts the selection on the clipboard the runtime gives.
+    ui.sendKeys("^{HOME}^+{END}^c", true);
+    EXPECT_EQ(ui.clipboardText(), "Private Sub cmdGo_Click()\r\nDim i\r\ni = 1\r\n    Beep\r\nEnd Sub");
+}
+
+TEST_F(UiHost, TheDesignerSelectsMovesAndResizesByMouse)
+{
+    model->showDesigner(form());
+    host->sync();
+    ide::DesignerView &view = *host->designerView(*form());
+    ide::Designer &designer = *model->designerOf(*form())->designer;
+    auto names = [&] {
+        std::vector<std::string> out;
+        for (const auto &c : designer.selection())
+            out.push_back(c->displayName());
+        return out;
+    };
+    const ide::FormFile &file = designer.form();
+    // The check box inside the frame: frame at (100, 80), box at (10, 20) inside it.
+    EXPECT_EQ(view.controlRect(*file.findControl("chkOne")), QRect(110, 100, 80, 20));
+    mouse(view, QEvent::MouseButtonPress, {115, 105});
+    mouse(view, QEvent::MouseButtonRelease, {115, 105});
+    EXPECT_EQ(names(), std::vector<std::string>{"chkOne"});
+    mouse(view, QEvent::MouseButtonPress, {20, 20}, Qt::ShiftModifier);
+    mouse(view, QEvent::MouseButtonRelease, {20, 20}, Qt::ShiftModifier);
+    EXPECT_EQ(names(), (std::vector<std::string>{"chkOne", "cmdGo"}));
+    // The rubber band picks the form's own controls it touches.
+    mouse(view, QEvent::MouseButtonPress, {295, 195});
+    mouse(view, QEvent::MouseButtonRelease, {250, 150});
+    EXPECT_EQ(names(), std::vector<std::string>{"fraBox"});
+    // Dragging the frame (away from its handles) moves it by whole pixels of 15 twips.
+    mouse(view, QEvent::MouseButtonPress, {130, 90});
+    mouse(view, QEvent::MouseButtonRelease, {140, 86});
+    EXPECT_EQ(file.findControl("fraBox")->number("Left"), 1650);
+    EXPECT_EQ(file.findControl("fraBox")->number("Top"), 1140);
+    EXPECT_EQ(file.findControl("chkOne")->number("Left"), 150);
+    // The right handle widens it.
+    const QRect box = view.controlRect(*file.findControl("fraBox"));
+    const QPoint handle = ide::handleRects(box)[3].center();
+    mouse(view, QEvent::MouseButtonPress, handle);
+    mouse(view, QEvent::MouseButtonRelease, handle + QPoint(20, 0));
+    EXPECT_EQ(file.findControl("fraBox")->number("Width"), 2700);
+    // The properties window shows what is selected.
+    EXPECT_EQ(host->propertiesWindow().shownValue("Caption"), "Box");
+}
+
+TEST(UiDesigner, ResizingNeverTurnsARectangleInsideOut)
+{
+    const QRect r(10, 10, 20, 10);
+    struct Case
+    {
+        int handle;
+        QPoint delta;
+        QRect expected;
+    } cases[] = {
+        {4, {5, 5}, QRect(10, 10, 25, 15)},
+        {0, {-5, -5}, QRect(5, 5, 25, 15)},
+        {1, {9, 3}, QRect(10, 13, 20, 7)},
+        {3, {-50, 0}, QRect(10, 10, 1, 10)},
+        {7, {50, 0}, QRect(29, 10, 1, 10)},
+        {5, {0, -30}, QRect(10, 10, 20, 1)},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ide::resizedRect(r, c.handle, c.delta), c.expected) << c.handle;
+}
+
+TEST_F(UiHost, PropertiesTakeWhatAPersonTypes)
+{
+    ide::ControlPtr go = form()->form()->findControl("cmdGo");
+    struct Case
+    {
+        const char *name;
+        const char *typed;
+        const char *shown;
+    } cases[] = {
+        {"Caption", "Say \"Hi\"", "Say \"Hi\""},
+        {"Default", "True", "True"},
+        {"Default", "0", "False"},
+        {"Left", "300", "300"},
+        {"BackColor", "&H000000FF&", "&H000000FF&"},
+        {"Style", "1 - Graphical", "1 - Graphical"},
+    };
+    for (const Case &c : cases) {
+        go->setProperty(c.name, ide::typedValue(*go, c.name, c.typed));
+        EXPECT_EQ(ide::displayValue(*go, c.name), c.shown) << c.name << " " << c.typed;
+    }
+    EXPECT_NE(form()->text().find("      Caption         =   \"Say \"\"Hi\"\"\"\r\n"), std::string::npos);
+    for (const char *bad : {"", "many", "1e99"})
+        EXPECT_THROW(ide::typedValue(*go, "Left", bad), platform::VbError) << bad;
+    EXPECT_THROW(ide::typedValue(*go, "Default", "perhaps"), platform::VbError);
+}
+
+TEST_F(UiHost, AProjectThatDoesNotLoadIsToldAndTheHostKeepsWhatItHad)
+{
+    EXPECT_FALSE(host->openProject(dirs.program.file("Missing.vbp")));
+    const auto boxes = ui.callsOf("msgbox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Open Project");
+    EXPECT_EQ(boxes[0].style, platform::mb::Critical);
+    EXPECT_NE(boxes[0].text.find("File not found"), std::string::npos);
+    ASSERT_NE(model->project(), nullptr);
+    EXPECT_EQ(model->project()->name(), "Test");
+    EXPECT_NE(form(), nullptr);
+}
+
+TEST_F(UiHost, ClosingAskesToSaveChangesAndCancelKeepsTheHostOpen)
+{
+    form()->form()->findControl("cmdGo")->setProperty("Left", ide::Value(600));
+    ui.queueMsgBoxAnswer(platform::mb::Cancel);
+    EXPECT_FALSE(host->prepareClose(true));
+    ui.queueMsgBoxAnswer(platform::mb::Yes);
+    EXPECT_TRUE(host->prepareClose(true));
+    EXPECT_NE(dirs.program.read("frmTest.frm").find("      Left            =   600\r\n"), std::string::npos);
+    EXPECT_FALSE(form()->isModified());
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+// The automation script's words and variables.
+#include "ide/ui/Script.h"
+
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using qm::ide::ScriptError;
+using qm::ide::expandVariables;
+using qm::ide::parseScript;
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(UiScript, SplitsLinesIntoWords)
+{
+    struct Case
+    {
+        const char *text;
+        std::vector<Words> lines;
+    } cases[] = {
+        {"open a.vbp\r\nshow code Form1\r\n", {{"open", "a.vbp"}, {"show", "code", "Form1"}}},
+        {"keys ^{HOME}^+{END}\n\n   \t\nquit", {{"keys", "^{HOME}^+{END}"}, {"quit"}}},
+        {"# a comment\rtype \"a b\" # after\r", {{"type", "a b"}}},
+        {"type \"say \\\"hi\\\"\\r\\n\\ttab\\\\\"", {{"type", "say \"hi\"\r\n\ttab\\"}}},
+        {"write f \"\\x41\\xe9\"", {{"write", "f", "A\xe9"}}},
+        {"click frmTAB2/tbComment", {{"click", "frmTAB2/tbComment"}}},
+        {"echo a#b", {{"echo", "a#b"}}},
+        {"echo \"\"", {{"echo", ""}}},
+    };
+    for (const Case &c : cases) {
+        std::vector<Words> got;
+        for (const auto &line : parseScript(c.text))
+            got.push_back(line.words);
+        EXPECT_EQ(got, c.lines) << c.text;
+    }
+}
+
+TEST(UiScript, KeepsTheLineNumbersOfCommands)
+{
+    auto lines = parseScript("# first\r\n\r\nopen x\r\n  # fourth\r\nquit\r\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].number, 3);
+    EXPECT_EQ(lines[1].number, 5);
+}
+
+TEST(UiScript, RejectsBadQuotesWithTheirLine)
+{
+    struct Case
+    {
+        const char *text;
+        int line;
+    } cases[] = {
+        {"open x\r\ntype \"not closed\r\n", 2},
+        {"type \"a\"b", 1},
+        {"\n\ntype \"\\q\"", 3},
+        {"type \"\\x4\"", 1},
+        {"type \"ends in \\", 1},
+    };
+    for (const Case &c : cases) {
+        try {
+            parseScript(c.text);
+            ADD_FAILURE() << c.text << " was accepted";
+        } catch (const ScriptError &e) {
+            EXPECT_EQ(e.line, c.line) << c.text;
+        }
+    }
+}
+
+TEST(UiScript, ExpandsVariablesFromTheScriptThenTheEnvironment)
+{
+    qm::test::ScopedEnv env("QM_SCRIPT_TEST_VAR", "from-env");
+    const std::map<std::string, std::string> vars{{"DIR", "/tmp/x"}, {"QM_SCRIPT_TEST_VAR", "mine"}};
+    EXPECT_EQ(expandVariables("${DIR}/a.vbp", vars), "/tmp/x/a.vbp");
+    EXPECT_EQ(expandVariables("${QM_SCRIPT_TEST_VAR}", vars), "mine");
+    EXPECT_EQ(expandVariables("${QM_SCRIPT_TEST_VAR}", {}), "from-env");
+    EXPECT_EQ(expandVariables("cost $5 and ${DIR}", vars), "cost $5 and /tmp/x");
+    // A quoted "\$" stays a dollar sign, even before a brace.
+    EXPECT_EQ(expandVariables(parseScript("echo \"\\${DIR}\"")[0].words[1], vars), "${DIR}");
+    EXPECT_THROW(expandVariables("${NOT_SET_ANYWHERE_QM}", vars), std::runtime_error);
+    EXPECT_THROW(expandVariables("${DIR", vars), std::runtime_error);
+}
+
+} // namespace
