@@ -205,7 +205,7 @@ CodeView::CodeView(HostUi &ui, platform::WindowHandle window) : HostWindow(ui), 
     for (QComboBox *c : {m_objects, m_procedures}) {
         c->setFocusPolicy(Qt::ClickFocus);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        c->setMinimumContentsLength(16);
+        c->setMinimumContentsLength(8);
         lists->addWidget(c, 1);
     }
     layout->addLayout(lists);

@@ -167,6 +167,16 @@ void sendMouse(QWidget &target, QEvent::Type type, QPoint at, Qt::KeyboardModifi
     QCoreApplication::sendEvent(&target, &event);
 }
 
+// A press or release of one mouse button ("left", "right", "middle"), as the palette's buttons
+// that do something else on a right or middle release need.
+void sendButton(QWidget &target, QEvent::Type type, QPoint at, Qt::MouseButton button)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(target.mapToGlobal(at)), button,
+                      type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &event);
+}
+
 void mouseClick(QWidget &target, QPoint at, Qt::KeyboardModifiers mods = {})
 {
     sendMouse(target, QEvent::MouseButtonPress, at, mods, Qt::LeftButton);
@@ -518,6 +528,26 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         QWidget &window = findWindow(w[1]);
         return guarded([&] { window.close(); });
     }
+    if (command == "move") {
+        if (w.size() != 4 && w.size() != 6)
+            fail("usage: move WINDOW X Y [WIDTH HEIGHT]");
+        QWidget &window = findWindow(w[1]);
+        const QRect g = window.geometry();
+        const QRect to(toNumber(w[2]), toNumber(w[3]), w.size() == 6 ? toNumber(w[4]) : g.width(),
+                       w.size() == 6 ? toNumber(w[5]) : g.height());
+        // Through the window functions, as the add-in's arrangement moves windows.
+        platform::WindowHandle h = 0;
+        if (WindowFollower *f = WindowFollower::of(window))
+            h = f->handle();
+        else if (platform::WindowBinding *b = platform::WindowBinding::of(window))
+            h = b->handle();
+        if (h)
+            platform::SetWindowPos(h, 0, to.x(), to.y(), to.width(), to.height(),
+                                   platform::swpflag::NoZOrder | platform::swpflag::NoActivate);
+        else
+            window.setGeometry(to);
+        return settle();
+    }
     if (command == "activate") {
         need(w, 1, 1, "activate CAPTION");
         return guarded([&] { platform::ui().activate(w[1]); });
@@ -603,11 +633,25 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
 
     // --- widgets by window and control name ---
     if (command == "click" || command == "press" || command == "release" || command == "doubleclick") {
-        need(w, 1, 1, "click WINDOW/CONTROL");
+        need(w, 1, 2, "click|press|release WINDOW/CONTROL [left|right|middle]");
         QWidget &target = findTarget(w[1]);
         if (!target.isEnabled())
             fail("'" + w[1] + "' is disabled");
         const QPoint centre = target.rect().center();
+        if (w.size() == 3 && command != "doubleclick") {
+            const std::string which = platform::toLower(w[2]);
+            const Qt::MouseButton button = which == "left"     ? Qt::LeftButton
+                                           : which == "right"  ? Qt::RightButton
+                                           : which == "middle" ? Qt::MiddleButton
+                                                               : Qt::NoButton;
+            if (button == Qt::NoButton)
+                fail("'" + w[2] + "' is not left, right or middle");
+            if (command != "release")
+                sendButton(target, QEvent::MouseButtonPress, centre, button);
+            if (command != "press")
+                sendButton(target, QEvent::MouseButtonRelease, centre, button);
+            return settle();
+        }
         if (command == "press")
             sendMouse(target, QEvent::MouseButtonPress, centre, {}, Qt::LeftButton);
         else if (command == "release")
@@ -940,7 +984,7 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
     // --- checks ---
     if (command == "expect") {
         if (w.size() < 3)
-            fail("usage: expect window|windows|same|differ|contains|clipboard|code|property|selection|msgbox|connected|disconnected ...");
+            fail("usage: expect window|windows|geometry|menu|same|differ|contains|clipboard|code|property|selection|msgbox|connected|disconnected ...");
         const std::string what = platform::toLower(w[1]);
         const platform::WindowRegistry &r = platform::windowRegistry();
         if (what == "window") {
@@ -955,6 +999,46 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             }
             fail("no visible " + w[2] + " window \"" + w[3] + "\"; the " + w[2] + " windows are: " +
                  joinNames(seen));
+        }
+        if (what == "menu") {
+            // expect menu MENU [SUBMENU...] "FIRST|SECOND|...": the items of a menu, in order.
+            if (w.size() < 4)
+                fail("usage: expect menu MENU [SUBMENU...] \"ITEM|ITEM|...\"");
+            QStringList path;
+            for (std::size_t i = 2; i + 1 < w.size(); ++i)
+                path << platform::toQString(w[i]);
+            m_ui.mainWindow().rebuildAddInsMenu();
+            QAction *menu = m_ui.mainWindow().findAction(path);
+            if (!menu || !menu->menu())
+                fail("no menu '" + platform::fromQString(path.join(QLatin1Char('/'))) + "'");
+            std::string items;
+            for (QAction *a : menu->menu()->actions()) {
+                if (a->isSeparator())
+                    continue;
+                items += (items.empty() ? "" : "|") + platform::fromQString(a->text().section(QLatin1Char('\t'), 0, 0));
+            }
+            if (items != w.back())
+                fail("the menu holds \"" + items + "\", not \"" + w.back() + "\"");
+            return;
+        }
+        if (what == "geometry") {
+            need(w, 4, 6, "expect geometry CLASS|CAPTION LEFT TOP [WIDTH HEIGHT]");
+            if (w.size() == 6)
+                fail("usage: expect geometry CLASS|CAPTION LEFT TOP [WIDTH HEIGHT]");
+            // The first visible window in Z order with that class name or caption, in pixels.
+            for (platform::WindowHandle h : r.zOrder()) {
+                const platform::WindowInfo *info = r.find(h);
+                if (!info->visible || (info->className != w[2] && info->caption != w[2]))
+                    continue;
+                const std::string position = std::to_string(info->left) + " " + std::to_string(info->top);
+                const std::string size = std::to_string(info->width) + " " + std::to_string(info->height);
+                const bool withSize = w.size() == 7;
+                const std::string wanted = w[3] + " " + w[4] + (withSize ? " " + w[5] + " " + w[6] : "");
+                if ((withSize ? position + " " + size : position) != wanted)
+                    fail("the " + w[2] + " window is at " + position + " sized " + size + ", not " + wanted);
+                return;
+            }
+            fail("no visible window '" + w[2] + "'");
         }
         if (what == "windows") {
             need(w, 3, 3, "expect windows CLASS COUNT");
