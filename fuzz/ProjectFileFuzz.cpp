@@ -1,4 +1,4 @@
-// Fuzz target: the component lines of project files (.vbp and .mak).
+// Fuzz target: the component lines of project files (.vbp and .mak) and their round trip.
 #include "ide/Project.h"
 
 #include <cstddef>
@@ -21,9 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     for (const qm::ide::LoadProblem &p : problems)
         (void)p.text();
-    // A new project takes no file from the text, so this only exercises its line handling.
-    auto project = qm::ide::Project::createNew();
-    if (project->text() != "Type=Exe\r\n")
+    // Read as a project in a folder that does not exist, so no component is found: the
+    // project text must come back as it was, whatever its lines. Entries that could name a
+    // real file elsewhere are not followed.
+    for (const qm::ide::ProjectEntry &entry : entries)
+        if (entry.file.find_first_of(":\\/") != std::string::npos || entry.file.find("..") != std::string::npos)
+            return 0;
+    auto project = qm::ide::Project::fromText("/nonexistent-quillmark-fuzz/p.vbp", bytes);
+    if (project->text() != bytes || !project->components().empty())
         __builtin_trap();
+    if (project->problems().size() < entries.size())
+        __builtin_trap(); // every missing component is reported
     return 0;
 }
