@@ -53,8 +53,9 @@ bool WindowFollower::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Move:
     case QEvent::Resize: {
         if (m_window.isVisible() && !m_window.isMinimized() && !m_window.isMaximized()) {
-            const QRect g = m_window.geometry();
-            registry().setGeometry(m_handle, g.x(), g.y(), g.width(), g.height());
+            // The outer position (where the frame starts) and the size of the contents.
+            registry().setGeometry(m_handle, m_window.x(), m_window.y(), m_window.width(),
+                                   m_window.height());
         }
         break;
     }
@@ -83,10 +84,12 @@ void WindowFollower::applyEntry(const platform::WindowInfo &info)
     const bool onTop = m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (onTop != info.topmost)
         m_window.setWindowFlag(Qt::WindowStaysOnTopHint, info.topmost);
-    const QRect wanted(info.left, info.top, info.width, info.height);
-    if (info.state == platform::WindowState::Normal && info.width > 0 && info.height > 0 &&
-        m_window.geometry() != wanted)
-        m_window.setGeometry(wanted);
+    if (info.state == platform::WindowState::Normal && info.width > 0 && info.height > 0) {
+        if (m_window.pos() != QPoint(info.left, info.top))
+            m_window.move(info.left, info.top);
+        if (m_window.size() != QSize(info.width, info.height))
+            m_window.resize(info.width, info.height);
+    }
     if (!info.visible) {
         if (m_window.isVisible())
             m_window.hide();

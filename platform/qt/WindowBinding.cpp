@@ -14,10 +14,9 @@ WindowBinding::WindowBinding(QWidget &window, std::string className)
     , m_window(window)
 {
     setObjectName(QStringLiteral("qm_window_binding"));
-    const QRect g = window.geometry();
     WindowRegistry &registry = windowRegistry();
-    m_handle = registry.add(fromQString(window.windowTitle()), std::move(className), g.x(), g.y(),
-                            g.width(), g.height());
+    m_handle = registry.add(fromQString(window.windowTitle()), std::move(className), window.x(),
+                            window.y(), window.width(), window.height());
     m_applying = true;
     if (!window.isVisible())
         registry.showWindow(m_handle, sw::Hide);
@@ -37,10 +36,12 @@ WindowBinding *WindowBinding::of(const QWidget &window)
                                              Qt::FindDirectChildrenOnly);
 }
 
+// The entry holds the window's outer position (where its frame starts, as the system's window
+// functions count it) and the size of its contents.
 void WindowBinding::storeGeometry()
 {
-    const QRect g = m_window.geometry();
-    windowRegistry().setGeometry(m_handle, g.x(), g.y(), g.width(), g.height());
+    const QPoint at = m_window.pos();
+    windowRegistry().setGeometry(m_handle, at.x(), at.y(), m_window.width(), m_window.height());
 }
 
 bool WindowBinding::eventFilter(QObject *watched, QEvent *event)
@@ -94,9 +95,12 @@ void WindowBinding::applyEntry(const WindowInfo &info)
         if (info.visible)
             m_window.show();
     }
-    const QRect wanted(info.left, info.top, info.width, info.height);
-    if (m_window.geometry() != wanted && info.state == WindowState::Normal)
-        m_window.setGeometry(wanted);
+    if (info.state == WindowState::Normal) {
+        if (m_window.pos() != QPoint(info.left, info.top))
+            m_window.move(info.left, info.top);
+        if (m_window.size() != QSize(info.width, info.height))
+            m_window.resize(info.width, info.height);
+    }
     if (!info.visible && m_window.isVisible()) {
         m_window.hide();
     } else if (info.visible) {
