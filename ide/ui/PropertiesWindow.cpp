@@ -50,8 +50,9 @@ PropertyType typeOf(const Control &control, const std::string &name)
     }
 }
 
-/// The rows a property takes: the Font block's members each on a row of its own.
-std::vector<std::string> rowsOf(const Control &control)
+} // namespace
+
+std::vector<std::string> propertyRows(const Control &control)
 {
     std::vector<std::string> names = control.propertyNames();
     std::sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
@@ -74,6 +75,8 @@ std::vector<std::string> rowsOf(const Control &control)
     }
     return rows;
 }
+
+namespace {
 
 std::string formatSingle(double v)
 {
@@ -211,7 +214,7 @@ void PropertiesWindow::refresh()
     // The rows of the first control; with several, only those every selected control has.
     std::vector<std::string> rows;
     if (!controls.empty()) {
-        for (const std::string &r : rowsOf(*controls.front())) {
+        for (const std::string &r : propertyRows(*controls.front())) {
             if (controls.size() > 1 && (equalsIgnoreCase(r, "Name") || equalsIgnoreCase(r, "Index")))
                 continue;
             bool everywhere = std::all_of(controls.begin(), controls.end(),

@@ -49,6 +49,10 @@ private:
 /// &H8000000F&, a picture as "(Bitmap)" or "(None)".
 std::string displayValue(const Control &control, const std::string &name);
 
+/// The rows of a control in the properties window: (Name) first, then by name, the Font
+/// block's members each on a row of their own ("Font.Bold").
+std::vector<std::string> propertyRows(const Control &control);
+
 /// The typed value of what a person typed for a property of a control; VbError 380 for text
 /// the property cannot take.
 Value typedValue(const Control &control, const std::string &name, const std::string &typed);

@@ -603,7 +603,11 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
                 fail("the code has fewer than " + w[1] + " lines");
             at = next + 1;
         }
-        cw.pane->setCaret(at + static_cast<std::size_t>(std::max(column - 1, 0)));
+        // A column past the end of the line stops at its end, as a click there would.
+        std::size_t end = code.find_first_of("\r\n", at);
+        if (end == std::string::npos)
+            end = code.size();
+        cw.pane->setCaret(std::min(at + static_cast<std::size_t>(std::max(column - 1, 0)), end));
         return settle();
     }
     if (command == "select") {
@@ -921,9 +925,7 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             need(w, 3, 3, "print properties FORM CONTROL");
             DesignerWindow &d = designerOf(w[2]);
             ControlPtr c = control(d.designer->form(), w[3]);
-            for (const std::string &name : c->propertyNames()) {
-                if (equalsIgnoreCase(name, "Font"))
-                    continue;
+            for (const std::string &name : propertyRows(*c)) {
                 std::string value;
                 try {
                     value = displayValue(*c, name);
