@@ -187,35 +187,55 @@ void applyDefaultConfiguration(ProgramSettings &into)
     into.tabSize = 3;
 }
 
+namespace {
+
+// The keys in the order the connection reads them.
+struct Field
+{
+    const char *key;
+    std::string KeystrokeSettings::*keystroke;
+};
+constexpr Field kKeystrokes[] = {
+    {"VBDesignName", &KeystrokeSettings::VBDesignName},
+    {"VBBreakName", &KeystrokeSettings::VBBreakName},
+    {"FileSave", &KeystrokeSettings::FileSave},
+    {"FileRemove", &KeystrokeSettings::FileRemove},
+    {"FilePrint", &KeystrokeSettings::FilePrint},
+    {"ViewProject", &KeystrokeSettings::ViewProject},
+    {"ViewToolbox", &KeystrokeSettings::ViewToolbox},
+    {"CopyToClipboard", &KeystrokeSettings::CopyToClipboard},
+    {"CutToClipboard", &KeystrokeSettings::CutToClipboard},
+    {"PasteFromClipboard", &KeystrokeSettings::PasteFromClipboard},
+    {"EditFind", &KeystrokeSettings::EditFind},
+    {"ViewCode", &KeystrokeSettings::ViewCode},
+    {"ViewForm", &KeystrokeSettings::ViewForm},
+    {"LastProcedure", &KeystrokeSettings::LastProcedure},
+    {"CloseWindows", &KeystrokeSettings::CloseWindows},
+};
+
+struct KeywordField
+{
+    const char *key;
+    std::string DocumentationKeywords::*keyword;
+};
+constexpr KeywordField kKeywords[] = {
+    {"Copyright", &DocumentationKeywords::Copyright},
+    {"Parameters", &DocumentationKeywords::Parameters},
+    {"Returns", &DocumentationKeywords::Returns},
+    {"Name", &DocumentationKeywords::Name},
+    {"Purpose", &DocumentationKeywords::Purpose},
+    {"Author", &DocumentationKeywords::Author},
+    {"DateCreated", &DocumentationKeywords::DateCreated},
+};
+
+} // namespace
+
 void readKeystrokesAndKeywords(ProgramSettings &into)
 {
-    constexpr std::string_view keys = "LanguageSendkeys";
-    KeystrokeSettings &k = into.keys;
-    k.VBDesignName = GetIniSetting(keys, "VBDesignName");
-    k.VBBreakName = GetIniSetting(keys, "VBBreakName");
-    k.FileSave = GetIniSetting(keys, "FileSave");
-    k.FileRemove = GetIniSetting(keys, "FileRemove");
-    k.FilePrint = GetIniSetting(keys, "FilePrint");
-    k.ViewProject = GetIniSetting(keys, "ViewProject");
-    k.ViewToolbox = GetIniSetting(keys, "ViewToolbox");
-    k.CopyToClipboard = GetIniSetting(keys, "CopyToClipboard");
-    k.CutToClipboard = GetIniSetting(keys, "CutToClipboard");
-    k.PasteFromClipboard = GetIniSetting(keys, "PasteFromClipboard");
-    k.EditFind = GetIniSetting(keys, "EditFind");
-    k.ViewCode = GetIniSetting(keys, "ViewCode");
-    k.ViewForm = GetIniSetting(keys, "ViewForm");
-    k.LastProcedure = GetIniSetting(keys, "LastProcedure");
-    k.CloseWindows = GetIniSetting(keys, "CloseWindows");
-
-    constexpr std::string_view doc = "DocumentationKeyWords";
-    DocumentationKeywords &w = into.keywords;
-    w.Copyright = GetIniSetting(doc, "Copyright");
-    w.Parameters = GetIniSetting(doc, "Parameters");
-    w.Returns = GetIniSetting(doc, "Returns");
-    w.Name = GetIniSetting(doc, "Name");
-    w.Purpose = GetIniSetting(doc, "Purpose");
-    w.Author = GetIniSetting(doc, "Author");
-    w.DateCreated = GetIniSetting(doc, "DateCreated");
+    for (const Field &field : kKeystrokes)
+        into.keys.*field.keystroke = GetIniSetting("LanguageSendkeys", field.key);
+    for (const KeywordField &field : kKeywords)
+        into.keywords.*field.keyword = GetIniSetting("DocumentationKeyWords", field.key);
 }
 
 void storeNames(std::string_view programmer, std::string_view company)

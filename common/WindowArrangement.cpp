@@ -50,7 +50,10 @@ std::optional<UserMessage> tileRefusal(int count)
 
 } // namespace
 
-ArrangementPlan planTileHorizontal(int count, int width, int height)
+namespace {
+
+// Two or three windows in rows (or columns), four to six in the grid.
+ArrangementPlan planTile(int count, int width, int height, bool inColumns)
 {
     ArrangementPlan plan;
     if ((plan.refusal = tileRefusal(count)))
@@ -59,25 +62,25 @@ ArrangementPlan planTileHorizontal(int count, int width, int height)
         plan.placements = grid(count, width, height);
         return plan;
     }
-    for (int k = 0; k < count; ++k)
+    for (int k = 0; k < count; ++k) {
+        const int flags = lineFlags(count, k);
         plan.placements.push_back(
-            {0, k * (height / count), width, height / count, lineFlags(count, k)});
+            inColumns ? WindowPlacement{k * (width / count), 0, width / count, height, flags}
+                      : WindowPlacement{0, k * (height / count), width, height / count, flags});
+    }
     return plan;
+}
+
+} // namespace
+
+ArrangementPlan planTileHorizontal(int count, int width, int height)
+{
+    return planTile(count, width, height, false);
 }
 
 ArrangementPlan planTileVertical(int count, int width, int height)
 {
-    ArrangementPlan plan;
-    if ((plan.refusal = tileRefusal(count)))
-        return plan;
-    if (count >= 4) {
-        plan.placements = grid(count, width, height);
-        return plan;
-    }
-    for (int k = 0; k < count; ++k)
-        plan.placements.push_back(
-            {k * (width / count), 0, width / count, height, lineFlags(count, k)});
-    return plan;
+    return planTile(count, width, height, true);
 }
 
 ArrangementPlan planCascade(int count, int width, int height)

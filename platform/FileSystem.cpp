@@ -243,30 +243,32 @@ void deleteFile(std::string_view productPath)
         throw VbError(errorNumberFor(ec, err::PathFileAccessError));
 }
 
-void renameFile(std::string_view fromPath, std::string_view toPath)
+namespace {
+
+void moveFile(std::string_view fromPath, std::string_view toPath, bool replacing)
 {
     fs::path from = resolvePath(fromPath);
     fs::path to = resolvePath(toPath);
     std::error_code ec;
     if (!fs::exists(from, ec))
         throw VbError(err::FileNotFound);
-    if (fs::exists(to, ec))
+    if (!replacing && fs::exists(to, ec))
         throw VbError(err::FileAlreadyExists);
     fs::rename(from, to, ec);
     if (ec)
         throw VbError(errorNumberFor(ec, err::PathFileAccessError));
 }
 
+} // namespace
+
+void renameFile(std::string_view fromPath, std::string_view toPath)
+{
+    moveFile(fromPath, toPath, false);
+}
+
 void replaceFile(std::string_view fromPath, std::string_view toPath)
 {
-    fs::path from = resolvePath(fromPath);
-    fs::path to = resolvePath(toPath);
-    std::error_code ec;
-    if (!fs::exists(from, ec))
-        throw VbError(err::FileNotFound);
-    fs::rename(from, to, ec);
-    if (ec)
-        throw VbError(errorNumberFor(ec, err::PathFileAccessError));
+    moveFile(fromPath, toPath, true);
 }
 
 bool matchesPattern(std::string_view name, std::string_view pattern)
