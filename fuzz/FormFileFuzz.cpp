@@ -14,7 +14,8 @@ namespace {
 
 void touch(qm::ide::Control &control)
 {
-    for (const char *name : {"Caption", "Left", "TabIndex", "Font.Bold", "Index", "Text", "Appearance", "Picture"}) {
+    for (const char *name :
+         {"Caption", "Left", "TabIndex", "Font.Bold", "Index", "Text", "Appearance", "Picture"}) {
         try {
             (void)control.property(name);
             (void)control.propertyText(name);

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // project text must come back as it was, whatever its lines. Entries that could name a
     // real file elsewhere are not followed.
     for (const qm::ide::ProjectEntry &entry : entries)
-        if (entry.file.find_first_of(":\\/") != std::string::npos || entry.file.find("..") != std::string::npos)
+        if (entry.file.find_first_of(":\\/") != std::string::npos ||
+            entry.file.find("..") != std::string::npos)
             return 0;
     auto project = qm::ide::Project::fromText("/nonexistent-quillmark-fuzz/p.vbp", bytes);
     if (project->text() != bytes || !project->components().empty())

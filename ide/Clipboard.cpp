@@ -60,8 +60,7 @@ std::optional<std::string> fromHex(std::string_view hex)
 }
 
 // Every property line of a list of items, blocks included.
-template<typename F>
-void forEachLine(std::vector<FormItem> &items, F &&f)
+template<typename F> void forEachLine(std::vector<FormItem> &items, F &&f)
 {
     std::vector<std::vector<FormItem> *> lists{&items};
     while (!lists.empty()) {
@@ -114,7 +113,10 @@ class ControlEditor
 public:
     static std::vector<FormItem> &items(Control &c) { return c.m_items; }
     static void rename(Control &c, const std::string &name) { c.m_name = name; }
-    static size_t indentOf(const Control &c) { return c.m_headerLead.size() - trimLeading(c.m_headerLead).size(); }
+    static size_t indentOf(const Control &c)
+    {
+        return c.m_headerLead.size() - trimLeading(c.m_headerLead).size();
+    }
 
     static void reindent(Control &root, size_t strip, const std::string &add)
     {
@@ -192,11 +194,13 @@ std::string controlsToText(const std::vector<ControlPtr> &controls)
                 if (!ref || ref->offset >= bytes.size())
                     return;
                 auto next = offsets.upper_bound(ref->offset);
-                size_t end = next == offsets.end() ? bytes.size() : std::min<size_t>(*next, bytes.size());
+                size_t end =
+                    next == offsets.end() ? bytes.size() : std::min<size_t>(*next, bytes.size());
                 FrxReference plain = *ref;
                 plain.dollar = false;
-                blobs[frxKey(*ref)] = FrxDataKey + formatFrxReference(plain) + " "
-                                      + toHex(std::string_view(bytes).substr(ref->offset, end - ref->offset));
+                blobs[frxKey(*ref)] =
+                    FrxDataKey + formatFrxReference(plain) + " " +
+                    toHex(std::string_view(bytes).substr(ref->offset, end - ref->offset));
             });
     }
     for (const auto &[key, line] : blobs)
@@ -220,7 +224,8 @@ bool isControlsText(std::string_view text)
 PasteResult pasteControls(FormFile &form, std::string_view text, Control *container)
 {
     if (container && container->form() != &form)
-        throw VbError(platform::err::InvalidProcedureCall, "the container is not a control of the form");
+        throw VbError(platform::err::InvalidProcedureCall,
+                      "the container is not a control of the form");
     std::vector<std::string> outside;
     std::vector<ControlPtr> pasted = FormParser(text, "Clipboard", nullptr).parseControls(&outside);
     if (pasted.empty())
@@ -302,8 +307,8 @@ PasteResult pasteControls(FormFile &form, std::string_view text, Control *contai
                     lists.pop_back();
                     list->erase(std::remove_if(list->begin(), list->end(),
                                                [](const FormItem &item) {
-                                                   return item.kind == FormItem::Kind::Property
-                                                          && item.property.name.empty();
+                                                   return item.kind == FormItem::Kind::Property &&
+                                                          item.property.name.empty();
                                                }),
                                 list->end());
                     for (FormItem &item : *list)
@@ -311,8 +316,9 @@ PasteResult pasteControls(FormFile &form, std::string_view text, Control *contai
                             lists.push_back(&item.block->items);
                 }
                 for (const std::string &name : dropped)
-                    result.skipped.push_back(c->displayName() + "." + name
-                                             + ": its binary data did not come along; the default is used");
+                    result.skipped.push_back(
+                        c->displayName() + "." + name +
+                        ": its binary data did not come along; the default is used");
             }
         }
         ControlEditor::reindent(*top, ControlEditor::indentOf(*top), indent);

@@ -22,7 +22,7 @@ bool isControlsText(std::string_view text);
 
 struct PasteResult
 {
-    std::vector<ControlPtr> pasted; ///< the new top-level controls, in order
+    std::vector<ControlPtr> pasted;   ///< the new top-level controls, in order
     std::vector<std::string> skipped; ///< what could not be pasted, one line each
 };
 

@@ -47,7 +47,9 @@ std::string companionPath(std::string_view formPath)
 
 } // namespace
 
-std::shared_ptr<Component> Component::fromText(ComponentKind kind, std::string_view productPath, std::string_view bytes,
+std::shared_ptr<Component> Component::fromText(ComponentKind kind,
+                                               std::string_view productPath,
+                                               std::string_view bytes,
                                                std::optional<std::string> frx)
 {
     std::shared_ptr<Component> c(new Component);
@@ -76,8 +78,10 @@ std::optional<std::string> DirectoryCache::find(std::string_view productPath)
     if (it == m_directories.end()) {
         std::map<std::string, std::string> names;
         std::error_code ec;
-        std::filesystem::path resolved = dir.empty() ? std::filesystem::path(".") : platform::resolvePath(dir);
-        for (std::filesystem::directory_iterator entry(resolved, ec), end; !ec && entry != end; entry.increment(ec)) {
+        std::filesystem::path resolved =
+            dir.empty() ? std::filesystem::path(".") : platform::resolvePath(dir);
+        for (std::filesystem::directory_iterator entry(resolved, ec), end; !ec && entry != end;
+             entry.increment(ec)) {
             std::string name = entry->path().filename().string();
             names.emplace(platform::toUpper(name), name);
         }
@@ -110,7 +114,8 @@ std::shared_ptr<Component> Component::load(std::string_view productPath, Directo
     return fromText(*kind, productPath, bytes, std::move(frx));
 }
 
-std::shared_ptr<Component> Component::createNew(ComponentKind kind, std::string_view name, std::string_view version)
+std::shared_ptr<Component>
+Component::createNew(ComponentKind kind, std::string_view name, std::string_view version)
 {
     std::shared_ptr<Component> c(new Component);
     c->m_kind = kind;
@@ -185,12 +190,14 @@ std::vector<std::string> Component::writeTo(const std::string &path)
 std::vector<std::string> Component::save()
 {
     if (m_path.empty())
-        throw VbError(err::PathFileAccessError, name() + " has never been saved; it needs a file name");
+        throw VbError(err::PathFileAccessError,
+                      name() + " has never been saved; it needs a file name");
     if (!isModified())
         return {};
     if (!m_problems.empty())
-        throw VbError(InvalidFileFormat, m_path + " was read with problems (" + m_problems.front().text()
-                                             + "); it is not written back");
+        throw VbError(InvalidFileFormat, m_path + " was read with problems (" +
+                                             m_problems.front().text() +
+                                             "); it is not written back");
     return writeTo(m_path);
 }
 
@@ -199,8 +206,9 @@ std::vector<std::string> Component::saveAs(std::string_view productPath)
     if (productPath.empty())
         throw VbError(err::BadFileNameOrNumber);
     if (!m_problems.empty() && isModified())
-        throw VbError(InvalidFileFormat, std::string(productPath) + ": " + m_problems.front().text()
-                                             + "; the component is not written");
+        throw VbError(InvalidFileFormat, std::string(productPath) + ": " +
+                                             m_problems.front().text() +
+                                             "; the component is not written");
     std::string newCompanion = platform::fileNamePart(companionPath(productPath));
     if (m_form && !platform::equalsIgnoreCase(m_form->frxFileName(), newCompanion))
         m_form->renameFrxReferences(newCompanion);

@@ -19,8 +19,8 @@ enum class ComponentKind { Form, Module, Class };
 /// Something a reader skipped or could not understand, with where it was.
 struct LoadProblem
 {
-    std::string file;   ///< the file as named in messages (its product path)
-    int line = 0;       ///< 1-based; 0 when the problem is not on one line (a missing file)
+    std::string file; ///< the file as named in messages (its product path)
+    int line = 0;     ///< 1-based; 0 when the problem is not on one line (a missing file)
     std::string message;
 
     /// "Form1.frm(12): message", or "Form1.frm: message" without a line.
@@ -55,13 +55,14 @@ public:
     /// As load, looking for the .frx companion through a cache of directory listings.
     static std::shared_ptr<Component> load(std::string_view productPath, DirectoryCache &cache);
     /// A component from bytes (no file is read; an .frx may be given).
-    static std::shared_ptr<Component> fromText(ComponentKind kind, std::string_view productPath,
+    static std::shared_ptr<Component> fromText(ComponentKind kind,
+                                               std::string_view productPath,
                                                std::string_view bytes,
                                                std::optional<std::string> frx = std::nullopt);
     /// A new, never saved component named name (Form1, Module1, Class1) in the given file
     /// version ("5.00"; "4.00" writes 4.00 forms).
-    static std::shared_ptr<Component> createNew(ComponentKind kind, std::string_view name,
-                                                std::string_view version = "5.00");
+    static std::shared_ptr<Component>
+    createNew(ComponentKind kind, std::string_view name, std::string_view version = "5.00");
 
     ComponentKind kind() const { return m_kind; }
     /// The VB_Name of the file (the form's Name for a 4.00 form without one).

@@ -206,7 +206,9 @@ bool Control::hasProperty(std::string_view name) const
     return info(name).found;
 }
 
-Value Control::blockProperty(std::string_view block, std::string_view member, std::string *raw) const
+Value Control::blockProperty(std::string_view block,
+                             std::string_view member,
+                             std::string *raw) const
 {
     PropertyBlock *b = findBlock(m_items, block);
     bool isFont = equalsIgnoreCase(block, "Font");
@@ -240,7 +242,8 @@ Value Control::blockProperty(std::string_view block, std::string_view member, st
             *raw = formatValue(PropertyType::Boolean, bold);
         return bold;
     }
-    std::string_view text = line ? std::string_view(line->value) : std::string_view(def->defaultRaw);
+    std::string_view text =
+        line ? std::string_view(line->value) : std::string_view(def->defaultRaw);
     if (raw)
         *raw = std::string(text);
     return typedValue(text, def->type);
@@ -359,7 +362,8 @@ std::string Control::lineEnd() const
     return m_headerEol.empty() ? std::string("\r\n") : m_headerEol;
 }
 
-std::string Control::newLineLead(std::string_view name, const std::vector<FormItem> &items,
+std::string Control::newLineLead(std::string_view name,
+                                 const std::vector<FormItem> &items,
                                  std::string_view outerIndent) const
 {
     std::string indent;
@@ -380,7 +384,10 @@ std::string Control::newLineLead(std::string_view name, const std::vector<FormIt
     return indent + padded + "=   ";
 }
 
-void Control::writeRaw(std::string_view name, const std::string &raw, const char *defaultRaw, PropertyType type)
+void Control::writeRaw(std::string_view name,
+                       const std::string &raw,
+                       const char *defaultRaw,
+                       PropertyType type)
 {
     if (PropertyLine *line = findLine(m_items, name)) {
         line->value = raw;
@@ -425,7 +432,8 @@ void Control::setTabIndex(std::int32_t position)
         return;
     }
     std::vector<ControlPtr> order = m_form->tabOrder();
-    auto self = std::find_if(order.begin(), order.end(), [this](const ControlPtr &c) { return c.get() == this; });
+    auto self = std::find_if(order.begin(), order.end(),
+                             [this](const ControlPtr &c) { return c.get() == this; });
     ControlPtr me = self != order.end() ? *self : shared_from_this();
     if (self != order.end())
         order.erase(self);
@@ -481,14 +489,15 @@ void Control::setBlockProperty(std::string_view block, std::string_view member, 
         checkOneLine(raw);
     }
     if (!b) {
-        if (typedValue(raw, def->type) == typedValue(def->defaultRaw, def->type)
-            || (equalsIgnoreCase(lineName, "Weight") && raw == "400"))
+        if (typedValue(raw, def->type) == typedValue(def->defaultRaw, def->type) ||
+            (equalsIgnoreCase(lineName, "Weight") && raw == "400"))
             return; // the default font already has it
         std::string version = m_form ? m_form->version() : std::string("5.00");
         std::string text = tables::defaultFontBlock(version, "", lineEnd(), false);
         std::shared_ptr<PropertyBlock> fresh = FormParser(text, "", nullptr).parseBlock();
         // Indent the new block as the control's own lines.
-        std::string indent = leadingBlanks(newLineLead("Font", m_items, leadingBlanks(m_headerLead)));
+        std::string indent =
+            leadingBlanks(newLineLead("Font", m_items, leadingBlanks(m_headerLead)));
         fresh->beginLine = indent + fresh->beginLine;
         fresh->endLine = indent + fresh->endLine;
         for (FormItem &item : fresh->items)
@@ -503,9 +512,10 @@ void Control::setBlockProperty(std::string_view block, std::string_view member, 
                 at = it;
                 break;
             }
-            std::string_view other = it->kind == FormItem::Kind::Property ? std::string_view(it->property.name)
-                                     : it->kind == FormItem::Kind::Block  ? std::string_view(it->block->name)
-                                                                          : std::string_view();
+            std::string_view other =
+                it->kind == FormItem::Kind::Property ? std::string_view(it->property.name)
+                : it->kind == FormItem::Kind::Block  ? std::string_view(it->block->name)
+                                                     : std::string_view();
             if (!other.empty() && other[0] != '_' && platform::toUpper(other) > "FONT") {
                 at = it;
                 break;
@@ -539,7 +549,8 @@ void Control::setProperty(std::string_view name, const Value &value)
             throw VbError(err::InvalidPropertyValue);
         // Two controls of one form never share a name unless they are one array.
         if (m_form && !equalsIgnoreCase(newName, m_name) && m_form->hasName(newName))
-            throw VbError(err::InvalidPropertyValue, "The name " + newName + " is already used on the form");
+            throw VbError(err::InvalidPropertyValue,
+                          "The name " + newName + " is already used on the form");
         m_name = newName;
         if (m_form && !m_parent && m_form->section().attribute("VB_Name"))
             m_form->section().setAttribute("VB_Name", quoteText(newName));
@@ -606,7 +617,8 @@ void Control::setProperty(std::string_view name, const Value &value)
         std::string text = valueToText(value);
         if (text.empty()) {
             auto it = std::find_if(m_items.begin(), m_items.end(), [&](const FormItem &item) {
-                return item.kind == FormItem::Kind::Property && equalsIgnoreCase(item.property.name, name);
+                return item.kind == FormItem::Kind::Property &&
+                       equalsIgnoreCase(item.property.name, name);
             });
             if (it != m_items.end())
                 m_items.erase(it);

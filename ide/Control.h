@@ -22,10 +22,10 @@ struct PropertyBlock;
 /// One "Name = value" line of a control or property block, kept byte for byte.
 struct PropertyLine
 {
-    std::string name;  ///< as written ("Caption"; "name" in the Font block of a 4.00 file)
-    std::string lead;  ///< the line up to the value: "   Caption         =   "
-    std::string value; ///< the raw value: "\"OK\"", "-1  'True"
-    std::string eol;   ///< the line end as read: "\r\n", "\n", "\r", or "" at the end of file
+    std::string name;   ///< as written ("Caption"; "name" in the Font block of a 4.00 file)
+    std::string lead;   ///< the line up to the value: "   Caption         =   "
+    std::string value;  ///< the raw value: "\"OK\"", "-1  'True"
+    std::string eol;    ///< the line end as read: "\r\n", "\n", "\r", or "" at the end of file
     int lineNumber = 0; ///< 1-based line of the file it was read from; 0 for added lines
 };
 
@@ -34,11 +34,11 @@ struct FormItem
 {
     enum class Kind { Property, Block, Child, Raw };
     Kind kind = Kind::Raw;
-    PropertyLine property;                 ///< Kind::Property
-    std::shared_ptr<PropertyBlock> block;  ///< Kind::Block
-    std::shared_ptr<Control> child;        ///< Kind::Child
-    std::string raw;                       ///< Kind::Raw: a blank or unreadable line, kept as is
-    std::string eol;                       ///< Kind::Raw
+    PropertyLine property;                ///< Kind::Property
+    std::shared_ptr<PropertyBlock> block; ///< Kind::Block
+    std::shared_ptr<Control> child;       ///< Kind::Child
+    std::string raw;                      ///< Kind::Raw: a blank or unreadable line, kept as is
+    std::string eol;                      ///< Kind::Raw
 };
 
 /// A BeginProperty ... EndProperty block ("Font", "Panels", ...), possibly nested.
@@ -48,7 +48,7 @@ struct PropertyBlock
     std::string beginLine; ///< the whole BeginProperty line without its line end
     std::string beginEol;
     std::vector<FormItem> items;
-    std::string endLine;   ///< the whole EndProperty line without its line end
+    std::string endLine; ///< the whole EndProperty line without its line end
     std::string endEol;
     int lineNumber = 0;
 
@@ -137,9 +137,13 @@ private:
     Info info(std::string_view name) const;
     Value blockProperty(std::string_view block, std::string_view member, std::string *raw) const;
     void setBlockProperty(std::string_view block, std::string_view member, const Value &value);
-    void writeRaw(std::string_view name, const std::string &raw, const char *defaultRaw, PropertyType type);
+    void writeRaw(std::string_view name,
+                  const std::string &raw,
+                  const char *defaultRaw,
+                  PropertyType type);
     void setTabIndex(std::int32_t position);
-    std::string newLineLead(std::string_view name, const std::vector<FormItem> &items,
+    std::string newLineLead(std::string_view name,
+                            const std::vector<FormItem> &items,
                             std::string_view outerIndent) const;
     std::string lineEnd() const;
     void appendText(std::string &out) const;
@@ -149,7 +153,7 @@ private:
     std::string m_headerLead; ///< "   Begin VB.CommandButton "
     std::string m_headerTail; ///< what follows the name on the Begin line (often one blank)
     std::string m_headerEol;
-    std::string m_endLine;    ///< "   End"
+    std::string m_endLine; ///< "   End"
     std::string m_endEol;
     std::vector<FormItem> m_items;
     const ControlClass *m_classInfo = nullptr;

@@ -20,7 +20,9 @@ const std::map<std::string, ControlProperty, std::less<>> &commonProperties()
 {
     static const std::map<std::string, ControlProperty, std::less<>> table = [] {
         std::map<std::string, ControlProperty, std::less<>> t;
-        auto add = [&t](const char *name, PT type, const char *def) { t[name] = {name, type, def}; };
+        auto add = [&t](const char *name, PT type, const char *def) {
+            t[name] = {name, type, def};
+        };
         add("Align", PT::Enum, "0  'None");
         add("Alignment", PT::Enum, "0  'Left Justify");
         add("Appearance", PT::Enum, "1  '3D");
@@ -167,7 +169,8 @@ struct Override
     const char *def;
 };
 
-ControlClass makeClass(const char *name, std::string_view properties, std::vector<Override> overrides = {})
+ControlClass
+makeClass(const char *name, std::string_view properties, std::vector<Override> overrides = {})
 {
     ControlClass cls{name, {}};
     size_t pos = 0;
@@ -203,131 +206,154 @@ const char *const WindowTextColor = "&H80000008&";
 const std::vector<ControlClass> &standardClasses()
 {
     static const std::vector<ControlClass> classes = {
-        makeClass("Form",
-                  "Name Appearance AutoRedraw BackColor BorderStyle Caption ClientHeight ClientLeft "
-                  "ClientTop ClientWidth ClipControls ControlBox DrawMode DrawStyle DrawWidth Enabled "
-                  "FillColor FillStyle Font FontTransparent ForeColor HasDC Height HelpContextID Icon "
-                  "KeyPreview Left LinkMode LinkTopic MaxButton MDIChild MinButton MouseIcon "
-                  "MousePointer Moveable NegotiateMenus OLEDropMode Palette PaletteMode Picture "
-                  "RightToLeft ScaleHeight ScaleLeft ScaleMode ScaleTop ScaleWidth ShowInTaskbar "
-                  "StartUpPosition Tag Top Visible WhatsThisButton WhatsThisHelp Width WindowState",
-                  {{"BorderStyle", PT::Enum, "2  'Sizable"}, {"Caption", PT::Text, nullptr}}),
-        makeClass("MDIForm",
-                  "Name Appearance AutoShowChildren BackColor Caption ClientHeight ClientLeft ClientTop "
-                  "ClientWidth Enabled Height HelpContextID Icon Left LinkMode LinkTopic MouseIcon "
-                  "MousePointer Moveable NegotiateToolbars OLEDropMode Picture RightToLeft ScrollBars "
-                  "StartUpPosition Tag Top Visible WhatsThisHelp Width WindowState",
-                  {{"BackColor", PT::Color, "&H8000000C&"}, {"Caption", PT::Text, nullptr},
-                   {"AutoShowChildren", PT::Boolean, "-1  'True"},
-                   {"NegotiateToolbars", PT::Boolean, "-1  'True"},
-                   {"ScrollBars", PT::Boolean, "-1  'True"}}),
-        makeClass("CommandButton",
-                  "Name Appearance BackColor Cancel Caption Default DisabledPicture DownPicture "
-                  "DragIcon DragMode Enabled Font Height HelpContextID Index Left MaskColor MouseIcon "
-                  "MousePointer OLEDropMode Picture RightToLeft Style TabIndex TabStop Tag ToolTipText "
-                  "Top UseMaskColor Visible WhatsThisHelpID Width"),
-        makeClass("Label",
-                  "Name Alignment Appearance AutoSize BackColor BackStyle BorderStyle Caption DataField "
-                  "DataSource DragIcon DragMode Enabled Font ForeColor Height Index Left LinkItem "
-                  "LinkMode LinkTimeout LinkTopic MouseIcon MousePointer OLEDropMode RightToLeft "
-                  "TabIndex Tag ToolTipText Top UseMnemonic Visible WhatsThisHelpID Width WordWrap"),
+        makeClass(
+            "Form",
+            "Name Appearance AutoRedraw BackColor BorderStyle Caption ClientHeight ClientLeft "
+            "ClientTop ClientWidth ClipControls ControlBox DrawMode DrawStyle DrawWidth Enabled "
+            "FillColor FillStyle Font FontTransparent ForeColor HasDC Height HelpContextID Icon "
+            "KeyPreview Left LinkMode LinkTopic MaxButton MDIChild MinButton MouseIcon "
+            "MousePointer Moveable NegotiateMenus OLEDropMode Palette PaletteMode Picture "
+            "RightToLeft ScaleHeight ScaleLeft ScaleMode ScaleTop ScaleWidth ShowInTaskbar "
+            "StartUpPosition Tag Top Visible WhatsThisButton WhatsThisHelp Width WindowState",
+            {{"BorderStyle", PT::Enum, "2  'Sizable"}, {"Caption", PT::Text, nullptr}}),
+        makeClass(
+            "MDIForm",
+            "Name Appearance AutoShowChildren BackColor Caption ClientHeight ClientLeft ClientTop "
+            "ClientWidth Enabled Height HelpContextID Icon Left LinkMode LinkTopic MouseIcon "
+            "MousePointer Moveable NegotiateToolbars OLEDropMode Picture RightToLeft ScrollBars "
+            "StartUpPosition Tag Top Visible WhatsThisHelp Width WindowState",
+            {{"BackColor", PT::Color, "&H8000000C&"},
+             {"Caption", PT::Text, nullptr},
+             {"AutoShowChildren", PT::Boolean, "-1  'True"},
+             {"NegotiateToolbars", PT::Boolean, "-1  'True"},
+             {"ScrollBars", PT::Boolean, "-1  'True"}}),
+        makeClass(
+            "CommandButton",
+            "Name Appearance BackColor Cancel Caption Default DisabledPicture DownPicture "
+            "DragIcon DragMode Enabled Font Height HelpContextID Index Left MaskColor MouseIcon "
+            "MousePointer OLEDropMode Picture RightToLeft Style TabIndex TabStop Tag ToolTipText "
+            "Top UseMaskColor Visible WhatsThisHelpID Width"),
+        makeClass(
+            "Label",
+            "Name Alignment Appearance AutoSize BackColor BackStyle BorderStyle Caption DataField "
+            "DataSource DragIcon DragMode Enabled Font ForeColor Height Index Left LinkItem "
+            "LinkMode LinkTimeout LinkTopic MouseIcon MousePointer OLEDropMode RightToLeft "
+            "TabIndex Tag ToolTipText Top UseMnemonic Visible WhatsThisHelpID Width WordWrap"),
         makeClass("TextBox",
                   "Name Alignment Appearance BackColor BorderStyle DataField DataSource DragIcon "
                   "DragMode Enabled Font ForeColor Height HelpContextID HideSelection Index Left "
                   "LinkItem LinkMode LinkTimeout LinkTopic Locked MaxLength MouseIcon MousePointer "
                   "MultiLine OLEDragMode OLEDropMode PasswordChar RightToLeft ScrollBars TabIndex "
                   "TabStop Tag Text ToolTipText Top Visible WhatsThisHelpID Width",
-                  {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor},
+                  {{"BackColor", PT::Color, WindowColor},
+                   {"ForeColor", PT::Color, WindowTextColor},
                    {"BorderStyle", PT::Enum, "1  'Fixed Single"}}),
-        makeClass("Frame",
-                  "Name Appearance BackColor BorderStyle Caption ClipControls DragIcon DragMode Enabled "
-                  "Font ForeColor Height HelpContextID Index Left MouseIcon MousePointer OLEDropMode "
-                  "RightToLeft TabIndex Tag ToolTipText Top Visible WhatsThisHelpID Width",
-                  {{"BorderStyle", PT::Enum, "1  'Fixed Single"}}),
-        makeClass("CheckBox",
-                  "Name Alignment Appearance BackColor Caption DataField DataSource DisabledPicture "
-                  "DownPicture DragIcon DragMode Enabled Font ForeColor Height HelpContextID Index Left "
-                  "MaskColor MouseIcon MousePointer OLEDropMode Picture RightToLeft Style TabIndex "
-                  "TabStop Tag ToolTipText Top UseMaskColor Value Visible WhatsThisHelpID Width",
-                  {{"Value", PT::Enum, "0  'Unchecked"}}),
-        makeClass("OptionButton",
-                  "Name Alignment Appearance BackColor Caption DisabledPicture DownPicture DragIcon "
-                  "DragMode Enabled Font ForeColor Height HelpContextID Index Left MaskColor MouseIcon "
-                  "MousePointer OLEDropMode Picture RightToLeft Style TabIndex TabStop Tag ToolTipText "
-                  "Top UseMaskColor Value Visible WhatsThisHelpID Width",
-                  {{"Value", PT::Boolean, "0   'False"}}),
-        makeClass("ComboBox",
-                  "Name Appearance BackColor DataField DataSource DragIcon DragMode Enabled Font "
-                  "ForeColor Height HelpContextID Index IntegralHeight ItemData Left List Locked "
-                  "MouseIcon MousePointer OLEDragMode OLEDropMode RightToLeft Sorted Style TabIndex "
-                  "TabStop Tag Text ToolTipText Top Visible WhatsThisHelpID Width",
-                  {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor},
-                   {"Style", PT::Enum, "0  'Dropdown Combo"}}),
-        makeClass("ListBox",
-                  "Name Appearance BackColor Columns DataField DataSource DragIcon DragMode Enabled "
-                  "Font ForeColor Height HelpContextID Index IntegralHeight ItemData Left List "
-                  "MouseIcon MousePointer MultiSelect OLEDragMode OLEDropMode RightToLeft Sorted Style "
-                  "TabIndex TabStop Tag ToolTipText Top Visible WhatsThisHelpID Width",
-                  {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
-        makeClass("HScrollBar",
-                  "Name DragIcon DragMode Enabled Height HelpContextID Index LargeChange Left Max Min "
-                  "MouseIcon MousePointer RightToLeft SmallChange TabIndex TabStop Tag Top Value "
-                  "Visible WhatsThisHelpID Width"),
-        makeClass("VScrollBar",
-                  "Name DragIcon DragMode Enabled Height HelpContextID Index LargeChange Left Max Min "
-                  "MouseIcon MousePointer RightToLeft SmallChange TabIndex TabStop Tag Top Value "
-                  "Visible WhatsThisHelpID Width"),
+        makeClass(
+            "Frame",
+            "Name Appearance BackColor BorderStyle Caption ClipControls DragIcon DragMode Enabled "
+            "Font ForeColor Height HelpContextID Index Left MouseIcon MousePointer OLEDropMode "
+            "RightToLeft TabIndex Tag ToolTipText Top Visible WhatsThisHelpID Width",
+            {{"BorderStyle", PT::Enum, "1  'Fixed Single"}}),
+        makeClass(
+            "CheckBox",
+            "Name Alignment Appearance BackColor Caption DataField DataSource DisabledPicture "
+            "DownPicture DragIcon DragMode Enabled Font ForeColor Height HelpContextID Index Left "
+            "MaskColor MouseIcon MousePointer OLEDropMode Picture RightToLeft Style TabIndex "
+            "TabStop Tag ToolTipText Top UseMaskColor Value Visible WhatsThisHelpID Width",
+            {{"Value", PT::Enum, "0  'Unchecked"}}),
+        makeClass(
+            "OptionButton",
+            "Name Alignment Appearance BackColor Caption DisabledPicture DownPicture DragIcon "
+            "DragMode Enabled Font ForeColor Height HelpContextID Index Left MaskColor MouseIcon "
+            "MousePointer OLEDropMode Picture RightToLeft Style TabIndex TabStop Tag ToolTipText "
+            "Top UseMaskColor Value Visible WhatsThisHelpID Width",
+            {{"Value", PT::Boolean, "0   'False"}}),
+        makeClass(
+            "ComboBox",
+            "Name Appearance BackColor DataField DataSource DragIcon DragMode Enabled Font "
+            "ForeColor Height HelpContextID Index IntegralHeight ItemData Left List Locked "
+            "MouseIcon MousePointer OLEDragMode OLEDropMode RightToLeft Sorted Style TabIndex "
+            "TabStop Tag Text ToolTipText Top Visible WhatsThisHelpID Width",
+            {{"BackColor", PT::Color, WindowColor},
+             {"ForeColor", PT::Color, WindowTextColor},
+             {"Style", PT::Enum, "0  'Dropdown Combo"}}),
+        makeClass(
+            "ListBox",
+            "Name Appearance BackColor Columns DataField DataSource DragIcon DragMode Enabled "
+            "Font ForeColor Height HelpContextID Index IntegralHeight ItemData Left List "
+            "MouseIcon MousePointer MultiSelect OLEDragMode OLEDropMode RightToLeft Sorted Style "
+            "TabIndex TabStop Tag ToolTipText Top Visible WhatsThisHelpID Width",
+            {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
+        makeClass(
+            "HScrollBar",
+            "Name DragIcon DragMode Enabled Height HelpContextID Index LargeChange Left Max Min "
+            "MouseIcon MousePointer RightToLeft SmallChange TabIndex TabStop Tag Top Value "
+            "Visible WhatsThisHelpID Width"),
+        makeClass(
+            "VScrollBar",
+            "Name DragIcon DragMode Enabled Height HelpContextID Index LargeChange Left Max Min "
+            "MouseIcon MousePointer RightToLeft SmallChange TabIndex TabStop Tag Top Value "
+            "Visible WhatsThisHelpID Width"),
         makeClass("Timer", "Name Enabled Index Interval Left Tag Top"),
-        makeClass("DriveListBox",
-                  "Name Appearance BackColor DragIcon DragMode Enabled Font ForeColor Height "
-                  "HelpContextID Index Left MouseIcon MousePointer OLEDropMode TabIndex TabStop Tag "
-                  "ToolTipText Top Visible WhatsThisHelpID Width",
-                  {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
-        makeClass("DirListBox",
-                  "Name Appearance BackColor DragIcon DragMode Enabled Font ForeColor Height "
-                  "HelpContextID Index Left MouseIcon MousePointer OLEDragMode OLEDropMode TabIndex "
-                  "TabStop Tag ToolTipText Top Visible WhatsThisHelpID Width",
-                  {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
-        makeClass("FileListBox",
-                  "Name Appearance Archive BackColor DragIcon DragMode Enabled Font ForeColor Height "
-                  "HelpContextID Hidden Index Left MouseIcon MousePointer MultiSelect Normal "
-                  "OLEDragMode OLEDropMode Pattern ReadOnly System TabIndex TabStop Tag ToolTipText "
-                  "Top Visible WhatsThisHelpID Width",
-                  {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
+        makeClass(
+            "DriveListBox",
+            "Name Appearance BackColor DragIcon DragMode Enabled Font ForeColor Height "
+            "HelpContextID Index Left MouseIcon MousePointer OLEDropMode TabIndex TabStop Tag "
+            "ToolTipText Top Visible WhatsThisHelpID Width",
+            {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
+        makeClass(
+            "DirListBox",
+            "Name Appearance BackColor DragIcon DragMode Enabled Font ForeColor Height "
+            "HelpContextID Index Left MouseIcon MousePointer OLEDragMode OLEDropMode TabIndex "
+            "TabStop Tag ToolTipText Top Visible WhatsThisHelpID Width",
+            {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
+        makeClass(
+            "FileListBox",
+            "Name Appearance Archive BackColor DragIcon DragMode Enabled Font ForeColor Height "
+            "HelpContextID Hidden Index Left MouseIcon MousePointer MultiSelect Normal "
+            "OLEDragMode OLEDropMode Pattern ReadOnly System TabIndex TabStop Tag ToolTipText "
+            "Top Visible WhatsThisHelpID Width",
+            {{"BackColor", PT::Color, WindowColor}, {"ForeColor", PT::Color, WindowTextColor}}),
         makeClass("Shape",
                   "Name BackColor BackStyle BorderColor BorderStyle BorderWidth DrawMode FillColor "
                   "FillStyle Height Index Left Shape Tag Top Visible Width",
-                  {{"BackStyle", PT::Enum, "0  'Transparent"}, {"BorderStyle", PT::Enum, "1  'Solid"},
+                  {{"BackStyle", PT::Enum, "0  'Transparent"},
+                   {"BorderStyle", PT::Enum, "1  'Solid"},
                    {"BackColor", PT::Color, WindowColor}}),
-        makeClass("Line", "Name BorderColor BorderStyle BorderWidth DrawMode Index Tag Visible X1 X2 Y1 Y2",
+        makeClass("Line",
+                  "Name BorderColor BorderStyle BorderWidth DrawMode Index Tag Visible X1 X2 Y1 Y2",
                   {{"BorderStyle", PT::Enum, "1  'Solid"}}),
-        makeClass("Image",
-                  "Name Appearance BorderStyle DataField DataSource DragIcon DragMode Enabled Height "
-                  "Index Left MouseIcon MousePointer OLEDragMode OLEDropMode Picture Stretch Tag "
-                  "ToolTipText Top Visible WhatsThisHelpID Width"),
-        makeClass("PictureBox",
-                  "Name Align Appearance AutoRedraw AutoSize BackColor BorderStyle ClipControls "
-                  "DataField DataSource DragIcon DragMode DrawMode DrawStyle DrawWidth Enabled "
-                  "FillColor FillStyle Font FontTransparent ForeColor HasDC Height HelpContextID Index "
-                  "Left LinkItem LinkMode LinkTimeout LinkTopic MouseIcon MousePointer Negotiate "
-                  "OLEDragMode OLEDropMode Picture RightToLeft ScaleHeight ScaleLeft ScaleMode ScaleTop "
-                  "ScaleWidth TabIndex TabStop Tag ToolTipText Top Visible WhatsThisHelpID Width",
-                  {{"BorderStyle", PT::Enum, "1  'Fixed Single"}}),
-        makeClass("Data",
-                  "Name Align Appearance BackColor BOFAction Caption Connect DatabaseName "
-                  "DefaultCursorType DefaultType DragIcon DragMode Enabled EOFAction Exclusive Font "
-                  "ForeColor Height Index Left MouseIcon MousePointer Negotiate OLEDropMode Options "
-                  "ReadOnly RecordsetType RecordSource RightToLeft Tag ToolTipText Top Visible "
-                  "WhatsThisHelpID Width",
-                  {{"ReadOnly", PT::Boolean, "0   'False"},
-                   {"DefaultCursorType", PT::Enum, "0  'DefaultCursor"},
-                   {"DefaultType", PT::Enum, "2  'UseJet"}}),
-        makeClass("OLE",
-                  "Name Appearance AutoActivate BackColor BackStyle BorderStyle Class DataField "
-                  "DataSource DisplayType DragIcon DragMode Enabled Height HelpContextID Index Left "
-                  "MouseIcon MousePointer OLEDropMode OLETypeAllowed SizeMode SourceDoc SourceItem "
-                  "TabIndex TabStop Tag Top Visible WhatsThisHelpID Width",
-                  {{"BorderStyle", PT::Enum, "1  'Fixed Single"}}),
+        makeClass(
+            "Image",
+            "Name Appearance BorderStyle DataField DataSource DragIcon DragMode Enabled Height "
+            "Index Left MouseIcon MousePointer OLEDragMode OLEDropMode Picture Stretch Tag "
+            "ToolTipText Top Visible WhatsThisHelpID Width"),
+        makeClass(
+            "PictureBox",
+            "Name Align Appearance AutoRedraw AutoSize BackColor BorderStyle ClipControls "
+            "DataField DataSource DragIcon DragMode DrawMode DrawStyle DrawWidth Enabled "
+            "FillColor FillStyle Font FontTransparent ForeColor HasDC Height HelpContextID Index "
+            "Left LinkItem LinkMode LinkTimeout LinkTopic MouseIcon MousePointer Negotiate "
+            "OLEDragMode OLEDropMode Picture RightToLeft ScaleHeight ScaleLeft ScaleMode ScaleTop "
+            "ScaleWidth TabIndex TabStop Tag ToolTipText Top Visible WhatsThisHelpID Width",
+            {{"BorderStyle", PT::Enum, "1  'Fixed Single"}}),
+        makeClass(
+            "Data",
+            "Name Align Appearance BackColor BOFAction Caption Connect DatabaseName "
+            "DefaultCursorType DefaultType DragIcon DragMode Enabled EOFAction Exclusive Font "
+            "ForeColor Height Index Left MouseIcon MousePointer Negotiate OLEDropMode Options "
+            "ReadOnly RecordsetType RecordSource RightToLeft Tag ToolTipText Top Visible "
+            "WhatsThisHelpID Width",
+            {{"ReadOnly", PT::Boolean, "0   'False"},
+             {"DefaultCursorType", PT::Enum, "0  'DefaultCursor"},
+             {"DefaultType", PT::Enum, "2  'UseJet"}}),
+        makeClass(
+            "OLE",
+            "Name Appearance AutoActivate BackColor BackStyle BorderStyle Class DataField "
+            "DataSource DisplayType DragIcon DragMode Enabled Height HelpContextID Index Left "
+            "MouseIcon MousePointer OLEDropMode OLETypeAllowed SizeMode SourceDoc SourceItem "
+            "TabIndex TabStop Tag Top Visible WhatsThisHelpID Width",
+            {{"BorderStyle", PT::Enum, "1  'Fixed Single"}}),
         makeClass("Menu",
                   "Name Caption Checked Enabled HelpContextID Index NegotiatePosition Shortcut Tag "
                   "Visible WindowList"),
@@ -341,24 +367,39 @@ const Names *enumNames(std::string_view className, std::string_view property)
 {
     static const Names appearance = {"Flat", "3D"};
     static const Names backStyle = {"Transparent", "Opaque"};
-    static const Names formBorder = {"None", "Fixed Single", "Sizable", "Fixed Dialog", "Fixed ToolWindow",
-                                     "Sizable ToolWindow"};
-    static const Names lineBorder = {"Transparent", "Solid", "Dash", "Dot", "Dash-Dot", "Dash-Dot-Dot",
-                                     "Inside Solid"};
+    static const Names formBorder = {"None",         "Fixed Single",     "Sizable",
+                                     "Fixed Dialog", "Fixed ToolWindow", "Sizable ToolWindow"};
+    static const Names lineBorder = {"Transparent", "Solid",        "Dash",        "Dot",
+                                     "Dash-Dot",    "Dash-Dot-Dot", "Inside Solid"};
     static const Names border = {"None", "Fixed Single"};
     static const Names alignment = {"Left Justify", "Right Justify", "Center"};
     static const Names dragMode = {"Manual", "Automatic"};
     static const Names scrollBars = {"None", "Horizontal", "Vertical", "Both"};
     static const Names windowState = {"Normal", "Minimized", "Maximized"};
     static const Names startUp = {"Manual", "CenterOwner", "CenterScreen", "Windows Default"};
-    static const Names scaleMode = {"User", "Twip", "Point", "Pixel", "Character", "Inch", "Millimeter",
-                                    "Centimeter"};
+    static const Names scaleMode = {"User",      "Twip", "Point",      "Pixel",
+                                    "Character", "Inch", "Millimeter", "Centimeter"};
     static const Names checkValue = {"Unchecked", "Checked", "Grayed"};
     static const Names buttonStyle = {"Standard", "Graphical"};
-    static const Names mousePointer = {"Default", "Arrow", "Cross", "I-Beam", "Icon", "Size", "Size NE SW",
-                                       "Size N S", "Size NW SE", "Size W E", "Up Arrow", "Hourglass",
-                                       "No Drop", "Arrow and Hourglass", "Arrow and Question", "Size All"};
-    auto is = [&](const char *name) { return equalsIgnoreCase(property, name); };
+    static const Names mousePointer = {"Default",
+                                       "Arrow",
+                                       "Cross",
+                                       "I-Beam",
+                                       "Icon",
+                                       "Size",
+                                       "Size NE SW",
+                                       "Size N S",
+                                       "Size NW SE",
+                                       "Size W E",
+                                       "Up Arrow",
+                                       "Hourglass",
+                                       "No Drop",
+                                       "Arrow and Hourglass",
+                                       "Arrow and Question",
+                                       "Size All"};
+    auto is = [&](const char *name) {
+        return equalsIgnoreCase(property, name);
+    };
     if (is("Appearance"))
         return &appearance;
     if (is("BackStyle"))
@@ -384,8 +425,9 @@ const Names *enumNames(std::string_view className, std::string_view property)
         return &scaleMode;
     if (is("Value") && equalsIgnoreCase(className, "CheckBox"))
         return &checkValue;
-    if (is("Style") && (equalsIgnoreCase(className, "CommandButton") || equalsIgnoreCase(className, "CheckBox")
-                        || equalsIgnoreCase(className, "OptionButton")))
+    if (is("Style") &&
+        (equalsIgnoreCase(className, "CommandButton") || equalsIgnoreCase(className, "CheckBox") ||
+         equalsIgnoreCase(className, "OptionButton")))
         return &buttonStyle;
     if (is("MousePointer"))
         return &mousePointer;
@@ -420,10 +462,17 @@ const ControlClass *findControlClass(std::string_view className)
 const std::vector<ControlProperty> &extenderProperties()
 {
     static const std::vector<ControlProperty> props = {
-        {"Name", PT::Text, nullptr},      {"Left", PT::Integer, "0"},     {"Top", PT::Integer, "0"},
-        {"Width", PT::Integer, "0"},      {"Height", PT::Integer, "0"},   {"TabIndex", PT::Integer, "0"},
-        {"TabStop", PT::Boolean, "-1  'True"}, {"Visible", PT::Boolean, "-1  'True"},
-        {"Index", PT::Integer, nullptr},  {"Tag", PT::Text, "\"\""},      {"HelpContextID", PT::Integer, "0"},
+        {"Name", PT::Text, nullptr},
+        {"Left", PT::Integer, "0"},
+        {"Top", PT::Integer, "0"},
+        {"Width", PT::Integer, "0"},
+        {"Height", PT::Integer, "0"},
+        {"TabIndex", PT::Integer, "0"},
+        {"TabStop", PT::Boolean, "-1  'True"},
+        {"Visible", PT::Boolean, "-1  'True"},
+        {"Index", PT::Integer, nullptr},
+        {"Tag", PT::Text, "\"\""},
+        {"HelpContextID", PT::Integer, "0"},
         {"WhatsThisHelpID", PT::Integer, "0"},
     };
     return props;
@@ -431,8 +480,8 @@ const std::vector<ControlProperty> &extenderProperties()
 
 namespace tables {
 
-std::optional<std::string> enumName(std::string_view className, std::string_view property, std::int32_t value,
-                                    bool *known)
+std::optional<std::string>
+enumName(std::string_view className, std::string_view property, std::int32_t value, bool *known)
 {
     const Names *names = enumNames(className, property);
     if (known)
@@ -449,15 +498,20 @@ std::optional<std::string> enumName(std::string_view className, std::string_view
 const std::vector<ControlProperty> &fontProperties()
 {
     static const std::vector<ControlProperty> props = {
-        {"Name", PT::Text, "\"MS Sans Serif\""}, {"Size", PT::Single, "8.25"},
-        {"Charset", PT::Integer, "0"},           {"Weight", PT::Integer, "400"},
-        {"Underline", PT::Boolean, "0   'False"}, {"Italic", PT::Boolean, "0   'False"},
-        {"Strikethrough", PT::Boolean, "0   'False"}, {"Bold", PT::Boolean, "0   'False"},
+        {"Name", PT::Text, "\"MS Sans Serif\""},
+        {"Size", PT::Single, "8.25"},
+        {"Charset", PT::Integer, "0"},
+        {"Weight", PT::Integer, "400"},
+        {"Underline", PT::Boolean, "0   'False"},
+        {"Italic", PT::Boolean, "0   'False"},
+        {"Strikethrough", PT::Boolean, "0   'False"},
+        {"Bold", PT::Boolean, "0   'False"},
     };
     return props;
 }
 
-std::string defaultFontBlock(std::string_view version, std::string_view indent, std::string_view eol, bool bold)
+std::string
+defaultFontBlock(std::string_view version, std::string_view indent, std::string_view eol, bool bold)
 {
     bool v4 = version.substr(0, 2) == "4." || version.empty() || version[0] < '4';
     std::string in(indent);
@@ -469,7 +523,8 @@ std::string defaultFontBlock(std::string_view version, std::string_view indent, 
         n.resize(16, ' ');
         return inner + n + "=   " + value + std::string(eol);
     };
-    std::string out = in + (v4 ? "BeginProperty Font " : "BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} ");
+    std::string out = in + (v4 ? "BeginProperty Font "
+                               : "BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} ");
     out += eol;
     out += line("Name", "\"MS Sans Serif\"");
     if (v4) {

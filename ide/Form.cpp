@@ -48,7 +48,8 @@ bool LineSplitter::next(TextLine &line)
         m_pos = m_text.size();
     } else {
         line.text = m_text.substr(m_pos, end - m_pos);
-        size_t eolLength = (m_text[end] == '\r' && end + 1 < m_text.size() && m_text[end + 1] == '\n') ? 2 : 1;
+        size_t eolLength =
+            (m_text[end] == '\r' && end + 1 < m_text.size() && m_text[end + 1] == '\n') ? 2 : 1;
         line.eol = m_text.substr(end, eolLength);
         m_pos = end + eolLength;
     }
@@ -76,7 +77,8 @@ bool startsWithKeyword(std::string_view trimmed, std::string_view keyword)
 {
     if (!platform::startsWithIgnoreCase(trimmed, keyword))
         return false;
-    return trimmed.size() == keyword.size() || trimmed[keyword.size()] == ' ' || trimmed[keyword.size()] == '\t';
+    return trimmed.size() == keyword.size() || trimmed[keyword.size()] == ' ' ||
+           trimmed[keyword.size()] == '\t';
 }
 
 // ---- parser ----
@@ -114,8 +116,9 @@ ControlPtr FormParser::makeControl(const TextLine &header)
     size_t nameStart = pos;
     std::string_view name = word();
     if (cls.empty() || name.empty())
-        fail(header.number, "the line '" + std::string(trimTrailing(trimLeading(text)).substr(0, 80))
-                                + "' names no class and control");
+        fail(header.number, "the line '" +
+                                std::string(trimTrailing(trimLeading(text)).substr(0, 80)) +
+                                "' names no class and control");
     auto control = std::shared_ptr<Control>(new Control);
     control->m_class = std::string(cls);
     control->m_name = std::string(name);
@@ -176,7 +179,8 @@ ControlPtr FormParser::parseTree(const TextLine &header)
     while (m_lines.next(line)) {
         std::string_view trimmed = trimTrailing(trimLeading(line.text));
         Open &current = open.back();
-        std::vector<FormItem> &items = current.block ? current.block->items : current.control->m_items;
+        std::vector<FormItem> &items =
+            current.block ? current.block->items : current.control->m_items;
         if (startsWithKeyword(trimmed, "BeginProperty")) {
             if (open.size() >= MaxNesting)
                 fail(line.number, "the description nests too deeply");
@@ -194,8 +198,8 @@ ControlPtr FormParser::parseTree(const TextLine &header)
             open.pop_back();
         } else if (startsWithKeyword(trimmed, "Begin")) {
             if (current.block)
-                fail(line.number, "'Begin' inside the property block '" + current.block->name + "' of line "
-                                      + std::to_string(current.block->lineNumber));
+                fail(line.number, "'Begin' inside the property block '" + current.block->name +
+                                      "' of line " + std::to_string(current.block->lineNumber));
             if (open.size() >= MaxNesting)
                 fail(line.number, "the description nests too deeply");
             FormItem item;
@@ -206,8 +210,9 @@ ControlPtr FormParser::parseTree(const TextLine &header)
             open.push_back({child, nullptr});
         } else if (equalsIgnoreCase(trimmed, "End")) {
             if (current.block)
-                fail(line.number, "'End' inside the property block '" + current.block->name + "' of line "
-                                      + std::to_string(current.block->lineNumber) + " (no 'EndProperty')");
+                fail(line.number, "'End' inside the property block '" + current.block->name +
+                                      "' of line " + std::to_string(current.block->lineNumber) +
+                                      " (no 'EndProperty')");
             current.control->m_endLine = std::string(line.text);
             current.control->m_endEol = std::string(line.eol);
             open.pop_back();
@@ -219,8 +224,9 @@ ControlPtr FormParser::parseTree(const TextLine &header)
                 item.kind = FormItem::Kind::Property;
             } else {
                 if (!trimmed.empty())
-                    problem(line.number, "cannot read the line '" + std::string(trimmed.substr(0, 80))
-                                             + "'; it is kept as it is");
+                    problem(line.number, "cannot read the line '" +
+                                             std::string(trimmed.substr(0, 80)) +
+                                             "'; it is kept as it is");
                 item.kind = FormItem::Kind::Raw;
                 item.raw = std::string(line.text);
                 item.eol = std::string(line.eol);
@@ -230,9 +236,10 @@ ControlPtr FormParser::parseTree(const TextLine &header)
     }
     const Open &unclosed = open.back();
     if (unclosed.block)
-        fail(unclosed.block->lineNumber, "the file ends inside the property block '" + unclosed.block->name
-                                             + "' (no 'EndProperty')");
-    fail(unclosed.control->m_lineNumber, "the file ends before the 'End' of '" + unclosed.control->m_name + "'");
+        fail(unclosed.block->lineNumber, "the file ends inside the property block '" +
+                                             unclosed.block->name + "' (no 'EndProperty')");
+    fail(unclosed.control->m_lineNumber,
+         "the file ends before the 'End' of '" + unclosed.control->m_name + "'");
 }
 
 void FormParser::link(Control &control, FormFile *form, Control *parent)
@@ -265,8 +272,10 @@ std::unique_ptr<FormFile> FormParser::parseForm()
         std::string_view trimmed = trimLeading(line.text);
         if (startsWithKeyword(trimmed, "Begin"))
             break;
-        if (startsWithKeyword(trimmed, "BeginProperty") || equalsIgnoreCase(trimTrailing(trimmed), "End"))
-            fail(line.number, "'" + std::string(trimTrailing(trimmed).substr(0, 40)) + "' before the form's 'Begin'");
+        if (startsWithKeyword(trimmed, "BeginProperty") ||
+            equalsIgnoreCase(trimTrailing(trimmed), "End"))
+            fail(line.number, "'" + std::string(trimTrailing(trimmed).substr(0, 40)) +
+                                  "' before the form's 'Begin'");
         form->m_preamble.append(line.text).append(line.eol);
     }
     form->m_root = parseTree(line);
@@ -338,7 +347,8 @@ std::shared_ptr<PropertyBlock> FormParser::parseBlock()
 
 FormFile::~FormFile() = default;
 
-std::unique_ptr<FormFile> FormFile::parse(std::string_view bytes, std::string_view fileName,
+std::unique_ptr<FormFile> FormFile::parse(std::string_view bytes,
+                                          std::string_view fileName,
                                           std::vector<LoadProblem> *problems)
 {
     return FormParser(bytes, fileName, problems).parseForm();
@@ -430,7 +440,8 @@ std::vector<ControlPtr> FormFile::tabOrder() const
             continue;
         // A control of a class the model does not know is in the tab order when its file gives
         // it a TabIndex or a size: controls invisible at run time (a common dialog) have neither.
-        if (!c->isKnownClass() && !c->isWritten("TabIndex") && !c->isWritten("Width") && !c->isWritten("Height"))
+        if (!c->isKnownClass() && !c->isWritten("TabIndex") && !c->isWritten("Width") &&
+            !c->isWritten("Height"))
             continue;
         std::int32_t value = 0;
         try {
@@ -440,7 +451,8 @@ std::vector<ControlPtr> FormFile::tabOrder() const
         }
         order.emplace_back(value, c);
     }
-    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<ControlPtr> out;
     out.reserve(order.size());
     for (auto &entry : order)

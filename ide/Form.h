@@ -23,7 +23,8 @@ public:
     /// form throw VbError InvalidFileFormat whose description names fileName and the line;
     /// lines inside a control that are not "Name = value" are kept as they are and reported in
     /// problems.
-    static std::unique_ptr<FormFile> parse(std::string_view bytes, std::string_view fileName,
+    static std::unique_ptr<FormFile> parse(std::string_view bytes,
+                                           std::string_view fileName,
                                            std::vector<LoadProblem> *problems = nullptr);
     /// A new form of a version ("4.00" writes "Begin Form Form1", later ones "Begin VB.Form").
     static std::unique_ptr<FormFile> createNew(std::string_view name,

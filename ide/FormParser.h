@@ -28,7 +28,9 @@ class LineSplitter
 {
 public:
     explicit LineSplitter(std::string_view text, size_t from = 0, int firstNumber = 1)
-        : m_text(text), m_pos(from), m_number(firstNumber - 1)
+        : m_text(text)
+        , m_pos(from)
+        , m_number(firstNumber - 1)
     {}
     bool next(TextLine &line);
     size_t position() const { return m_pos; }
@@ -42,8 +44,13 @@ private:
 class FormParser
 {
 public:
-    FormParser(std::string_view bytes, std::string_view fileName, std::vector<LoadProblem> *problems)
-        : m_bytes(bytes), m_fileName(fileName), m_problems(problems), m_lines(bytes)
+    FormParser(std::string_view bytes,
+               std::string_view fileName,
+               std::vector<LoadProblem> *problems)
+        : m_bytes(bytes)
+        , m_fileName(fileName)
+        , m_problems(problems)
+        , m_lines(bytes)
     {}
 
     std::unique_ptr<FormFile> parseForm();

@@ -79,7 +79,9 @@ std::string CodeSection::text() const
     return out;
 }
 
-std::unique_ptr<ModuleFile> ModuleFile::parse(ComponentKind kind, std::string_view bytes, std::string_view fileName,
+std::unique_ptr<ModuleFile> ModuleFile::parse(ComponentKind kind,
+                                              std::string_view bytes,
+                                              std::string_view fileName,
                                               std::vector<LoadProblem> *problems)
 {
     auto module = std::make_unique<ModuleFile>();
@@ -98,13 +100,15 @@ std::unique_ptr<ModuleFile> ModuleFile::parse(ComponentKind kind, std::string_vi
             }
         }
         if (!ended)
-            throw VbError(InvalidFileFormat,
-                          LoadProblem{std::string(fileName), versionLine, "the class header has no END line"}.text());
+            throw VbError(InvalidFileFormat, LoadProblem{std::string(fileName), versionLine,
+                                                         "the class header has no END line"}
+                                                 .text());
         headerEnd = line.end;
     }
     module->m_header = std::string(bytes.substr(0, headerEnd));
     module->m_section = CodeSection::parse(bytes.substr(headerEnd));
-    (void)problems; // nothing in a module is skipped: every line is either header, attribute or code
+    (void)
+        problems; // nothing in a module is skipped: every line is either header, attribute or code
     return module;
 }
 

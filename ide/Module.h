@@ -49,7 +49,8 @@ class ModuleFile
 public:
     /// Reads a module or class file. A class's VERSION/BEGIN ... END header is kept as read;
     /// a header that does not end throws VbError InvalidFileFormat naming fileName and line.
-    static std::unique_ptr<ModuleFile> parse(ComponentKind kind, std::string_view bytes,
+    static std::unique_ptr<ModuleFile> parse(ComponentKind kind,
+                                             std::string_view bytes,
                                              std::string_view fileName,
                                              std::vector<LoadProblem> *problems = nullptr);
     static std::unique_ptr<ModuleFile> createNew(ComponentKind kind, std::string_view name);

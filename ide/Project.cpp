@@ -18,7 +18,8 @@ namespace {
 
 bool isAbsolute(std::string_view path)
 {
-    return (path.size() >= 2 && path[1] == ':') || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+    return (path.size() >= 2 && path[1] == ':') ||
+           (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
 // A project line that names a component: "Form=Main.frm", "Module=Tools; TOOLS.BAS",
@@ -93,7 +94,8 @@ const char *defaultBase(ComponentKind kind)
 
 } // namespace
 
-std::vector<ProjectEntry> parseProjectEntries(std::string_view bytes, std::string_view fileName,
+std::vector<ProjectEntry> parseProjectEntries(std::string_view bytes,
+                                              std::string_view fileName,
                                               std::vector<LoadProblem> *problems)
 {
     std::vector<ProjectEntry> entries;
@@ -132,7 +134,8 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
 {
     std::unique_ptr<Project> project(new Project);
     project->m_fileName = std::string(productPath);
-    project->m_format = platform::endsWithIgnoreCase(productPath, ".mak") ? ProjectFormat::Mak : ProjectFormat::Vbp;
+    project->m_format =
+        platform::endsWithIgnoreCase(productPath, ".mak") ? ProjectFormat::Mak : ProjectFormat::Vbp;
     std::string dir = platform::directoryPart(productPath);
     DirectoryCache listings;
     LineSplitter lines(bytes);
@@ -142,7 +145,9 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
         ProjectEntry entry;
         std::string error;
         if (readEntry(line.text, entry, error)) {
-            std::string path = isAbsolute(entry.file) || dir.empty() ? entry.file : platform::joinPath(dir, entry.file);
+            std::string path = isAbsolute(entry.file) || dir.empty()
+                                   ? entry.file
+                                   : platform::joinPath(dir, entry.file);
             try {
                 ComponentPtr component = Component::load(path, listings);
                 for (const LoadProblem &p : component->problems())
@@ -152,8 +157,9 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
             } catch (const VbError &e) {
                 project->m_problems.push_back(
                     {std::string(productPath), line.number,
-                     e.number == err::FileNotFound ? "the component " + entry.file + " was not found; it is left out"
-                                                   : e.description + "; the component is left out"});
+                     e.number == err::FileNotFound
+                         ? "the component " + entry.file + " was not found; it is left out"
+                         : e.description + "; the component is left out"});
             }
         } else if (!error.empty()) {
             project->m_problems.push_back({std::string(productPath), line.number, error});
@@ -199,7 +205,8 @@ ComponentPtr Project::findComponentByPath(std::string_view productPath) const
 {
     std::string wanted = platform::resolvePath(productPath).lexically_normal().string();
     for (const ComponentPtr &c : m_components)
-        if (!c->path().empty() && platform::resolvePath(c->path()).lexically_normal().string() == wanted)
+        if (!c->path().empty() &&
+            platform::resolvePath(c->path()).lexically_normal().string() == wanted)
             return c;
     return nullptr;
 }
@@ -231,7 +238,8 @@ std::string Project::lineFor(const Component &component) const
 ComponentPtr Project::addFile(std::string_view productPath)
 {
     if (findComponentByPath(productPath))
-        throw VbError(err::InvalidProcedureCall, std::string(productPath) + " is already part of the project");
+        throw VbError(err::InvalidProcedureCall,
+                      std::string(productPath) + " is already part of the project");
     ComponentPtr component = Component::load(productPath);
     // The new line goes after the last component line, or at the end.
     auto at = m_lines.end();
@@ -241,7 +249,8 @@ ComponentPtr Project::addFile(std::string_view productPath)
         if (readEntry(it->text, entry, error))
             at = it + 1;
     }
-    if (at != m_lines.begin() && at == m_lines.end() && !m_lines.empty() && m_lines.back().eol.empty())
+    if (at != m_lines.begin() && at == m_lines.end() && !m_lines.empty() &&
+        m_lines.back().eol.empty())
         m_lines.back().eol = "\r\n";
     m_lines.insert(at, Line{lineFor(*component), "\r\n", component.get()});
     m_components.push_back(component);
@@ -304,27 +313,31 @@ bool Project::isModified() const
 std::vector<std::string> Project::save()
 {
     if (m_fileName.empty())
-        throw VbError(err::PathFileAccessError, "the project has never been saved; it needs a file name");
+        throw VbError(err::PathFileAccessError,
+                      "the project has never been saved; it needs a file name");
     std::vector<std::string> written;
     std::string dir = directory();
     // Everything that cannot be written is found before anything is written.
     for (const ComponentPtr &c : m_components) {
         if (c->isNew()) {
-            std::string path = dir.empty() ? c->name() + extensionOf(c->kind())
-                                           : platform::joinPath(dir, c->name() + extensionOf(c->kind()));
+            std::string path = dir.empty()
+                                   ? c->name() + extensionOf(c->kind())
+                                   : platform::joinPath(dir, c->name() + extensionOf(c->kind()));
             if (platform::fileExists(path))
-                throw VbError(err::FileAlreadyExists, path + " already exists; the new component " + c->name()
-                                                          + " is not written over it");
+                throw VbError(err::FileAlreadyExists, path + " already exists; the new component " +
+                                                          c->name() + " is not written over it");
         } else if (!c->problems().empty() && c->isModified()) {
-            throw VbError(InvalidFileFormat, c->path() + " was read with problems ("
-                                                 + c->problems().front().text() + "); nothing is written");
+            throw VbError(InvalidFileFormat, c->path() + " was read with problems (" +
+                                                 c->problems().front().text() +
+                                                 "); nothing is written");
         }
     }
     for (const ComponentPtr &c : m_components) {
         std::vector<std::string> paths;
         if (c->isNew()) {
-            std::string path = dir.empty() ? c->name() + extensionOf(c->kind())
-                                           : platform::joinPath(dir, c->name() + extensionOf(c->kind()));
+            std::string path = dir.empty()
+                                   ? c->name() + extensionOf(c->kind())
+                                   : platform::joinPath(dir, c->name() + extensionOf(c->kind()));
             paths = c->saveAs(path);
             for (Line &line : m_lines)
                 if (line.component == c.get())
@@ -349,7 +362,8 @@ std::vector<std::string> Project::saveAs(std::string_view productPath)
         throw VbError(err::BadFileNameOrNumber);
     std::string oldDir = directory();
     m_fileName = std::string(productPath);
-    m_format = platform::endsWithIgnoreCase(productPath, ".mak") ? ProjectFormat::Mak : ProjectFormat::Vbp;
+    m_format =
+        platform::endsWithIgnoreCase(productPath, ".mak") ? ProjectFormat::Mak : ProjectFormat::Vbp;
     // Lines of saved components that named them relative to the old directory are rewritten.
     std::string newDir = directory();
     if (!platform::equalsIgnoreCase(oldDir, newDir)) {

@@ -25,7 +25,8 @@ struct ProjectEntry
 
 /// The component lines of a project text, in order; lines it cannot read are reported and
 /// left out. Pure: reads no file.
-std::vector<ProjectEntry> parseProjectEntries(std::string_view bytes, std::string_view fileName,
+std::vector<ProjectEntry> parseProjectEntries(std::string_view bytes,
+                                              std::string_view fileName,
                                               std::vector<LoadProblem> *problems = nullptr);
 
 class Project

@@ -31,10 +31,12 @@ std::optional<std::int32_t> parseInteger(std::string_view text)
     if (text.empty())
         return std::nullopt;
     std::int64_t value = 0;
-    auto [end, ec] = std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), text.data() + text.size(), value);
+    auto [end, ec] =
+        std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(value);
 }
@@ -53,7 +55,8 @@ std::optional<double> parseDecimal(std::string_view text)
             point = true;
         else if ((text[k] == 'E' || text[k] == 'e') && digits)
             point = true; // exponent form: let from_chars decide
-        else if ((text[k] == '-' || text[k] == '+') && k > 0 && (text[k - 1] == 'E' || text[k - 1] == 'e'))
+        else if ((text[k] == '-' || text[k] == '+') && k > 0 &&
+                 (text[k - 1] == 'E' || text[k - 1] == 'e'))
             continue;
         else
             return std::nullopt;
@@ -61,7 +64,8 @@ std::optional<double> parseDecimal(std::string_view text)
     if (!digits)
         return std::nullopt;
     double value = 0;
-    auto [end, ec] = std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), text.data() + text.size(), value);
+    auto [end, ec] =
+        std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
@@ -294,7 +298,8 @@ std::int32_t valueToLong(const Value &value)
     if (auto i = std::get_if<std::int32_t>(&value))
         return *i;
     double d = std::nearbyint(valueToDouble(value)); // rounds half to even, as CLng does
-    if (!(d >= std::numeric_limits<std::int32_t>::min() && d <= std::numeric_limits<std::int32_t>::max()))
+    if (!(d >= std::numeric_limits<std::int32_t>::min() &&
+          d <= std::numeric_limits<std::int32_t>::max()))
         throw VbError(platform::err::Overflow);
     return static_cast<std::int32_t>(d);
 }

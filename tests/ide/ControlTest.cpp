@@ -71,10 +71,12 @@ TEST_F(ControlTest, PropertiesAClassDoesNotHaveThrow438)
         int error;
     };
     const Case cases[] = {
-        {"lblName", "Text", 438},   {"lblName", "TabStop", 438},   {"lblName", "HelpContextID", 438},
-        {"txtName", "Caption", 438}, {"mnuFile", "Left", 438},     {"mnuFile", "Font.Bold", 438},
-        {"cmdOK", "Font.Colour", 438}, {"cmdOK", "Nonsense", 438}, {"cmdOK", "Index", 343},
-        {"lblName", "WhatsThisHelpID", 0}, {"mnuFile", "HelpContextID", 0}, {"cmdOK", "font.bold", 0},
+        {"lblName", "Text", 438},          {"lblName", "TabStop", 438},
+        {"lblName", "HelpContextID", 438}, {"txtName", "Caption", 438},
+        {"mnuFile", "Left", 438},          {"mnuFile", "Font.Bold", 438},
+        {"cmdOK", "Font.Colour", 438},     {"cmdOK", "Nonsense", 438},
+        {"cmdOK", "Index", 343},           {"lblName", "WhatsThisHelpID", 0},
+        {"mnuFile", "HelpContextID", 0},   {"cmdOK", "font.bold", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.control) + "." + c.property);
@@ -96,7 +98,8 @@ TEST_F(ControlTest, ChangingAWrittenPropertyRewritesOnlyItsLine)
     std::string expected = replaced(original, "\"OK\"", "\"Cancel\"");
     expected = replaced(expected, "      Left            =   3000\r\n      TabIndex        =   1",
                         "      Left            =   120\r\n      TabIndex        =   1");
-    expected = replaced(expected, "         Value           =   -1  'True", "         Value           =   0   'False");
+    expected = replaced(expected, "         Value           =   -1  'True",
+                        "         Value           =   0   'False");
     EXPECT_EQ(form->text(), expected);
 }
 
@@ -105,10 +108,12 @@ TEST_F(ControlTest, ADefaultPropertyGetsItsLineInNameOrder)
     control("cmdOK")->setProperty("Enabled", false);
     control("lblName")->setProperty("Appearance", 0);
     control("lblName")->setProperty("Visible", true); // the default: nothing to write
-    std::string expected = replaced(original, "      Default         =   -1  'True\r\n",
-                                    "      Default         =   -1  'True\r\n      Enabled         =   0   'False\r\n");
-    expected = replaced(expected, "      Caption         =   \"&Name:\"\r\n",
-                        "      Appearance      =   0  'Flat\r\n      Caption         =   \"&Name:\"\r\n");
+    std::string expected =
+        replaced(original, "      Default         =   -1  'True\r\n",
+                 "      Default         =   -1  'True\r\n      Enabled         =   0   'False\r\n");
+    expected =
+        replaced(expected, "      Caption         =   \"&Name:\"\r\n",
+                 "      Appearance      =   0  'Flat\r\n      Caption         =   \"&Name:\"\r\n");
     EXPECT_EQ(form->text(), expected);
     EXPECT_EQ(control("lblName")->property("Appearance"), Value(std::int32_t(0)));
 }
@@ -130,27 +135,27 @@ TEST_F(ControlTest, ValuesAPropertyDoesNotTakeAreRefused)
 TEST_F(ControlTest, FontBoldFollowsTheWeightAndAddsABlockWhenNeeded)
 {
     control("cmdOK")->setProperty("Font.Bold", false);
-    EXPECT_EQ(form->text(), replaced(original, "Weight          =   700", "Weight          =   400"));
+    EXPECT_EQ(form->text(),
+              replaced(original, "Weight          =   700", "Weight          =   400"));
     control("txtName")->setProperty("Font.Bold", true);
     std::string text = control("txtName")->text();
-    EXPECT_EQ(text,
-              "   Begin VB.TextBox txtName \r\n"
-              "      BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} \r\n"
-              "         Name            =   \"MS Sans Serif\"\r\n"
-              "         Size            =   8.25\r\n"
-              "         Charset         =   0\r\n"
-              "         Weight          =   700\r\n"
-              "         Underline       =   0   'False\r\n"
-              "         Italic          =   0   'False\r\n"
-              "         Strikethrough   =   0   'False\r\n"
-              "      EndProperty\r\n"
-              "      Height          =   285\r\n"
-              "      Left            =   3000\r\n"
-              "      TabIndex        =   1\r\n"
-              "      Text            =   \"Smith & \"\"Sons\"\"\"\r\n"
-              "      Top             =   480\r\n"
-              "      Width           =   2895\r\n"
-              "   End\r\n");
+    EXPECT_EQ(text, "   Begin VB.TextBox txtName \r\n"
+                    "      BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} \r\n"
+                    "         Name            =   \"MS Sans Serif\"\r\n"
+                    "         Size            =   8.25\r\n"
+                    "         Charset         =   0\r\n"
+                    "         Weight          =   700\r\n"
+                    "         Underline       =   0   'False\r\n"
+                    "         Italic          =   0   'False\r\n"
+                    "         Strikethrough   =   0   'False\r\n"
+                    "      EndProperty\r\n"
+                    "      Height          =   285\r\n"
+                    "      Left            =   3000\r\n"
+                    "      TabIndex        =   1\r\n"
+                    "      Text            =   \"Smith & \"\"Sons\"\"\"\r\n"
+                    "      Top             =   480\r\n"
+                    "      Width           =   2895\r\n"
+                    "   End\r\n");
     EXPECT_TRUE(control("txtName")->boolean("Font.Bold"));
     // Regular on a control without a block is its default already.
     control("lblName")->setProperty("Font.Bold", false);
@@ -167,8 +172,10 @@ TEST(ControlVersion4, FontMembersInLowerCaseAndControlArrays)
     EXPECT_NE(go0->text().find("         weight          =   700\r\n"), std::string::npos);
     ControlPtr go1 = form->findControl("cmdGo", 1);
     go1->setProperty("Font.Italic", true);
-    EXPECT_NE(go1->text().find("      BeginProperty Font \r\n         name            =   \"MS Sans Serif\"\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        go1->text().find(
+            "      BeginProperty Font \r\n         name            =   \"MS Sans Serif\"\r\n"),
+        std::string::npos);
     EXPECT_NE(go1->text().find("         italic          =   -1  'True\r\n"), std::string::npos);
     EXPECT_EQ(form->findControl("tmrPoll")->number("Interval"), 500);
     EXPECT_THROW(form->findControl("tmrPoll")->property("Width"), VbError);
@@ -194,9 +201,13 @@ TEST(ControlUnknownClass, KeepsItsPropertiesAndTakesExtenderOnes)
     paint->setProperty("WhatsThisHelpID", 42);
     paint->setProperty("Caption", "&Brush");
     paint->setProperty("Font.Bold", true);
-    std::string expected = replaced(original, "      TabIndex        =   1\r\n      Top             =   120\r\n      Width           =   1215\r\n      _Version",
-                                    "      TabIndex        =   1\r\n      TabStop         =   0   'False\r\n      Top             =   120\r\n"
-                                    "      WhatsThisHelpID =   42\r\n      Width           =   1215\r\n      _Version");
+    std::string expected = replaced(
+        original,
+        "      TabIndex        =   1\r\n      Top             =   120\r\n      Width           =   "
+        "1215\r\n      _Version",
+        "      TabIndex        =   1\r\n      TabStop         =   0   'False\r\n      Top          "
+        "   =   120\r\n"
+        "      WhatsThisHelpID =   42\r\n      Width           =   1215\r\n      _Version");
     expected = replaced(expected, "\"&Paint\"", "\"&Brush\"");
     size_t weight = expected.find("Weight          =   400");
     expected.replace(weight, 23, "Weight          =   700");
@@ -207,7 +218,8 @@ TEST(ControlUnknownClass, KeepsItsPropertiesAndTakesExtenderOnes)
     std::vector<std::string> order;
     for (const ControlPtr &c : form->tabOrder())
         order.push_back(c->name() + "=" + c->propertyText("TabIndex"));
-    EXPECT_EQ(order, (std::vector<std::string>{"txtNotes=0", "cboKind=1", "cmdPaint=2", "picLogo=3"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"txtNotes=0", "cboKind=1", "cmdPaint=2", "picLogo=3"}));
     EXPECT_FALSE(form->findControl("dlgOpen")->isWritten("TabIndex"));
 }
 
@@ -221,8 +233,8 @@ TEST_F(ControlTest, TabIndexRenumbersTheOtherControls)
             out.push_back(c->displayName() + "=" + std::to_string(c->number("TabIndex")));
         return out;
     };
-    EXPECT_EQ(order(), (std::vector<std::string>{"lblName=0", "txtName=1", "fraKind=2", "optKind(0)=3",
-                                                 "optKind(1)=4", "cmdOK=5"}));
+    EXPECT_EQ(order(), (std::vector<std::string>{"lblName=0", "txtName=1", "fraKind=2",
+                                                 "optKind(0)=3", "optKind(1)=4", "cmdOK=5"}));
     control("cmdOK")->setProperty("TabIndex", 0);
     EXPECT_EQ(order(), (std::vector<std::string>{"cmdOK=0", "lblName=1", "txtName=2", "fraKind=3",
                                                  "optKind(0)=4", "optKind(1)=5"}));
@@ -231,8 +243,8 @@ TEST_F(ControlTest, TabIndexRenumbersTheOtherControls)
     // Marked: optKind(1), txtName, lblName; applied last first.
     for (auto c : {control("lblName"), control("txtName"), control("optKind", 1)})
         c->setProperty("TabIndex", 0);
-    EXPECT_EQ(order(), (std::vector<std::string>{"optKind(1)=0", "txtName=1", "lblName=2", "cmdOK=3",
-                                                 "fraKind=4", "optKind(0)=5"}));
+    EXPECT_EQ(order(), (std::vector<std::string>{"optKind(1)=0", "txtName=1", "lblName=2",
+                                                 "cmdOK=3", "fraKind=4", "optKind(0)=5"}));
     // Moving back and beyond the end.
     control("optKind", 1)->setProperty("TabIndex", 99);
     EXPECT_EQ(order().back(), "optKind(1)=5");

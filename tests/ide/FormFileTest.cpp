@@ -49,8 +49,9 @@ TEST(FormFile, ReadsTheTreeOfControlsAndMenus)
     EXPECT_EQ(form->name(), "frmMain");
     EXPECT_EQ(form->root()->className(), "Form");
     EXPECT_EQ(names(form->controls()),
-              (std::vector<std::string>{"fraKind", "optKind(1)", "optKind(0)", "txtName", "cmdOK", "lblName",
-                                        "mnuFile", "mnuFileOpen", "mnuFileSep", "mnuFileExit"}));
+              (std::vector<std::string>{"fraKind", "optKind(1)", "optKind(0)", "txtName", "cmdOK",
+                                        "lblName", "mnuFile", "mnuFileOpen", "mnuFileSep",
+                                        "mnuFileExit"}));
     ControlPtr option = form->findControl("OPTKIND", 0);
     ASSERT_TRUE(option);
     EXPECT_EQ(option->parent()->name(), "fraKind");
@@ -72,7 +73,8 @@ TEST(FormFile, ReadsVersion4AndThirdPartyClasses)
     ControlPtr panel = old->findControl("pnlStatus");
     EXPECT_EQ(panel->libraryName(), "Threed");
     EXPECT_FALSE(panel->isKnownClass());
-    EXPECT_EQ(old->code(), "Private Sub cmdGo_Click(Index As Integer)\r\n    tmrPoll.Enabled = (Index = 0)\r\nEnd Sub\r\n");
+    EXPECT_EQ(old->code(), "Private Sub cmdGo_Click(Index As Integer)\r\n    tmrPoll.Enabled = "
+                           "(Index = 0)\r\nEnd Sub\r\n");
 
     auto tools = FormFile::parse(formData("frmTools.frm"), "frmTools.frm");
     EXPECT_EQ(tools->version(), "6.00");
@@ -105,12 +107,15 @@ TEST(FormFile, MalformedDescriptionsAreRefusedWithFileAndLine)
         {"no VERSION line", "Begin VB.Form Form1 \r\nEnd\r\n", "bad.frm(1)"},
         {"empty file", "", "bad.frm(1)"},
         {"no description", "VERSION 5.00\r\nAttribute VB_Name = \"x\"\r\n", "bad.frm(2)"},
-        {"truncated inside a control", good.substr(0, good.find("   Begin VB.TextBox")), "bad.frm(2)"},
+        {"truncated inside a control", good.substr(0, good.find("   Begin VB.TextBox")),
+         "bad.frm(2)"},
         {"truncated inside a font", good.substr(0, good.find("         Charset")), "bad.frm(55)"},
         {"End inside a property block", replaced(good, "      EndProperty\r\n", ""), "bad.frm(68)"},
-        {"EndProperty without BeginProperty", replaced(good, "      Default         =   -1  'True\r\n",
-                                                         "      EndProperty\r\n"), "bad.frm(54)"},
-        {"Begin without a name", replaced(good, "Begin VB.Label lblName ", "Begin VB.Label"), "bad.frm(70)"},
+        {"EndProperty without BeginProperty",
+         replaced(good, "      Default         =   -1  'True\r\n", "      EndProperty\r\n"),
+         "bad.frm(54)"},
+        {"Begin without a name", replaced(good, "Begin VB.Label lblName ", "Begin VB.Label"),
+         "bad.frm(70)"},
         {"End before the form", "VERSION 5.00\r\nEnd\r\n", "bad.frm(2)"},
     };
     for (const Case &c : cases) {
@@ -135,8 +140,9 @@ TEST(FormFile, DeepNestingIsRefusedNotRecursed)
 
 TEST(FormFile, UnreadableLinesAreKeptReportedAndNeverWrittenBack)
 {
-    std::string text = replaced(formData("frmMain.frm"), "      Height          =   285\r\n",
-                                "      Height          =   285\r\n      this is not a property\r\n");
+    std::string text =
+        replaced(formData("frmMain.frm"), "      Height          =   285\r\n",
+                 "      Height          =   285\r\n      this is not a property\r\n");
     std::vector<LoadProblem> problems;
     auto form = FormFile::parse(text, "odd.frm", &problems);
     ASSERT_EQ(problems.size(), 1u);
@@ -160,7 +166,8 @@ TEST(FormFile, UnreadableLinesAreKeptReportedAndNeverWrittenBack)
 TEST(FormFile, BinaryBytesAndVeryLongLinesDoNotHurt)
 {
     std::string caption(100000, 'x');
-    std::string text = replaced(formData("frmMain.frm"), "\"Customer Entry\"", "\"" + caption + "\"");
+    std::string text =
+        replaced(formData("frmMain.frm"), "\"Customer Entry\"", "\"" + caption + "\"");
     auto form = FormFile::parse(text, "long.frm");
     EXPECT_EQ(form->root()->text("Caption"), caption);
     EXPECT_EQ(form->text(), text);

@@ -28,7 +28,9 @@ TEST(ModuleFile, ModulesAndClassesRoundTripWithTheirCode)
     EXPECT_EQ(account->section().attributes().size(), 5u);
     EXPECT_EQ(account->text(), cls);
     account->setName("Ledger");
-    EXPECT_NE(account->text().find("Attribute VB_Name = \"Ledger\"\r\nAttribute VB_GlobalNameSpace"), std::string::npos);
+    EXPECT_NE(
+        account->text().find("Attribute VB_Name = \"Ledger\"\r\nAttribute VB_GlobalNameSpace"),
+        std::string::npos);
 
     // A module of the oldest kind, with no Attribute line at all, is all code.
     auto plain = ModuleFile::parse(ComponentKind::Module, "Sub Main()\nEnd Sub", "old.bas");
@@ -39,7 +41,8 @@ TEST(ModuleFile, ModulesAndClassesRoundTripWithTheirCode)
 TEST(ModuleFile, AClassHeaderWithoutItsEndIsRefused)
 {
     try {
-        ModuleFile::parse(ComponentKind::Class, "VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1\r\n", "c.cls");
+        ModuleFile::parse(ComponentKind::Class, "VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1\r\n",
+                          "c.cls");
         ADD_FAILURE();
     } catch (const VbError &e) {
         EXPECT_EQ(e.number, InvalidFileFormat);

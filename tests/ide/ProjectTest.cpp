@@ -35,19 +35,25 @@ protected:
         return "Type=Exe\r\n"
                "Form=forms\\frmMain.frm\r\n"
                "Module=modTools; MODTOOLS.BAS\r\n"
-               "Class=Account; C:" + replacedSlashes(other.file("Account.cls")) + "\r\n"
+               "Class=Account; C:" +
+               replacedSlashes(other.file("Account.cls")) +
+               "\r\n"
                "Object={F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.2#0; COMDLG32.OCX\r\n"
                "Startup=\"frmMain\"\r\n"
                "Name=\"Customers\"\r\n";
     }
-    static std::string replacedSlashes(std::string path) { return qm::test::replaced(path, "/", "\\"); }
+    static std::string replacedSlashes(std::string path)
+    {
+        return qm::test::replaced(path, "/", "\\");
+    }
 };
 
 TEST(ProjectEntries, ReadsFormModuleAndClassLinesOfBothFormats)
 {
-    std::string text = "Type=Exe\r\nForm=Main.frm\r\nmodule = Tools ; ..\\lib\\TOOLS.BAS\r\n"
-                       "Class=Account; C:\\src\\Account.cls\r\nReference=*\\G{00020430}#2.0#0#x#OLE\r\n"
-                       "Form=\r\nMAIN2.FRM\n";
+    std::string text =
+        "Type=Exe\r\nForm=Main.frm\r\nmodule = Tools ; ..\\lib\\TOOLS.BAS\r\n"
+        "Class=Account; C:\\src\\Account.cls\r\nReference=*\\G{00020430}#2.0#0#x#OLE\r\n"
+        "Form=\r\nMAIN2.FRM\n";
     std::vector<LoadProblem> problems;
     auto entries = parseProjectEntries(text, "p.vbp", &problems);
     ASSERT_EQ(entries.size(), 4u);
@@ -83,7 +89,9 @@ TEST_F(ProjectTest, LoadsComponentsThroughRelativeAbsoluteAndMiscasedPaths)
 
 TEST_F(ProjectTest, AMissingComponentIsLeftOutAndReported)
 {
-    dir.write("p.mak", "Form=forms\\frmMain.frm\r\nForm=Gone.frm\r\nMODTOOLS.BAS\r\nProjWinSize=1,2,3,4\r\n");
+    dir.write(
+        "p.mak",
+        "Form=forms\\frmMain.frm\r\nForm=Gone.frm\r\nMODTOOLS.BAS\r\nProjWinSize=1,2,3,4\r\n");
     auto project = Project::load(dir.file("p.mak"));
     EXPECT_EQ(project->format(), ProjectFormat::Mak);
     EXPECT_EQ(project->components().size(), 2u);
@@ -123,7 +131,8 @@ TEST_F(ProjectTest, NothingIsWrittenWhenOneComponentCannotBe)
     dir.write("p.vbp", "Module=odd; odd.bas\r\nForm=odd.frm\r\n");
     auto project = Project::load(dir.file("p.vbp"));
     ASSERT_EQ(project->problems().size(), 1u);
-    EXPECT_NE(project->problems()[0].text().find("\\odd.frm(3): cannot read the line '??? what'; it is kept as it is"),
+    EXPECT_NE(project->problems()[0].text().find(
+                  "\\odd.frm(3): cannot read the line '??? what'; it is kept as it is"),
               std::string::npos);
     project->findComponent("odd")->setCode("' changed\r\n");
     project->components()[1]->setCode("' changed too\r\n");
@@ -139,9 +148,10 @@ TEST_F(ProjectTest, AddingAndRemovingComponentsEditsTheirLines)
     dir.write("Extra.bas", "Attribute VB_Name = \"Extra\"\r\n");
     ComponentPtr extra = project->addFile(dir.file("Extra.bas"));
     EXPECT_EQ(extra->name(), "Extra");
-    EXPECT_NE(project->text().find("Class=Account; C:" + replacedSlashes(other.file("Account.cls"))
-                                   + "\r\nModule=Extra; Extra.bas\r\nObject="),
-              std::string::npos);
+    EXPECT_NE(
+        project->text().find("Class=Account; C:" + replacedSlashes(other.file("Account.cls")) +
+                             "\r\nModule=Extra; Extra.bas\r\nObject="),
+        std::string::npos);
     project->removeComponent(*project->findComponent("modTools"));
     EXPECT_EQ(project->text().find("MODTOOLS"), std::string::npos);
     EXPECT_EQ(project->components().size(), 3u);
@@ -169,7 +179,8 @@ TEST_F(ProjectTest, ANewProjectNeedsAFileNameAndThenWritesEverything)
 
     std::vector<std::string> written = project->saveAs(other.file("Project1.vbp"));
     EXPECT_EQ(written.size(), 4u);
-    EXPECT_EQ(other.read("Project1.vbp"), "Type=Exe\r\nForm=Form1.frm\r\nForm=Form2.frm\r\nModule=Module1; Module1.bas\r\n");
+    EXPECT_EQ(other.read("Project1.vbp"),
+              "Type=Exe\r\nForm=Form1.frm\r\nForm=Form2.frm\r\nModule=Module1; Module1.bas\r\n");
     auto again = Project::load(other.file("Project1.vbp"));
     EXPECT_EQ(again->components().size(), 3u);
     EXPECT_EQ(again->findComponent("Form2")->form()->root()->text("Caption"), "Form2");
@@ -181,7 +192,8 @@ TEST_F(ProjectTest, SavingAFormUnderANewNameMovesItsFrxReferences)
     EXPECT_EQ(component->form()->frxFileName(), "frmMain.frx");
     std::vector<std::string> written = component->saveAs(other.file("Copy.frm"));
     ASSERT_EQ(written.size(), 2u);
-    EXPECT_NE(other.read("Copy.frm").find("Icon            =   \"Copy.frx\":0000\r\n"), std::string::npos);
+    EXPECT_NE(other.read("Copy.frm").find("Icon            =   \"Copy.frx\":0000\r\n"),
+              std::string::npos);
     EXPECT_EQ(other.read("Copy.frx"), formData("frmMain.frx"));
 }
 
