@@ -837,7 +837,8 @@ void DesignerView::finishDrag(QPoint at)
             const bool tiny = r.width() < 4 && r.height() < 4;
             const int w = tiny ? 1215 : twips(r.width());
             const int h = tiny ? (tool == "Timer" ? 420 : 495) : twips(r.height());
-            std::string text = std::string("Begin ") + (v4 ? "" : "VB.") + tool + " " + name + "\r\n";
+            // As the host writes a control: a blank after the name, properties by name.
+            std::string text = std::string("Begin ") + (v4 ? "" : "VB.") + tool + " " + name + " \r\n";
             const bool captioned = tool == "CommandButton" || tool == "Label" || tool == "Frame" ||
                                    tool == "CheckBox" || tool == "OptionButton";
             if (captioned)
@@ -848,6 +849,9 @@ void DesignerView::finishDrag(QPoint at)
             } else {
                 text += "   Left            =   " + std::to_string(twips(r.left())) + "\r\n";
             }
+            const ControlClass *cls = findControlClass(tool);
+            if (cls && cls->hasTabIndex())
+                text += "   TabIndex        =   " + std::to_string(d->form().tabOrder().size()) + "\r\n";
             if (tool == "TextBox")
                 text += "   Text            =   \"" + name + "\"\r\n";
             text += "   Top             =   " + std::to_string(twips(r.top())) + "\r\n";

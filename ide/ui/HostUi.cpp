@@ -181,6 +181,15 @@ void HostUi::sync()
     if (m_syncing)
         return;
     m_syncing = true;
+    // The captions name the project as it stands: a project saved under a new name changes them.
+    platform::WindowRegistry &registry = platform::windowRegistry();
+    if (platform::windowCaption(m_ide.mainWindow()) != m_ide.mainCaption())
+        registry.setCaption(m_ide.mainWindow(), m_ide.mainCaption());
+    if (Project *project = m_ide.project()) {
+        const std::string caption = "Project - " + project->name();
+        if (platform::windowCaption(m_ide.projectWindow()) != caption)
+            registry.setCaption(m_ide.projectWindow(), caption);
+    }
     std::set<platform::WindowHandle> live;
     if (Project *project = m_ide.project()) {
         for (const ComponentPtr &c : project->components()) {
