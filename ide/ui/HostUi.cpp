@@ -257,13 +257,34 @@ void HostUi::sync()
 
 void HostUi::deliverKey(const platform::KeyChord &chord)
 {
-    guard("Microsoft Visual Basic", [&] { m_ide.deliverKey(chord); });
+    if (m_sendingKeys == 0) {
+        guard("Microsoft Visual Basic", [&] { m_ide.deliverKey(chord); });
+        return;
+    }
+    // Inside a run of sent keys the windows catch up once, at its end, unless a key opens or
+    // closes a window (the next key goes to it).
+    const std::size_t windows = m_ide.codeWindowCount() + m_ide.designerCount();
+    const platform::WindowHandle active = platform::windowRegistry().activeWindow();
+    try {
+        m_ide.deliverKey(chord);
+    } catch (const std::exception &e) {
+        showError("Microsoft Visual Basic", e);
+    }
+    if (windows != m_ide.codeWindowCount() + m_ide.designerCount() ||
+        active != platform::windowRegistry().activeWindow())
+        sync();
 }
 
 void HostUi::sendKeyEvents(std::string_view keys)
 {
     // The whole text is parsed first: malformed keys deliver nothing.
     const std::vector<platform::KeyChord> chords = platform::parseSendKeys(keys);
+    struct Batch
+    {
+        int &depth;
+        explicit Batch(int &d) : depth(d) { ++depth; }
+        ~Batch() { --depth; }
+    } batch(m_sendingKeys);
     for (const platform::KeyChord &chord : chords) {
         platform::WindowHandle active = platform::windowRegistry().activeWindow();
         QWidget *target = widgetOf(active);

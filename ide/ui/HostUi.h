@@ -107,6 +107,7 @@ private:
     platform::KeyboardTarget *m_previousKeyboard = nullptr;
     std::string m_tool;
     bool m_syncing = false;
+    int m_sendingKeys = 0; ///< depth of sendKeyEvents: the windows sync once at the end
 };
 
 template <typename Action> bool HostUi::guard(std::string_view title, Action &&action)
