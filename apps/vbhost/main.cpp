@@ -26,7 +26,9 @@ bool hasDisplay()
 }
 
 // The offscreen platform says so for every raise and size hint; nothing a user needs to read.
-void quietOffscreenNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void quietOffscreenNotices(QtMsgType type,
+                           const QMessageLogContext &context,
+                           const QString &message)
 {
     if (message.startsWith(QLatin1String("This plugin does not support")) ||
         message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
@@ -69,9 +71,12 @@ int main(int argc, char **argv)
     if (!hasDisplay() && !std::getenv("QT_QPA_PLATFORM")) {
         if (script.empty()) {
             std::cerr << "vbhost: there is no display. Run it under a virtual one with\n"
-                         "    xvfb-run -a vbhost " << project << "\n"
+                         "    xvfb-run -a vbhost "
+                      << project
+                      << "\n"
                          "or run an automation script offscreen with\n"
-                         "    vbhost --script FILE " << project << "\n";
+                         "    vbhost --script FILE "
+                      << project << "\n";
             return 2;
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -96,8 +101,9 @@ int main(int argc, char **argv)
 
     qm::platform::QtUi screenUi;
     qm::ide::ScriptUi scriptUi;
-    qm::platform::UiRuntime &runtime = script.empty() ? static_cast<qm::platform::UiRuntime &>(screenUi)
-                                                      : static_cast<qm::platform::UiRuntime &>(scriptUi);
+    qm::platform::UiRuntime &runtime = script.empty()
+                                           ? static_cast<qm::platform::UiRuntime &>(screenUi)
+                                           : static_cast<qm::platform::UiRuntime &>(scriptUi);
     qm::platform::ScopedUi installed(runtime);
 
     std::vector<qm::ide::ScriptLine> lines;

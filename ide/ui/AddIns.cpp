@@ -64,7 +64,9 @@ std::vector<AddInRegistration> parseAddInSection(std::string_view iniText)
     return out;
 }
 
-AddInManager::AddInManager(host::Host &host) : m_host(host) {}
+AddInManager::AddInManager(host::Host &host)
+    : m_host(host)
+{}
 
 AddInManager::~AddInManager()
 {
@@ -82,9 +84,8 @@ AddInManager::Entry *AddInManager::entry(std::string_view programId)
 
 bool AddInManager::isConnected(std::string_view programId) const
 {
-    return std::any_of(m_live.begin(), m_live.end(), [&](const Live &l) {
-        return equalsIgnoreCase(l.programId, programId);
-    });
+    return std::any_of(m_live.begin(), m_live.end(),
+                       [&](const Live &l) { return equalsIgnoreCase(l.programId, programId); });
 }
 
 void AddInManager::connectRegistered()
@@ -144,9 +145,8 @@ bool AddInManager::connect(std::string_view programId, bool rememberIt)
 
 void AddInManager::disconnect(std::string_view programId, bool rememberIt)
 {
-    auto at = std::find_if(m_live.begin(), m_live.end(), [&](const Live &l) {
-        return equalsIgnoreCase(l.programId, programId);
-    });
+    auto at = std::find_if(m_live.begin(), m_live.end(),
+                           [&](const Live &l) { return equalsIgnoreCase(l.programId, programId); });
     if (at == m_live.end())
         return;
     Live live = std::move(*at);

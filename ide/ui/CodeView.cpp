@@ -62,7 +62,9 @@ std::string objectOfProcedure(const std::vector<std::string> &objects, const std
 
 // --- CodeText -----------------------------------------------------------------------------
 
-CodeText::CodeText(HostUi &ui, QWidget *parent) : QPlainTextEdit(parent), m_ui(ui)
+CodeText::CodeText(HostUi &ui, QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_ui(ui)
 {
     setObjectName(QStringLiteral("txtCode"));
     setReadOnly(true); // every change goes through the pane
@@ -101,7 +103,8 @@ void CodeText::setShown(const std::string &bytes)
     for (std::size_t l = 0; l < m_lineStarts.size(); ++l) {
         if (l)
             text += QLatin1Char('\n');
-        text += platform::toQString(std::string_view(bytes).substr(m_lineStarts[l], m_lineLengths[l]));
+        text +=
+            platform::toQString(std::string_view(bytes).substr(m_lineStarts[l], m_lineLengths[l]));
     }
     if (bytes != m_bytes || toPlainText() != text) {
         m_bytes = bytes;
@@ -117,7 +120,8 @@ int CodeText::documentPosition(std::size_t byteOffset) const
         const std::size_t end = start + m_lineLengths[l];
         const bool last = l + 1 == m_lineStarts.size();
         if (byteOffset <= end || last || byteOffset < m_lineStarts[l + 1])
-            return position + static_cast<int>(std::min(byteOffset, end) - std::min(start, byteOffset));
+            return position +
+                   static_cast<int>(std::min(byteOffset, end) - std::min(start, byteOffset));
         position += static_cast<int>(m_lineLengths[l]) + 1;
     }
     return position;
@@ -149,7 +153,8 @@ void CodeText::inputMethodEvent(QInputMethodEvent *event)
     for (QChar ch : event->commitString()) {
         std::string byte = platform::fromQString(QString(ch));
         if (!byte.empty())
-            m_ui.deliverKey(platform::KeyChord{platform::Key::Char, byte[0], platform::keymod::None});
+            m_ui.deliverKey(
+                platform::KeyChord{platform::Key::Char, byte[0], platform::keymod::None});
     }
     event->accept();
 }
@@ -189,7 +194,9 @@ void CodeText::mouseDoubleClickEvent(QMouseEvent *event)
 
 // --- CodeView -----------------------------------------------------------------------------
 
-CodeView::CodeView(HostUi &ui, platform::WindowHandle window) : HostWindow(ui), m_window(window)
+CodeView::CodeView(HostUi &ui, platform::WindowHandle window)
+    : HostWindow(ui)
+    , m_window(window)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto *layout = new QVBoxLayout(this);
@@ -249,13 +256,14 @@ void CodeView::fillLists()
     m_objects->clear();
     for (const std::string &o : objects)
         m_objects->addItem(platform::toQString(o));
-    m_objects->setCurrentIndex(static_cast<int>(
-        std::find(objects.begin(), objects.end(), object) - objects.begin()));
+    m_objects->setCurrentIndex(
+        static_cast<int>(std::find(objects.begin(), objects.end(), object) - objects.begin()));
     m_procedures->clear();
     int current = 0;
     for (const std::string &name : cw->pane->procedureNames()) {
         const bool declarations = name == kDeclarations;
-        const std::string owner = declarations ? std::string(kGeneral) : objectOfProcedure(objects, name);
+        const std::string owner =
+            declarations ? std::string(kGeneral) : objectOfProcedure(objects, name);
         if (owner != object)
             continue;
         // Event procedures are listed by their event, as the host lists them.

@@ -46,8 +46,8 @@ private:
 
     HostUi &m_ui;
     std::string m_bytes;
-    std::vector<std::size_t> m_lineStarts;   ///< byte offset of each shown line
-    std::vector<std::size_t> m_lineLengths;  ///< bytes before its line break
+    std::vector<std::size_t> m_lineStarts;  ///< byte offset of each shown line
+    std::vector<std::size_t> m_lineLengths; ///< bytes before its line break
 };
 
 class CodeView final : public HostWindow
@@ -85,6 +85,7 @@ private:
 std::vector<std::string> codeObjects(const Component &component);
 /// The object a procedure belongs to: the list entry its name starts with followed by "_";
 /// "(General)" otherwise.
-std::string objectOfProcedure(const std::vector<std::string> &objects, const std::string &procedure);
+std::string objectOfProcedure(const std::vector<std::string> &objects,
+                              const std::string &procedure);
 
 } // namespace qm::ide

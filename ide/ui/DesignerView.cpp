@@ -64,13 +64,31 @@ bool booleanOf(const Control &c, std::string_view name, bool fallback)
 }
 
 /// What a control looks like, from its class (third-party look-alikes included).
-enum class Look { Button, Check, Option, Frame, Text, Label, List, Combo, Picture, Image, Panel,
-                  Scroll, Shape, Line, Icon, Other };
+enum class Look {
+    Button,
+    Check,
+    Option,
+    Frame,
+    Text,
+    Label,
+    List,
+    Combo,
+    Picture,
+    Image,
+    Panel,
+    Scroll,
+    Shape,
+    Line,
+    Icon,
+    Other
+};
 
 Look lookOf(const Control &c)
 {
     const std::string cls = c.className();
-    auto has = [&](const char *part) { return platform::findIgnoreCase(cls, part, 0) != std::string::npos; };
+    auto has = [&](const char *part) {
+        return platform::findIgnoreCase(cls, part, 0) != std::string::npos;
+    };
     // "OptionButton" holds "Button": the options and checks are told apart first.
     if (equalsIgnoreCase(cls, "CheckBox") || has("Check"))
         return Look::Check;
@@ -120,17 +138,28 @@ QColor colourOf(std::int32_t value)
     const auto v = static_cast<std::uint32_t>(value);
     if (v & 0x80000000u) {
         switch (v & 0xFFu) {
-        case 0x05: return Qt::white;                 // window background
-        case 0x06: return Qt::black;                 // window frame
-        case 0x08: return Qt::black;                 // window text
-        case 0x0D: return QColor(0, 0, 128);         // highlight
-        case 0x0E: return Qt::white;                 // highlight text
-        case 0x10: return QColor(128, 128, 128);     // button shadow
-        case 0x11: return QColor(128, 128, 128);     // grey text
-        case 0x12: return Qt::black;                 // button text
-        case 0x14: return Qt::white;                 // button highlight
-        case 0x0C: return QColor(128, 128, 128);     // application workspace
-        default: return QColor(192, 192, 192);       // button face and the rest
+        case 0x05:
+            return Qt::white; // window background
+        case 0x06:
+            return Qt::black; // window frame
+        case 0x08:
+            return Qt::black; // window text
+        case 0x0D:
+            return QColor(0, 0, 128); // highlight
+        case 0x0E:
+            return Qt::white; // highlight text
+        case 0x10:
+            return QColor(128, 128, 128); // button shadow
+        case 0x11:
+            return QColor(128, 128, 128); // grey text
+        case 0x12:
+            return Qt::black; // button text
+        case 0x14:
+            return Qt::white; // button highlight
+        case 0x0C:
+            return QColor(128, 128, 128); // application workspace
+        default:
+            return QColor(192, 192, 192); // button face and the rest
         }
     }
     return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
@@ -166,7 +195,8 @@ QFont fontOf(const Control &c, const QWidget *widget)
     font.setBold(booleanOf(c, "Font.Bold", false) || booleanOf(c, "FontBold", false) ||
                  (c.hasProperty("Font.Weight") && numberOf(c, "Font.Weight").value_or(400) >= 700));
     font.setItalic(booleanOf(c, "Font.Italic", false) || booleanOf(c, "FontItalic", false));
-    font.setUnderline(booleanOf(c, "Font.Underline", false) || booleanOf(c, "FontUnderline", false));
+    font.setUnderline(booleanOf(c, "Font.Underline", false) ||
+                      booleanOf(c, "FontUnderline", false));
     return font;
 }
 
@@ -244,15 +274,36 @@ QRect resizedRect(const QRect &rect, int handle, QPoint delta)
     int right = rect.left() + rect.width();
     int bottom = rect.top() + rect.height();
     switch (handle) {
-    case 0: left += delta.x(); top += delta.y(); break;
-    case 1: top += delta.y(); break;
-    case 2: right += delta.x(); top += delta.y(); break;
-    case 3: right += delta.x(); break;
-    case 4: right += delta.x(); bottom += delta.y(); break;
-    case 5: bottom += delta.y(); break;
-    case 6: left += delta.x(); bottom += delta.y(); break;
-    case 7: left += delta.x(); break;
-    default: break;
+    case 0:
+        left += delta.x();
+        top += delta.y();
+        break;
+    case 1:
+        top += delta.y();
+        break;
+    case 2:
+        right += delta.x();
+        top += delta.y();
+        break;
+    case 3:
+        right += delta.x();
+        break;
+    case 4:
+        right += delta.x();
+        bottom += delta.y();
+        break;
+    case 5:
+        bottom += delta.y();
+        break;
+    case 6:
+        left += delta.x();
+        bottom += delta.y();
+        break;
+    case 7:
+        left += delta.x();
+        break;
+    default:
+        break;
     }
     // A handle dragged past the opposite edge stops a pixel short of it.
     if (handle == 0 || handle == 6 || handle == 7)
@@ -266,7 +317,9 @@ QRect resizedRect(const QRect &rect, int handle, QPoint delta)
     return QRect(left, top, right - left, bottom - top);
 }
 
-DesignerView::DesignerView(HostUi &ui, platform::WindowHandle window) : HostWindow(ui), m_window(window)
+DesignerView::DesignerView(HostUi &ui, platform::WindowHandle window)
+    : HostWindow(ui)
+    , m_window(window)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -314,7 +367,9 @@ QRect DesignerView::controlRect(const Control &control) const
         const int y1 = platform::twipsToPixels(numberOf(control, "Y1").value_or(0), this);
         const int y2 = platform::twipsToPixels(numberOf(control, "Y2").value_or(0), this);
         return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                     QPoint(std::max(x1, x2), std::max(y1, y2))).adjusted(0, 0, 1, 1).translated(at);
+                     QPoint(std::max(x1, x2), std::max(y1, y2)))
+            .adjusted(0, 0, 1, 1)
+            .translated(at);
     }
     const int left = platform::twipsToPixels(numberOf(control, "Left").value_or(0), this);
     const int top = platform::twipsToPixels(numberOf(control, "Top").value_or(0), this);
@@ -368,7 +423,8 @@ void DesignerView::fitToForm()
     height += menuBarHeight();
     platform::WindowRegistry &registry = platform::windowRegistry();
     if (const platform::WindowInfo *info = registry.find(m_window))
-        registry.setGeometry(m_window, info->left, info->top, std::max(width, 120), std::max(height, 60));
+        registry.setGeometry(m_window, info->left, info->top, std::max(width, 120),
+                             std::max(height, 60));
 }
 
 void DesignerView::refresh()
@@ -417,7 +473,8 @@ void DesignerView::paintEvent(QPaintEvent *)
             if (!m->isMenu() || !booleanOf(*m, "Visible", true))
                 continue;
             const QString caption = shownCaption(textOf(*m, "Caption"));
-            const int w = fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&'))) + 12;
+            const int w =
+                fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&'))) + 12;
             p.drawText(QRect(x, 0, w, bar), Qt::AlignCenter | mnemonicFlags(), caption);
             x += w;
         }
@@ -464,8 +521,10 @@ void DesignerView::paintEvent(QPaintEvent *)
                     drawSunken(p, mark, Qt::white);
                     if (on) {
                         p.setPen(QPen(Qt::black, 2));
-                        p.drawLine(mark.left() + 3, mark.center().y(), mark.center().x(), mark.bottom() - 3);
-                        p.drawLine(mark.center().x(), mark.bottom() - 3, mark.right() - 2, mark.top() + 3);
+                        p.drawLine(mark.left() + 3, mark.center().y(), mark.center().x(),
+                                   mark.bottom() - 3);
+                        p.drawLine(mark.center().x(), mark.bottom() - 3, mark.right() - 2,
+                                   mark.top() + 3);
                     }
                 } else {
                     p.setRenderHint(QPainter::Antialiasing);
@@ -480,8 +539,8 @@ void DesignerView::paintEvent(QPaintEvent *)
                     p.setBrush(Qt::NoBrush);
                 }
                 p.setPen(textColour);
-                p.drawText(r.adjusted(box + 5, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft | mnemonicFlags(),
-                           caption);
+                p.drawText(r.adjusted(box + 5, 0, 0, 0),
+                           Qt::AlignVCenter | Qt::AlignLeft | mnemonicFlags(), caption);
                 break;
             }
             case Look::Frame: {
@@ -494,7 +553,9 @@ void DesignerView::paintEvent(QPaintEvent *)
                 p.setPen(Qt::white);
                 p.drawRect(line.adjusted(1, 1, 1, 1));
                 if (!caption.isEmpty()) {
-                    const int w = QFontMetrics(f).horizontalAdvance(QString(caption).remove(QLatin1Char('&'))) + 4;
+                    const int w = QFontMetrics(f).horizontalAdvance(
+                                      QString(caption).remove(QLatin1Char('&'))) +
+                                  4;
                     const QRect label(r.left() + 6, r.top(), w, QFontMetrics(f).height());
                     p.fillRect(label, bg);
                     p.setPen(textColour);
@@ -507,8 +568,8 @@ void DesignerView::paintEvent(QPaintEvent *)
                 p.setPen(textColour);
                 const std::string text = c->hasProperty("Text") ? textOf(*c, "Text") : c->name();
                 p.drawText(r.adjusted(4, 3, -3, -3),
-                           (booleanOf(*c, "MultiLine", false) ? Qt::TextWordWrap : 0) | Qt::AlignLeft |
-                               Qt::AlignTop,
+                           (booleanOf(*c, "MultiLine", false) ? Qt::TextWordWrap : 0) |
+                               Qt::AlignLeft | Qt::AlignTop,
                            platform::toQString(text));
                 break;
             }
@@ -520,12 +581,17 @@ void DesignerView::paintEvent(QPaintEvent *)
                 p.setPen(textColour);
                 int align = Qt::AlignLeft;
                 switch (numberOf(*c, "Alignment").value_or(0)) {
-                case 1: align = Qt::AlignRight; break;
-                case 2: align = Qt::AlignHCenter; break;
-                default: break;
+                case 1:
+                    align = Qt::AlignRight;
+                    break;
+                case 2:
+                    align = Qt::AlignHCenter;
+                    break;
+                default:
+                    break;
                 }
-                p.drawText(r.adjusted(1, 0, -1, 0), align | Qt::AlignTop | Qt::TextWordWrap | mnemonicFlags(),
-                           caption);
+                p.drawText(r.adjusted(1, 0, -1, 0),
+                           align | Qt::AlignTop | Qt::TextWordWrap | mnemonicFlags(), caption);
                 break;
             }
             case Look::List: {
@@ -572,8 +638,9 @@ void DesignerView::paintEvent(QPaintEvent *)
                 const bool horizontal = r.width() >= r.height();
                 const int b = horizontal ? r.height() : r.width();
                 drawRaised(p, QRect(r.topLeft(), QSize(b, b)), QColor(192, 192, 192));
-                drawRaised(p, horizontal ? QRect(r.right() - b + 1, r.top(), b, b)
-                                         : QRect(r.left(), r.bottom() - b + 1, b, b),
+                drawRaised(p,
+                           horizontal ? QRect(r.right() - b + 1, r.top(), b, b)
+                                      : QRect(r.left(), r.bottom() - b + 1, b, b),
                            QColor(192, 192, 192));
                 break;
             }
@@ -585,10 +652,16 @@ void DesignerView::paintEvent(QPaintEvent *)
                 const QRect s = r.adjusted(0, 0, -1, -1);
                 switch (numberOf(*c, "Shape").value_or(0)) {
                 case 2:
-                case 3: p.drawEllipse(s); break;
+                case 3:
+                    p.drawEllipse(s);
+                    break;
                 case 4:
-                case 5: p.drawRoundedRect(s, 8, 8); break;
-                default: p.drawRect(s); break;
+                case 5:
+                    p.drawRoundedRect(s, 8, 8);
+                    break;
+                default:
+                    p.drawRect(s);
+                    break;
                 }
                 p.setBrush(Qt::NoBrush);
                 break;
@@ -597,10 +670,11 @@ void DesignerView::paintEvent(QPaintEvent *)
                 const QPoint at = origin(*c);
                 p.setPen(QPen(colourProperty(*c, "BorderColor", Qt::black),
                               std::max(1, numberOf(*c, "BorderWidth").value_or(1))));
-                p.drawLine(at + QPoint(platform::twipsToPixels(numberOf(*c, "X1").value_or(0), this),
-                                       platform::twipsToPixels(numberOf(*c, "Y1").value_or(0), this)),
-                           at + QPoint(platform::twipsToPixels(numberOf(*c, "X2").value_or(0), this),
-                                       platform::twipsToPixels(numberOf(*c, "Y2").value_or(0), this)));
+                p.drawLine(
+                    at + QPoint(platform::twipsToPixels(numberOf(*c, "X1").value_or(0), this),
+                                platform::twipsToPixels(numberOf(*c, "Y1").value_or(0), this)),
+                    at + QPoint(platform::twipsToPixels(numberOf(*c, "X2").value_or(0), this),
+                                platform::twipsToPixels(numberOf(*c, "Y2").value_or(0), this)));
                 break;
             }
             case Look::Icon:
@@ -650,7 +724,8 @@ void DesignerView::paintEvent(QPaintEvent *)
         break;
     case Drag::Resize:
         if (!selection.empty())
-            p.drawRect(resizedRect(controlRect(*selection.front()), m_handle, delta).adjusted(0, 0, -1, -1));
+            p.drawRect(resizedRect(controlRect(*selection.front()), m_handle, delta)
+                           .adjusted(0, 0, -1, -1));
         break;
     case Drag::Band:
     case Drag::Draw:
@@ -680,7 +755,8 @@ void DesignerView::mousePressEvent(QMouseEvent *event)
             if (!m->isMenu() || !booleanOf(*m, "Visible", true))
                 continue;
             const int w = fontMetrics().horizontalAdvance(
-                              platform::toQString(textOf(*m, "Caption")).remove(QLatin1Char('&'))) + 12;
+                              platform::toQString(textOf(*m, "Caption")).remove(QLatin1Char('&'))) +
+                          12;
             if (at.x() >= x && at.x() < x + w) {
                 showMenu(index);
                 break;
@@ -735,7 +811,8 @@ void DesignerView::mouseMoveEvent(QMouseEvent *event)
         const int h = handleAt(at);
         static const Qt::CursorShape shapes[] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor,
                                                  Qt::SizeBDiagCursor, Qt::SizeHorCursor};
-        setCursor(h >= 0 ? shapes[h % 4] : (m_ui.currentTool().empty() ? Qt::ArrowCursor : Qt::CrossCursor));
+        setCursor(h >= 0 ? shapes[h % 4]
+                         : (m_ui.currentTool().empty() ? Qt::ArrowCursor : Qt::CrossCursor));
         return;
     }
     m_now = at;
@@ -762,7 +839,9 @@ void DesignerView::finishDrag(QPoint at)
         return;
     }
     const QPoint delta = at - m_pressAt;
-    auto twips = [this](int pixels) { return platform::pixelsToTwips(pixels, this); };
+    auto twips = [this](int pixels) {
+        return platform::pixelsToTwips(pixels, this);
+    };
     ComponentPtr component = d->component();
     m_ui.guard("Microsoft Visual Basic", [&] {
         switch (drag) {
@@ -774,8 +853,9 @@ void DesignerView::finishDrag(QPoint at)
                 // A control inside a selected container moves with it.
                 bool inside = false;
                 for (Control *p = c->parent(); p; p = p->parent())
-                    inside = inside || std::any_of(selection.begin(), selection.end(),
-                                                   [p](const ControlPtr &s) { return s.get() == p; });
+                    inside =
+                        inside || std::any_of(selection.begin(), selection.end(),
+                                              [p](const ControlPtr &s) { return s.get() == p; });
                 if (inside)
                     continue;
                 if (lookOf(*c) == Look::Line) {
@@ -798,9 +878,11 @@ void DesignerView::finishDrag(QPoint at)
             const QRect before = controlRect(*c);
             const QRect after = resizedRect(before, m_handle, delta);
             if (after.left() != before.left())
-                c->setProperty("Left", Value(numberOf(*c, "Left").value_or(0) + twips(after.left() - before.left())));
+                c->setProperty("Left", Value(numberOf(*c, "Left").value_or(0) +
+                                             twips(after.left() - before.left())));
             if (after.top() != before.top())
-                c->setProperty("Top", Value(numberOf(*c, "Top").value_or(0) + twips(after.top() - before.top())));
+                c->setProperty("Top", Value(numberOf(*c, "Top").value_or(0) +
+                                            twips(after.top() - before.top())));
             if (after.width() != before.width() && c->hasProperty("Width"))
                 c->setProperty("Width", Value(twips(after.width())));
             if (after.height() != before.height() && c->hasProperty("Height"))
@@ -830,7 +912,8 @@ void DesignerView::finishDrag(QPoint at)
                 container = container->parent() && !container->parent()->isForm()
                                 ? container->parent()->shared_from_this()
                                 : nullptr;
-            const QPoint base = container ? controlRect(*container).topLeft() : QPoint(0, menuBarHeight());
+            const QPoint base =
+                container ? controlRect(*container).topLeft() : QPoint(0, menuBarHeight());
             r.translate(-base);
             const std::string name = d->form().freeName(defaultControlName(tool));
             const bool v4 = d->form().isVersion4();
@@ -838,7 +921,8 @@ void DesignerView::finishDrag(QPoint at)
             const int w = tiny ? 1215 : twips(r.width());
             const int h = tiny ? (tool == "Timer" ? 420 : 495) : twips(r.height());
             // As the host writes a control: a blank after the name, properties by name.
-            std::string text = std::string("Begin ") + (v4 ? "" : "VB.") + tool + " " + name + " \r\n";
+            std::string text =
+                std::string("Begin ") + (v4 ? "" : "VB.") + tool + " " + name + " \r\n";
             const bool captioned = tool == "CommandButton" || tool == "Label" || tool == "Frame" ||
                                    tool == "CheckBox" || tool == "OptionButton";
             if (captioned)
@@ -851,7 +935,8 @@ void DesignerView::finishDrag(QPoint at)
             }
             const ControlClass *cls = findControlClass(tool);
             if (cls && cls->hasTabIndex())
-                text += "   TabIndex        =   " + std::to_string(d->form().tabOrder().size()) + "\r\n";
+                text += "   TabIndex        =   " + std::to_string(d->form().tabOrder().size()) +
+                        "\r\n";
             if (tool == "TextBox")
                 text += "   Text            =   \"" + name + "\"\r\n";
             text += "   Top             =   " + std::to_string(twips(r.top())) + "\r\n";
@@ -904,7 +989,8 @@ void DesignerView::showMenu(int index)
         // A menu's items as the form will show them; picking one opens its Click procedure.
         auto *menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        std::function<void(QMenu *, const Control &)> fill = [&](QMenu *into, const Control &parent) {
+        std::function<void(QMenu *, const Control &)> fill = [&](QMenu *into,
+                                                                 const Control &parent) {
             for (const ControlPtr &item : parent.children()) {
                 if (!item->isMenu())
                     continue;

@@ -30,7 +30,10 @@ namespace {
 class HostKeyboard final : public platform::KeyboardTarget
 {
 public:
-    explicit HostKeyboard(HostUi &ui) : m_ui(ui), m_model(ui.ide()) {}
+    explicit HostKeyboard(HostUi &ui)
+        : m_ui(ui)
+        , m_model(ui.ide())
+    {}
     void activate(std::string_view caption) override
     {
         m_model.activate(caption);
@@ -54,7 +57,10 @@ std::string describeFailure(const std::exception &error)
 
 // --- HostWindow ---------------------------------------------------------------------------
 
-HostWindow::HostWindow(HostUi &ui) : QWidget(nullptr, Qt::Window), m_ui(ui) {}
+HostWindow::HostWindow(HostUi &ui)
+    : QWidget(nullptr, Qt::Window)
+    , m_ui(ui)
+{}
 
 bool deliverKeyEvent(HostUi &ui, QKeyEvent &event)
 {
@@ -234,9 +240,9 @@ void HostUi::sync()
     m_project->refresh();
     m_properties->refresh();
     m_toolbox->refresh();
-    for (QWidget *w : {static_cast<QWidget *>(m_main.get()), static_cast<QWidget *>(m_project.get()),
-                       static_cast<QWidget *>(m_properties.get()),
-                       static_cast<QWidget *>(m_toolbox.get())}) {
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_main.get()), static_cast<QWidget *>(m_project.get()),
+          static_cast<QWidget *>(m_properties.get()), static_cast<QWidget *>(m_toolbox.get())}) {
         if (WindowFollower *f = WindowFollower::of(*w))
             f->apply();
     }
@@ -282,7 +288,11 @@ void HostUi::sendKeyEvents(std::string_view keys)
     struct Batch
     {
         int &depth;
-        explicit Batch(int &d) : depth(d) { ++depth; }
+        explicit Batch(int &d)
+            : depth(d)
+        {
+            ++depth;
+        }
         ~Batch() { --depth; }
     } batch(m_sendingKeys);
     for (const platform::KeyChord &chord : chords) {
@@ -344,10 +354,12 @@ bool HostUi::saveProject()
     for (const ComponentPtr &c : std::vector<ComponentPtr>(project->components())) {
         if (!c->isModified() && !c->isNew())
             continue;
-        ok = guard("Save Project", [&] {
-                 m_ide.selectComponent(c);
-                 m_ide.runCommand(IdeCommand::SaveFile);
-             }) && ok;
+        ok = guard("Save Project",
+                   [&] {
+                       m_ide.selectComponent(c);
+                       m_ide.runCommand(IdeCommand::SaveFile);
+                   }) &&
+             ok;
         if (c->isModified() || c->isNew())
             return false; // cancelled or failed; the message was shown
     }

@@ -87,7 +87,7 @@ public:
     void setCurrentTool(std::string tool);
 
     /// Runs a model action that may throw VbError: a failure is shown in a message box.
-    template <typename Action> bool guard(std::string_view title, Action &&action);
+    template<typename Action> bool guard(std::string_view title, Action &&action);
 
 signals:
     void synced();
@@ -110,7 +110,7 @@ private:
     int m_sendingKeys = 0; ///< depth of sendKeyEvents: the windows sync once at the end
 };
 
-template <typename Action> bool HostUi::guard(std::string_view title, Action &&action)
+template<typename Action> bool HostUi::guard(std::string_view title, Action &&action)
 {
     try {
         action();

@@ -16,21 +16,48 @@ using platform::Key;
 namespace keymod = platform::keymod;
 
 constexpr std::array<std::pair<Key, Qt::Key>, 41> kKeys = {{
-    {Key::Backspace, Qt::Key_Backspace}, {Key::Break, Qt::Key_Pause},
-    {Key::CapsLock, Qt::Key_CapsLock}, {Key::Delete, Qt::Key_Delete}, {Key::Down, Qt::Key_Down},
-    {Key::End, Qt::Key_End}, {Key::Enter, Qt::Key_Return}, {Key::Escape, Qt::Key_Escape},
-    {Key::Help, Qt::Key_Help}, {Key::Home, Qt::Key_Home}, {Key::Insert, Qt::Key_Insert},
-    {Key::Left, Qt::Key_Left}, {Key::NumLock, Qt::Key_NumLock}, {Key::PageDown, Qt::Key_PageDown},
-    {Key::PageUp, Qt::Key_PageUp}, {Key::PrintScreen, Qt::Key_Print},
-    {Key::Right, Qt::Key_Right}, {Key::ScrollLock, Qt::Key_ScrollLock}, {Key::Tab, Qt::Key_Tab},
-    {Key::Up, Qt::Key_Up}, {Key::F1, Qt::Key_F1}, {Key::F2, Qt::Key_F2}, {Key::F3, Qt::Key_F3},
-    {Key::F4, Qt::Key_F4}, {Key::F5, Qt::Key_F5}, {Key::F6, Qt::Key_F6}, {Key::F7, Qt::Key_F7},
-    {Key::F8, Qt::Key_F8}, {Key::F9, Qt::Key_F9}, {Key::F10, Qt::Key_F10},
-    {Key::F11, Qt::Key_F11}, {Key::F12, Qt::Key_F12}, {Key::F13, Qt::Key_F13},
-    {Key::F14, Qt::Key_F14}, {Key::F15, Qt::Key_F15}, {Key::F16, Qt::Key_F16},
-    {Key::Enter, Qt::Key_Enter}, {Key::Tab, Qt::Key_Backtab},
+    {Key::Backspace, Qt::Key_Backspace},
+    {Key::Break, Qt::Key_Pause},
+    {Key::CapsLock, Qt::Key_CapsLock},
+    {Key::Delete, Qt::Key_Delete},
+    {Key::Down, Qt::Key_Down},
+    {Key::End, Qt::Key_End},
+    {Key::Enter, Qt::Key_Return},
+    {Key::Escape, Qt::Key_Escape},
+    {Key::Help, Qt::Key_Help},
+    {Key::Home, Qt::Key_Home},
+    {Key::Insert, Qt::Key_Insert},
+    {Key::Left, Qt::Key_Left},
+    {Key::NumLock, Qt::Key_NumLock},
+    {Key::PageDown, Qt::Key_PageDown},
+    {Key::PageUp, Qt::Key_PageUp},
+    {Key::PrintScreen, Qt::Key_Print},
+    {Key::Right, Qt::Key_Right},
+    {Key::ScrollLock, Qt::Key_ScrollLock},
+    {Key::Tab, Qt::Key_Tab},
+    {Key::Up, Qt::Key_Up},
+    {Key::F1, Qt::Key_F1},
+    {Key::F2, Qt::Key_F2},
+    {Key::F3, Qt::Key_F3},
+    {Key::F4, Qt::Key_F4},
+    {Key::F5, Qt::Key_F5},
+    {Key::F6, Qt::Key_F6},
+    {Key::F7, Qt::Key_F7},
+    {Key::F8, Qt::Key_F8},
+    {Key::F9, Qt::Key_F9},
+    {Key::F10, Qt::Key_F10},
+    {Key::F11, Qt::Key_F11},
+    {Key::F12, Qt::Key_F12},
+    {Key::F13, Qt::Key_F13},
+    {Key::F14, Qt::Key_F14},
+    {Key::F15, Qt::Key_F15},
+    {Key::F16, Qt::Key_F16},
+    {Key::Enter, Qt::Key_Enter},
+    {Key::Tab, Qt::Key_Backtab},
     // The numeric pad's operators come as typed characters unless sent by name.
-    {Key::Add, Qt::Key_Plus}, {Key::Subtract, Qt::Key_Minus}, {Key::Multiply, Qt::Key_Asterisk},
+    {Key::Add, Qt::Key_Plus},
+    {Key::Subtract, Qt::Key_Minus},
+    {Key::Multiply, Qt::Key_Asterisk},
 }};
 
 int modifiersOf(Qt::KeyboardModifiers modifiers)
@@ -116,14 +143,17 @@ std::unique_ptr<QKeyEvent> keyEventOfChord(const platform::KeyChord &chord)
     }
     switch (chord.key) {
     case Key::Add:
-        return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Plus, modifiers | kPadModifier);
+        return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Plus,
+                                           modifiers | kPadModifier);
     case Key::Subtract:
-        return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Minus, modifiers | kPadModifier);
+        return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Minus,
+                                           modifiers | kPadModifier);
     case Key::Multiply:
         return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Asterisk,
                                            modifiers | kPadModifier);
     case Key::Divide:
-        return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Slash, modifiers | kPadModifier);
+        return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Slash,
+                                           modifiers | kPadModifier);
     default:
         break;
     }

@@ -46,7 +46,8 @@ QString plainCaption(const QString &caption)
     return out;
 }
 
-MainWindow::MainWindow(HostUi &ui) : m_ui(ui)
+MainWindow::MainWindow(HostUi &ui)
+    : m_ui(ui)
 {
     setObjectName(QStringLiteral("vbMain"));
     // Only the menu bar and the tool bar: the host's other windows stand on their own.
@@ -72,7 +73,8 @@ MainWindow::MainWindow(HostUi &ui) : m_ui(ui)
     tool("tbForm", tr("Form"), tr("View Form"), [this] { deliverKeys(m_ui, "+{F7}"); });
     tool("tbProject", tr("Project"), tr("Project Window"), [this] { deliverKeys(m_ui, "^r"); });
     tool("tbProperties", tr("Properties"), tr("Properties Window"), [this] {
-        platform::windowRegistry().showWindow(m_ui.ide().propertiesWindow(), platform::sw::ShowNormal);
+        platform::windowRegistry().showWindow(m_ui.ide().propertiesWindow(),
+                                              platform::sw::ShowNormal);
         m_ui.sync();
     });
     tool("tbToolbox", tr("Toolbox"), tr("Toolbox"), [this] { deliverKeys(m_ui, "^t"); });
@@ -112,7 +114,8 @@ MainWindow::MainWindow(HostUi &ui) : m_ui(ui)
     m_view->addSeparator();
     addKeyAction(m_view, tr("Pro&ject"), "^r", tr("Ctrl+R"));
     m_view->addAction(tr("Propert&ies"), this, [this] {
-        platform::windowRegistry().showWindow(m_ui.ide().propertiesWindow(), platform::sw::ShowNormal);
+        platform::windowRegistry().showWindow(m_ui.ide().propertiesWindow(),
+                                              platform::sw::ShowNormal);
         m_ui.sync();
     });
     addKeyAction(m_view, tr("&Toolbox"), "^t", tr("Ctrl+T"));
@@ -137,7 +140,9 @@ MainWindow::MainWindow(HostUi &ui) : m_ui(ui)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QAction *MainWindow::addKeyAction(QMenu *menu, const QString &text, const char *keys,
+QAction *MainWindow::addKeyAction(QMenu *menu,
+                                  const QString &text,
+                                  const char *keys,
                                   const QString &shortcutText)
 {
     // The shortcut is only shown: the key itself comes through the host's key map, for a person
@@ -185,13 +190,16 @@ void MainWindow::rebuildAddInsMenu()
         const std::string id = entry.programId;
         connect(a, &QAction::triggered, this, [this, id](bool on) {
             // Run after the menu has closed: a disconnection rebuilds this menu.
-            QMetaObject::invokeMethod(this, [this, id, on] {
-                if (on)
-                    m_ui.addIns().connect(id);
-                else
-                    m_ui.addIns().disconnect(id);
-                m_ui.sync();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, id, on] {
+                    if (on)
+                        m_ui.addIns().connect(id);
+                    else
+                        m_ui.addIns().disconnect(id);
+                    m_ui.sync();
+                },
+                Qt::QueuedConnection);
         });
     }
     if (addIns.entries().empty()) {

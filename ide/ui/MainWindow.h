@@ -34,8 +34,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QAction *addKeyAction(QMenu *menu, const QString &text, const char *keys,
-                          const QString &shortcutText);
+    QAction *
+    addKeyAction(QMenu *menu, const QString &text, const char *keys, const QString &shortcutText);
     void openProjectDialog();
     void toggleFullModuleView(bool on);
 

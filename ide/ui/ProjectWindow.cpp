@@ -28,7 +28,8 @@ QString lineText(const Component &c)
 
 } // namespace
 
-ProjectWindow::ProjectWindow(HostUi &ui) : HostWindow(ui)
+ProjectWindow::ProjectWindow(HostUi &ui)
+    : HostWindow(ui)
 {
     setObjectName(QStringLiteral("vbProject"));
     auto *layout = new QVBoxLayout(this);
@@ -128,7 +129,8 @@ void ProjectWindow::refresh()
     for (int f = 0; f < m_tree->topLevelItemCount(); ++f) {
         QTreeWidgetItem *folder = m_tree->topLevelItem(f);
         for (int i = 0; i < folder->childCount(); ++i) {
-            if (active && componentOf(folder->child(i)) == active && m_tree->currentItem() != folder->child(i))
+            if (active && componentOf(folder->child(i)) == active &&
+                m_tree->currentItem() != folder->child(i))
                 m_tree->setCurrentItem(folder->child(i));
         }
     }

@@ -23,8 +23,8 @@
 namespace qm::ide {
 namespace {
 
-using platform::VbError;
 using platform::equalsIgnoreCase;
+using platform::VbError;
 
 PropertyType typeOf(const Control &control, const std::string &name)
 {
@@ -145,7 +145,8 @@ Value typedValue(const Control &control, const std::string &name, const std::str
         // "1 - Fixed Single" takes its number.
         return whole(t.substr(0, t.find(" - ")));
     case PropertyType::Single: {
-        if (t.empty() || !(platform::isAsciiDigit(t.front()) || t.front() == '-' || t.front() == '.'))
+        if (t.empty() ||
+            !(platform::isAsciiDigit(t.front()) || t.front() == '-' || t.front() == '.'))
             throw VbError(platform::err::InvalidPropertyValue);
         return Value(platform::val(t));
     }
@@ -154,7 +155,8 @@ Value typedValue(const Control &control, const std::string &name, const std::str
     }
 }
 
-PropertiesWindow::PropertiesWindow(HostUi &ui) : HostWindow(ui)
+PropertiesWindow::PropertiesWindow(HostUi &ui)
+    : HostWindow(ui)
 {
     setObjectName(QStringLiteral("vbProperties"));
     auto *layout = new QVBoxLayout(this);
@@ -173,7 +175,8 @@ PropertiesWindow::PropertiesWindow(HostUi &ui) : HostWindow(ui)
                              QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     layout->addWidget(m_table, 1);
-    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *i) { cellEdited(i); });
+    connect(m_table, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem *i) { cellEdited(i); });
     connect(m_objects, &QComboBox::activated, this, [this](int i) { objectChosen(i); });
 }
 
@@ -205,17 +208,20 @@ void PropertiesWindow::refresh()
     }
     if (controls.size() == 1) {
         auto at = std::find(m_listed.begin(), m_listed.end(), controls.front());
-        m_objects->setCurrentIndex(at == m_listed.end() ? -1 : static_cast<int>(at - m_listed.begin()));
+        m_objects->setCurrentIndex(at == m_listed.end() ? -1
+                                                        : static_cast<int>(at - m_listed.begin()));
     } else {
         m_objects->setCurrentIndex(-1);
-        m_objects->setPlaceholderText(controls.empty() ? QString() : tr("(%1 controls)").arg(controls.size()));
+        m_objects->setPlaceholderText(controls.empty() ? QString()
+                                                       : tr("(%1 controls)").arg(controls.size()));
     }
     m_controls = controls;
     // The rows of the first control; with several, only those every selected control has.
     std::vector<std::string> rows;
     if (!controls.empty()) {
         for (const std::string &r : propertyRows(*controls.front())) {
-            if (controls.size() > 1 && (equalsIgnoreCase(r, "Name") || equalsIgnoreCase(r, "Index")))
+            if (controls.size() > 1 &&
+                (equalsIgnoreCase(r, "Name") || equalsIgnoreCase(r, "Index")))
                 continue;
             bool everywhere = std::all_of(controls.begin(), controls.end(),
                                           [&](const ControlPtr &c) { return c->hasProperty(r); });
@@ -264,7 +270,8 @@ void PropertiesWindow::refresh()
 std::string PropertiesWindow::shownValue(const std::string &name) const
 {
     for (int i = 0; i < m_table->rowCount(); ++i) {
-        if (equalsIgnoreCase(platform::fromQString(m_table->item(i, 0)->data(Qt::UserRole).toString()), name))
+        if (equalsIgnoreCase(
+                platform::fromQString(m_table->item(i, 0)->data(Qt::UserRole).toString()), name))
             return platform::fromQString(m_table->item(i, 1)->text());
     }
     return {};
@@ -297,10 +304,13 @@ void PropertiesWindow::cellEdited(QTableWidgetItem *item)
     const std::string name = platform::fromQString(key->data(Qt::UserRole).toString());
     const std::string typed = platform::fromQString(item->text());
     // Applied after the editor has closed: the edit refills this table.
-    QMetaObject::invokeMethod(this, [this, name, typed] {
-        if (!editProperty(name, typed))
-            refresh();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, name, typed] {
+            if (!editProperty(name, typed))
+                refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 void PropertiesWindow::objectChosen(int index)

@@ -72,10 +72,17 @@ std::string oneLine(std::string_view text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -157,13 +164,16 @@ Qt::KeyboardModifiers modifiersOf(const std::vector<std::string> &words, std::si
     return mods;
 }
 
-void sendMouse(QWidget &target, QEvent::Type type, QPoint at, Qt::KeyboardModifiers mods,
+void sendMouse(QWidget &target,
+               QEvent::Type type,
+               QPoint at,
+               Qt::KeyboardModifiers mods,
                Qt::MouseButtons held)
 {
     const QPointF local(at);
     const QPointF global(target.mapToGlobal(at));
-    QMouseEvent event(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      held, mods);
+    QMouseEvent event(type, local, global,
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, mods);
     QCoreApplication::sendEvent(&target, &event);
 }
 
@@ -265,12 +275,24 @@ std::vector<ScriptLine> parseScript(std::string_view text)
                     throw ScriptError(number, "a backslash ends the line");
                 char e = line[i++];
                 switch (e) {
-                case '"': word += '"'; break;
-                case '\\': word += '\\'; break;
-                case 'n': word += '\n'; break;
-                case 'r': word += '\r'; break;
-                case 't': word += '\t'; break;
-                case '$': word += "\\$"; break; // kept for expandVariables: a literal "$"
+                case '"':
+                    word += '"';
+                    break;
+                case '\\':
+                    word += '\\';
+                    break;
+                case 'n':
+                    word += '\n';
+                    break;
+                case 'r':
+                    word += '\r';
+                    break;
+                case 't':
+                    word += '\t';
+                    break;
+                case '$':
+                    word += "\\$";
+                    break; // kept for expandVariables: a literal "$"
                 case 'x': {
                     int hi = i < line.size() ? hexDigit(line[i]) : -1;
                     int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
@@ -296,7 +318,8 @@ std::vector<ScriptLine> parseScript(std::string_view text)
     return out;
 }
 
-std::string expandVariables(std::string_view word, const std::map<std::string, std::string> &variables)
+std::string expandVariables(std::string_view word,
+                            const std::map<std::string, std::string> &variables)
 {
     std::string out;
     std::size_t i = 0;
@@ -345,13 +368,17 @@ std::string ScriptUi::clipboardText()
 // --- the runner ---------------------------------------------------------------------------
 
 ScriptRunner::ScriptRunner(HostUi &ui, ScriptUi &runtime, std::ostream &out)
-    : m_ui(ui), m_runtime(runtime), m_out(out)
+    : m_ui(ui)
+    , m_runtime(runtime)
+    , m_out(out)
 {
     m_runtime.onMsgBox = [this](const platform::UiCall &box) {
         m_out << "msgbox [" << box.title << "] " << oneLine(box.text) << "\n";
         m_out.flush();
     };
-    m_runtime.onProcessEvents = [] { QCoreApplication::processEvents(); };
+    m_runtime.onProcessEvents = [] {
+        QCoreApplication::processEvents();
+    };
     m_variables["CWD"] = QDir::currentPath().toStdString();
 }
 
@@ -369,7 +396,8 @@ void ScriptRunner::settle() const
     m_ui.sync();
 }
 
-int ScriptRunner::run(const std::vector<ScriptLine> &lines, std::string_view scriptName,
+int ScriptRunner::run(const std::vector<ScriptLine> &lines,
+                      std::string_view scriptName,
                       std::ostream &err)
 {
     for (const ScriptLine &line : lines) {
@@ -435,7 +463,8 @@ QWidget &ScriptRunner::findTarget(const std::string &target) const
     std::vector<std::string> names;
     for (QWidget *w : window.findChildren<QWidget *>()) {
         const std::string n = platform::fromQString(w->objectName());
-        if (!n.empty() && n.rfind("qt_", 0) != 0 && std::find(names.begin(), names.end(), n) == names.end())
+        if (!n.empty() && n.rfind("qt_", 0) != 0 &&
+            std::find(names.begin(), names.end(), n) == names.end())
             names.push_back(n);
     }
     std::sort(names.begin(), names.end());
@@ -483,7 +512,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         std::vector<std::string> names;
         for (const ControlPtr &c : form.controls())
             names.push_back(c->displayName());
-        fail("no control '" + word + "' on " + form.name() + "; its controls are: " + joinNames(names));
+        fail("no control '" + word + "' on " + form.name() +
+             "; its controls are: " + joinNames(names));
     };
     auto guarded = [&](auto &&action) {
         // A model failure fails the command, with the model's own description.
@@ -511,11 +541,11 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             return guarded([&] { ide.showCode(component(w[2])); });
         if (w.size() == 3 && what == "form")
             return guarded([&] { designerOf(w[2]); });
-        platform::WindowHandle h = what == "main" ? ide.mainWindow()
-                                 : what == "project" ? ide.projectWindow()
-                                 : what == "properties" ? ide.propertiesWindow()
-                                 : what == "toolbox" ? ide.toolboxWindow()
-                                 : 0;
+        platform::WindowHandle h = what == "main"         ? ide.mainWindow()
+                                   : what == "project"    ? ide.projectWindow()
+                                   : what == "properties" ? ide.propertiesWindow()
+                                   : what == "toolbox"    ? ide.toolboxWindow()
+                                                          : 0;
         if (h == 0)
             fail("'" + w[1] + "' is not main, project, properties, toolbox, code or form");
         return guarded([&] {
@@ -636,7 +666,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
     }
 
     // --- widgets by window and control name ---
-    if (command == "click" || command == "press" || command == "release" || command == "doubleclick") {
+    if (command == "click" || command == "press" || command == "release" ||
+        command == "doubleclick") {
         need(w, 1, 2, "click|press|release WINDOW/CONTROL [left|right|middle]");
         QWidget &target = findTarget(w[1]);
         if (!target.isEnabled())
@@ -718,7 +749,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         } else if (auto *tab = qobject_cast<QTabWidget *>(&target)) {
             int found = -1;
             for (int i = 0; i < tab->count(); ++i) {
-                if (plainCaption(tab->tabText(i)).compare(plainCaption(value), Qt::CaseInsensitive) == 0)
+                if (plainCaption(tab->tabText(i))
+                        .compare(plainCaption(value), Qt::CaseInsensitive) == 0)
                     found = i;
             }
             if (found < 0)
@@ -734,7 +766,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
     if (command == "click-at" || command == "drag") {
         const bool drag = command == "drag";
         if (w.size() < (drag ? 6u : 4u))
-            fail(drag ? "usage: drag WINDOW X1 Y1 X2 Y2 [shift] [ctrl]" : "usage: click-at WINDOW X Y [shift] [ctrl]");
+            fail(drag ? "usage: drag WINDOW X1 Y1 X2 Y2 [shift] [ctrl]"
+                      : "usage: click-at WINDOW X Y [shift] [ctrl]");
         QWidget &target = findWindow(w[1]);
         const QPoint from(toNumber(w[2]), toNumber(w[3]));
         if (drag)
@@ -763,7 +796,7 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             mouseDrag(*view, at, at + delta);
             return settle();
         }
-        static const char *handles[] = {"top-left", "top", "top-right", "right",
+        static const char *handles[] = {"top-left",     "top",    "top-right",   "right",
                                         "bottom-right", "bottom", "bottom-left", "left"};
         int handle = -1;
         for (int i = 0; i < 8; ++i) {
@@ -771,8 +804,9 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
                 handle = i;
         }
         if (handle < 0)
-            fail("'" + w[3] + "' is not a handle: top-left, top, top-right, right, bottom-right, "
-                              "bottom, bottom-left or left");
+            fail("'" + w[3] +
+                 "' is not a handle: top-left, top, top-right, right, bottom-right, "
+                 "bottom, bottom-left or left");
         d.designer->select({c});
         settle();
         const QPoint at = handleRects(r)[static_cast<std::size_t>(handle)].center();
@@ -860,8 +894,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         else if (kind == "input")
             m_runtime.queueInputBoxAnswer(w[2]);
         else if (kind == "file")
-            m_runtime.queueFileAnswer(equalsIgnoreCase(w[2], "cancel") ? std::nullopt
-                                                                       : std::optional<std::string>(w[2]));
+            m_runtime.queueFileAnswer(
+                equalsIgnoreCase(w[2], "cancel") ? std::nullopt : std::optional<std::string>(w[2]));
         else
             fail("'" + w[1] + "' is not msgbox, input or file");
         return;
@@ -872,8 +906,9 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         need(w, 0, 0, "save");
         const std::size_t boxes = m_runtime.callsOf("msgbox").size();
         if (!m_ui.saveProject())
-            fail(m_runtime.callsOf("msgbox").size() > boxes ? m_runtime.callsOf("msgbox").back().text
-                                                            : std::string("the project was not saved"));
+            fail(m_runtime.callsOf("msgbox").size() > boxes
+                     ? m_runtime.callsOf("msgbox").back().text
+                     : std::string("the project was not saved"));
         return settle();
     }
     if (command == "save-as") {
@@ -887,7 +922,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
     // --- looking ---
     if (command == "print") {
         if (w.size() < 2)
-            fail("usage: print code|procedure|selection|clipboard|windows|properties|controls|menu|messages");
+            fail("usage: print "
+                 "code|procedure|selection|clipboard|windows|properties|controls|menu|messages");
         const std::string what = platform::toLower(w[1]);
         if (what == "code") {
             need(w, 2, 2, "print code COMPONENT");
@@ -918,8 +954,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             for (platform::WindowHandle h : r.zOrder()) {
                 const platform::WindowInfo *info = r.find(h);
                 m_out << info->className << " \"" << info->caption << "\" "
-                      << (info->visible ? "visible" : "hidden") << (r.activeWindow() == h ? " active" : "")
-                      << "\n";
+                      << (info->visible ? "visible" : "hidden")
+                      << (r.activeWindow() == h ? " active" : "") << "\n";
             }
         } else if (what == "properties") {
             need(w, 3, 3, "print properties FORM CONTROL");
@@ -942,7 +978,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
                 m_out << c->displayName() << " " << c->className();
                 if (view && !c->isMenu()) {
                     const QRect r = view->controlRect(*c);
-                    m_out << " at " << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+                    m_out << " at " << r.x() << "," << r.y() << " " << r.width() << "x"
+                          << r.height();
                 }
                 m_out << "\n";
             }
@@ -964,8 +1001,9 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             for (const platform::UiCall &box : m_runtime.callsOf("msgbox"))
                 m_out << "[" << box.title << "] " << oneLine(box.text) << "\n";
         } else {
-            fail("'" + w[1] + "' is not code, procedure, selection, clipboard, windows, properties, "
-                              "controls, menu or messages");
+            fail("'" + w[1] +
+                 "' is not code, procedure, selection, clipboard, windows, properties, "
+                 "controls, menu or messages");
         }
         m_out.flush();
         return;
@@ -986,7 +1024,9 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
     // --- checks ---
     if (command == "expect") {
         if (w.size() < 3)
-            fail("usage: expect window|windows|geometry|menu|same|differ|contains|clipboard|code|property|selection|msgbox|connected|disconnected ...");
+            fail("usage: expect "
+                 "window|windows|geometry|menu|same|differ|contains|clipboard|code|property|"
+                 "selection|msgbox|connected|disconnected ...");
         const std::string what = platform::toLower(w[1]);
         const platform::WindowRegistry &r = platform::windowRegistry();
         if (what == "window") {
@@ -997,10 +1037,11 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
                 if (info->className == w[2] && info->caption == w[3] && info->visible)
                     return;
                 if (info->className == w[2])
-                    seen.push_back("\"" + info->caption + "\"" + (info->visible ? "" : " (hidden)"));
+                    seen.push_back("\"" + info->caption + "\"" +
+                                   (info->visible ? "" : " (hidden)"));
             }
-            fail("no visible " + w[2] + " window \"" + w[3] + "\"; the " + w[2] + " windows are: " +
-                 joinNames(seen));
+            fail("no visible " + w[2] + " window \"" + w[3] + "\"; the " + w[2] +
+                 " windows are: " + joinNames(seen));
         }
         if (what == "menu") {
             // expect menu MENU [SUBMENU...] "FIRST|SECOND|...": the items of a menu, in order.
@@ -1017,7 +1058,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             for (QAction *a : menu->menu()->actions()) {
                 if (a->isSeparator())
                     continue;
-                items += (items.empty() ? "" : "|") + platform::fromQString(a->text().section(QLatin1Char('\t'), 0, 0));
+                items += (items.empty() ? "" : "|") +
+                         platform::fromQString(a->text().section(QLatin1Char('\t'), 0, 0));
             }
             if (items != w.back())
                 fail("the menu holds \"" + items + "\", not \"" + w.back() + "\"");
@@ -1032,12 +1074,16 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
                 const platform::WindowInfo *info = r.find(h);
                 if (!info->visible || (info->className != w[2] && info->caption != w[2]))
                     continue;
-                const std::string position = std::to_string(info->left) + " " + std::to_string(info->top);
-                const std::string size = std::to_string(info->width) + " " + std::to_string(info->height);
+                const std::string position =
+                    std::to_string(info->left) + " " + std::to_string(info->top);
+                const std::string size =
+                    std::to_string(info->width) + " " + std::to_string(info->height);
                 const bool withSize = w.size() == 7;
-                const std::string wanted = w[3] + " " + w[4] + (withSize ? " " + w[5] + " " + w[6] : "");
+                const std::string wanted =
+                    w[3] + " " + w[4] + (withSize ? " " + w[5] + " " + w[6] : "");
                 if ((withSize ? position + " " + size : position) != wanted)
-                    fail("the " + w[2] + " window is at " + position + " sized " + size + ", not " + wanted);
+                    fail("the " + w[2] + " window is at " + position + " sized " + size + ", not " +
+                         wanted);
                 return;
             }
             fail("no visible window '" + w[2] + "'");
@@ -1061,7 +1107,10 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
                 std::size_t at = 0;
                 while (at < a.size() && at < b.size() && a[at] == b[at])
                     ++at;
-                const std::size_t line = static_cast<std::size_t>(std::count(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(at), '\n')) + 1;
+                const std::size_t line =
+                    static_cast<std::size_t>(
+                        std::count(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(at), '\n')) +
+                    1;
                 fail(w[2] + " and " + w[3] + " differ at byte " + std::to_string(at) + " (line " +
                      std::to_string(line) + ")");
             }
@@ -1088,7 +1137,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
             const std::string code = cw ? cw->buffer : c->code();
             const bool has = code.find(w[4]) != std::string::npos;
             if (equalsIgnoreCase(w[3], "contains") ? !has : has)
-                fail("the code of " + w[2] + (has ? " holds '" : " does not hold '") + oneLine(w[4]) + "'");
+                fail("the code of " + w[2] + (has ? " holds '" : " does not hold '") +
+                     oneLine(w[4]) + "'");
             return;
         }
         if (what == "property") {
@@ -1123,7 +1173,8 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         if (what == "connected" || what == "disconnected") {
             need(w, 2, 2, "expect connected|disconnected PROGID");
             if (m_ui.addIns().isConnected(w[2]) != (what == "connected"))
-                fail("the add-in '" + w[2] + "' is " + (what == "connected" ? "not " : "") + "connected");
+                fail("the add-in '" + w[2] + "' is " + (what == "connected" ? "not " : "") +
+                     "connected");
             return;
         }
         if (what == "file") {

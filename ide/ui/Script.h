@@ -28,7 +28,9 @@ struct ScriptLine
 struct ScriptError : std::runtime_error
 {
     ScriptError(int lineNumber, const std::string &message)
-        : std::runtime_error(message), line(lineNumber) {}
+        : std::runtime_error(message)
+        , line(lineNumber)
+    {}
     int line;
 };
 
@@ -40,7 +42,8 @@ std::vector<ScriptLine> parseScript(std::string_view text);
 
 /// Replaces ${NAME} in a word with the variable's value (the given ones first, then the
 /// environment). Throws std::runtime_error naming an unknown variable.
-std::string expandVariables(std::string_view word, const std::map<std::string, std::string> &variables);
+std::string expandVariables(std::string_view word,
+                            const std::map<std::string, std::string> &variables);
 
 /// The runtime scripts run with: answers from queues, as the scripted runtime gives them, but the
 /// clipboard is the system's, so code copied in the host pastes anywhere.
@@ -66,7 +69,10 @@ public:
     /// Runs one command; throws std::runtime_error saying why it failed.
     void runCommand(const std::vector<std::string> &words);
     bool quitRequested() const { return m_quit; }
-    void setVariable(std::string name, std::string value) { m_variables[std::move(name)] = std::move(value); }
+    void setVariable(std::string name, std::string value)
+    {
+        m_variables[std::move(name)] = std::move(value);
+    }
 
 private:
     struct Command;

@@ -18,14 +18,22 @@ struct Tool
 };
 
 const Tool kTools[] = {
-    {"", "\xe2\x86\x96", "Pointer"},     {"PictureBox", "Pic", "PictureBox"},
-    {"Label", "A", "Label"},             {"TextBox", "ab|", "TextBox"},
-    {"Frame", "[xy]", "Frame"},          {"CommandButton", "Cmd", "CommandButton"},
-    {"CheckBox", "\xe2\x98\x91", "CheckBox"}, {"OptionButton", "\xe2\x97\x89", "OptionButton"},
-    {"ComboBox", "Cbo", "ComboBox"},     {"ListBox", "Lst", "ListBox"},
-    {"HScrollBar", "\xe2\x87\x94", "HScrollBar"}, {"VScrollBar", "\xe2\x87\x95", "VScrollBar"},
-    {"Timer", "\xe2\x8f\xb1", "Timer"},  {"Shape", "\xe2\x97\x87", "Shape"},
-    {"Line", "\\", "Line"},              {"Image", "Img", "Image"},
+    {"", "\xe2\x86\x96", "Pointer"},
+    {"PictureBox", "Pic", "PictureBox"},
+    {"Label", "A", "Label"},
+    {"TextBox", "ab|", "TextBox"},
+    {"Frame", "[xy]", "Frame"},
+    {"CommandButton", "Cmd", "CommandButton"},
+    {"CheckBox", "\xe2\x98\x91", "CheckBox"},
+    {"OptionButton", "\xe2\x97\x89", "OptionButton"},
+    {"ComboBox", "Cbo", "ComboBox"},
+    {"ListBox", "Lst", "ListBox"},
+    {"HScrollBar", "\xe2\x87\x94", "HScrollBar"},
+    {"VScrollBar", "\xe2\x87\x95", "VScrollBar"},
+    {"Timer", "\xe2\x8f\xb1", "Timer"},
+    {"Shape", "\xe2\x97\x87", "Shape"},
+    {"Line", "\\", "Line"},
+    {"Image", "Img", "Image"},
 };
 
 } // namespace
@@ -41,7 +49,8 @@ const std::vector<const char *> &toolboxClasses()
     return classes;
 }
 
-ToolboxWindow::ToolboxWindow(HostUi &ui) : HostWindow(ui)
+ToolboxWindow::ToolboxWindow(HostUi &ui)
+    : HostWindow(ui)
 {
     setObjectName(QStringLiteral("vbToolbox"));
     auto *grid = new QGridLayout(this);
@@ -64,9 +73,8 @@ ToolboxWindow::ToolboxWindow(HostUi &ui) : HostWindow(ui)
         ++i;
     }
     grid->setRowStretch(i / 2 + 1, 1);
-    connect(m_group, &QButtonGroup::idClicked, this, [this](int id) {
-        m_ui.setCurrentTool(kTools[id].cls);
-    });
+    connect(m_group, &QButtonGroup::idClicked, this,
+            [this](int id) { m_ui.setCurrentTool(kTools[id].cls); });
     refresh();
 }
 

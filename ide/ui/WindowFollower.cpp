@@ -22,7 +22,8 @@ WindowFollower::WindowFollower(QWidget &window, platform::WindowHandle handle)
     , m_handle(handle)
 {
     setObjectName(QStringLiteral("qm_window_follower"));
-    registry().setObserver(m_handle, [this](const platform::WindowInfo &info) { applyEntry(info); });
+    registry().setObserver(m_handle,
+                           [this](const platform::WindowInfo &info) { applyEntry(info); });
     window.installEventFilter(this);
 }
 

@@ -159,7 +159,8 @@ TEST_F(UiAddIns, AFailingConnectionIsToldAndTheHostGoesOn)
     host.addIns().connectRegistered();
     const auto boxes = ui.callsOf("msgbox");
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_NE(boxes[0].text.find("'Test.Failing' could not be connected: no licence"), std::string::npos);
+    EXPECT_NE(boxes[0].text.find("'Test.Failing' could not be connected: no licence"),
+              std::string::npos);
     EXPECT_NE(boxes[1].text.find("'Not.Registered' is not registered"), std::string::npos);
     EXPECT_FALSE(host.addIns().isConnected("Test.Failing"));
     EXPECT_TRUE(host.addIns().isConnected("Test.Good"));

@@ -29,45 +29,44 @@ using platform::KeyChord;
 
 namespace {
 
-const char kForm[] =
-    "VERSION 5.00\r\n"
-    "Begin VB.Form frmTest \r\n"
-    "   Caption         =   \"Test\"\r\n"
-    "   ClientHeight    =   3000\r\n"
-    "   ClientLeft      =   60\r\n"
-    "   ClientTop       =   345\r\n"
-    "   ClientWidth     =   4500\r\n"
-    "   Begin VB.Frame fraBox \r\n"
-    "      Caption         =   \"Box\"\r\n"
-    "      Height          =   1500\r\n"
-    "      Left            =   1500\r\n"
-    "      TabIndex        =   1\r\n"
-    "      Top             =   1200\r\n"
-    "      Width           =   2400\r\n"
-    "      Begin VB.CheckBox chkOne \r\n"
-    "         Caption         =   \"One\"\r\n"
-    "         Height          =   300\r\n"
-    "         Left            =   150\r\n"
-    "         TabIndex        =   2\r\n"
-    "         Top             =   300\r\n"
-    "         Width           =   1200\r\n"
-    "      End\r\n"
-    "   End\r\n"
-    "   Begin VB.CommandButton cmdGo \r\n"
-    "      Caption         =   \"&Go\"\r\n"
-    "      Height          =   450\r\n"
-    "      Left            =   150\r\n"
-    "      TabIndex        =   0\r\n"
-    "      Top             =   150\r\n"
-    "      Width           =   1200\r\n"
-    "   End\r\n"
-    "End\r\n"
-    "Attribute VB_Name = \"frmTest\"\r\n"
-    "Option Explicit\r\n"
-    "\r\n"
-    "Private Sub cmdGo_Click()\r\n"
-    "    Beep\r\n"
-    "End Sub\r\n";
+const char kForm[] = "VERSION 5.00\r\n"
+                     "Begin VB.Form frmTest \r\n"
+                     "   Caption         =   \"Test\"\r\n"
+                     "   ClientHeight    =   3000\r\n"
+                     "   ClientLeft      =   60\r\n"
+                     "   ClientTop       =   345\r\n"
+                     "   ClientWidth     =   4500\r\n"
+                     "   Begin VB.Frame fraBox \r\n"
+                     "      Caption         =   \"Box\"\r\n"
+                     "      Height          =   1500\r\n"
+                     "      Left            =   1500\r\n"
+                     "      TabIndex        =   1\r\n"
+                     "      Top             =   1200\r\n"
+                     "      Width           =   2400\r\n"
+                     "      Begin VB.CheckBox chkOne \r\n"
+                     "         Caption         =   \"One\"\r\n"
+                     "         Height          =   300\r\n"
+                     "         Left            =   150\r\n"
+                     "         TabIndex        =   2\r\n"
+                     "         Top             =   300\r\n"
+                     "         Width           =   1200\r\n"
+                     "      End\r\n"
+                     "   End\r\n"
+                     "   Begin VB.CommandButton cmdGo \r\n"
+                     "      Caption         =   \"&Go\"\r\n"
+                     "      Height          =   450\r\n"
+                     "      Left            =   150\r\n"
+                     "      TabIndex        =   0\r\n"
+                     "      Top             =   150\r\n"
+                     "      Width           =   1200\r\n"
+                     "   End\r\n"
+                     "End\r\n"
+                     "Attribute VB_Name = \"frmTest\"\r\n"
+                     "Option Explicit\r\n"
+                     "\r\n"
+                     "Private Sub cmdGo_Click()\r\n"
+                     "    Beep\r\n"
+                     "End Sub\r\n";
 
 struct UiHost : ::testing::Test
 {
@@ -91,25 +90,25 @@ struct UiHost : ::testing::Test
         model.reset();
     }
     ide::ComponentPtr form() { return model->project()->findComponent("frmTest"); }
-    static void press(QWidget &w, int key, Qt::KeyboardModifiers mods = {}, const QString &text = {})
+    static void
+    press(QWidget &w, int key, Qt::KeyboardModifiers mods = {}, const QString &text = {})
     {
         QKeyEvent event(QEvent::KeyPress, key, mods, text);
         QCoreApplication::sendEvent(&w, &event);
     }
     static void mouse(QWidget &w, QEvent::Type type, QPoint at, Qt::KeyboardModifiers mods = {})
     {
-        QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)),
-                          Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          mods);
+        QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, mods);
         QCoreApplication::sendEvent(&w, &event);
     }
 };
 
 TEST(UiKeyEvents, AChordSurvivesTheWayThroughAKeyEvent)
 {
-    for (const char *keys : {"a", "A", "+a", "^c", "^+{END}", "{ENTER}", "{TAB}", "+{TAB}", "+{F7}",
-                             "^{F4}", "%x", "{ADD}", "{+}", "{DEL}", "^{DEL}", "{BS}", "7", "~", "{F16}",
-                             "\xe9"}) {
+    for (const char *keys : {"a",      "A",     "+a",    "^c", "^+{END}", "{ENTER}", "{TAB}",
+                             "+{TAB}", "+{F7}", "^{F4}", "%x", "{ADD}",   "{+}",     "{DEL}",
+                             "^{DEL}", "{BS}",  "7",     "~",  "{F16}",   "\xe9"}) {
         for (const KeyChord &chord : platform::parseSendKeys(keys)) {
             auto event = ide::keyEventOfChord(chord);
             auto back = ide::chordOfKeyEvent(*event);
@@ -156,7 +155,8 @@ TEST(UiCodeText, MapsBytesWithAnyLineEndToTheDocument)
     ide::CodeText text(host, nullptr);
     text.setShown("ab\r\ncd\ne\rf");
     EXPECT_EQ(text.toPlainText(), QStringLiteral("ab\ncd\ne\nf"));
-    const std::pair<std::size_t, int> table[] = {{0, 0}, {2, 2}, {4, 3}, {6, 5}, {7, 6}, {9, 8}, {10, 9}};
+    const std::pair<std::size_t, int> table[] = {{0, 0}, {2, 2}, {4, 3}, {6, 5},
+                                                 {7, 6}, {9, 8}, {10, 9}};
     for (const auto &[byte, position] : table) {
         EXPECT_EQ(text.documentPosition(byte), position) << byte;
         EXPECT_EQ(text.byteOffset(position), byte) << position;
@@ -168,7 +168,8 @@ TEST(UiCodeText, MapsBytesWithAnyLineEndToTheDocument)
 TEST_F(UiHost, WindowsFollowTheModelWithTheHostsClassesAndCaptions)
 {
     const platform::WindowRegistry &registry = platform::windowRegistry();
-    EXPECT_EQ(platform::windowCaption(model->mainWindow()), "Test - Microsoft Visual Basic [design]");
+    EXPECT_EQ(platform::windowCaption(model->mainWindow()),
+              "Test - Microsoft Visual Basic [design]");
     EXPECT_EQ(host->widgetOf(model->mainWindow())->windowTitle(),
               QStringLiteral("Test - Microsoft Visual Basic [design]"));
     model->showDesigner(form());
@@ -212,12 +213,14 @@ TEST_F(UiHost, TypedAndSentKeysEditTheCodeAlike)
     }
     // ...and an add-in sends the same kind of keys.
     ui.sendKeys("{ENTER}i = 1", true);
-    EXPECT_NE(form()->code().find("Private Sub cmdGo_Click()\r\nDim i\r\ni = 1\r\n    Beep"), std::string::npos)
+    EXPECT_NE(form()->code().find("Private Sub cmdGo_Click()\r\nDim i\r\ni = 1\r\n    Beep"),
+              std::string::npos)
         << form()->code();
     EXPECT_TRUE(view->text()->toPlainText().contains(QStringLiteral("Dim i\ni = 1")));
     // Copy puts the selection on the clipboard the runtime gives.
     ui.sendKeys("^{HOME}^+{END}^c", true);
-    EXPECT_EQ(ui.clipboardText(), "Private Sub cmdGo_Click()\r\nDim i\r\ni = 1\r\n    Beep\r\nEnd Sub");
+    EXPECT_EQ(ui.clipboardText(),
+              "Private Sub cmdGo_Click()\r\nDim i\r\ni = 1\r\n    Beep\r\nEnd Sub");
 }
 
 TEST_F(UiHost, TheDesignerSelectsMovesAndResizesByMouse)
@@ -270,12 +273,9 @@ TEST(UiDesigner, ResizingNeverTurnsARectangleInsideOut)
         QPoint delta;
         QRect expected;
     } cases[] = {
-        {4, {5, 5}, QRect(10, 10, 25, 15)},
-        {0, {-5, -5}, QRect(5, 5, 25, 15)},
-        {1, {9, 3}, QRect(10, 13, 20, 7)},
-        {3, {-50, 0}, QRect(10, 10, 1, 10)},
-        {7, {50, 0}, QRect(29, 10, 1, 10)},
-        {5, {0, -30}, QRect(10, 10, 20, 1)},
+        {4, {5, 5}, QRect(10, 10, 25, 15)}, {0, {-5, -5}, QRect(5, 5, 25, 15)},
+        {1, {9, 3}, QRect(10, 13, 20, 7)},  {3, {-50, 0}, QRect(10, 10, 1, 10)},
+        {7, {50, 0}, QRect(29, 10, 1, 10)}, {5, {0, -30}, QRect(10, 10, 20, 1)},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ide::resizedRect(r, c.handle, c.delta), c.expected) << c.handle;
@@ -301,7 +301,8 @@ TEST_F(UiHost, PropertiesTakeWhatAPersonTypes)
         go->setProperty(c.name, ide::typedValue(*go, c.name, c.typed));
         EXPECT_EQ(ide::displayValue(*go, c.name), c.shown) << c.name << " " << c.typed;
     }
-    EXPECT_NE(form()->text().find("      Caption         =   \"Say \"\"Hi\"\"\"\r\n"), std::string::npos);
+    EXPECT_NE(form()->text().find("      Caption         =   \"Say \"\"Hi\"\"\"\r\n"),
+              std::string::npos);
     for (const char *bad : {"", "many", "1e99"})
         EXPECT_THROW(ide::typedValue(*go, "Left", bad), platform::VbError) << bad;
     EXPECT_THROW(ide::typedValue(*go, "Default", "perhaps"), platform::VbError);
@@ -327,7 +328,8 @@ TEST_F(UiHost, ClosingAskesToSaveChangesAndCancelKeepsTheHostOpen)
     EXPECT_FALSE(host->prepareClose(true));
     ui.queueMsgBoxAnswer(platform::mb::Yes);
     EXPECT_TRUE(host->prepareClose(true));
-    EXPECT_NE(dirs.program.read("frmTest.frm").find("      Left            =   600\r\n"), std::string::npos);
+    EXPECT_NE(dirs.program.read("frmTest.frm").find("      Left            =   600\r\n"),
+              std::string::npos);
     EXPECT_FALSE(form()->isModified());
 }
 

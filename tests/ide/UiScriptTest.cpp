@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-using qm::ide::ScriptError;
 using qm::ide::expandVariables;
 using qm::ide::parseScript;
+using qm::ide::ScriptError;
 
 namespace {
 
@@ -71,7 +71,8 @@ TEST(UiScript, RejectsBadQuotesWithTheirLine)
 TEST(UiScript, ExpandsVariablesFromTheScriptThenTheEnvironment)
 {
     qm::test::ScopedEnv env("QM_SCRIPT_TEST_VAR", "from-env");
-    const std::map<std::string, std::string> vars{{"DIR", "/tmp/x"}, {"QM_SCRIPT_TEST_VAR", "mine"}};
+    const std::map<std::string, std::string> vars{{"DIR", "/tmp/x"},
+                                                  {"QM_SCRIPT_TEST_VAR", "mine"}};
     EXPECT_EQ(expandVariables("${DIR}/a.vbp", vars), "/tmp/x/a.vbp");
     EXPECT_EQ(expandVariables("${QM_SCRIPT_TEST_VAR}", vars), "mine");
     EXPECT_EQ(expandVariables("${QM_SCRIPT_TEST_VAR}", {}), "from-env");
