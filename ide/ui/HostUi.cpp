@@ -7,6 +7,7 @@
 #include "ide/ui/AddIns.h"
 #include "ide/ui/CodeView.h"
 #include "ide/ui/DesignerView.h"
+#include "ide/ui/FindWindow.h"
 #include "ide/ui/KeyEvents.h"
 #include "ide/ui/MainWindow.h"
 #include "ide/ui/ProjectWindow.h"
@@ -99,6 +100,7 @@ HostUi::HostUi(Ide &ide)
     m_project = std::make_unique<ProjectWindow>(*this);
     m_properties = std::make_unique<PropertiesWindow>(*this);
     m_toolbox = std::make_unique<ToolboxWindow>(*this);
+    m_find = std::make_unique<FindWindow>(*this);
     new WindowFollower(*m_main, ide.mainWindow());
     new WindowFollower(*m_project, ide.projectWindow());
     new WindowFollower(*m_properties, ide.propertiesWindow());
@@ -240,6 +242,7 @@ void HostUi::sync()
     m_project->refresh();
     m_properties->refresh();
     m_toolbox->refresh();
+    m_find->refresh();
     for (QWidget *w :
          {static_cast<QWidget *>(m_main.get()), static_cast<QWidget *>(m_project.get()),
           static_cast<QWidget *>(m_properties.get()), static_cast<QWidget *>(m_toolbox.get())}) {

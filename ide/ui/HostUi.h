@@ -28,6 +28,7 @@ class CodeView;
 class CodeWindow;
 class DesignerView;
 class DesignerWindow;
+class FindWindow;
 class Ide;
 class IdeHost;
 class MainWindow;
@@ -52,6 +53,8 @@ public:
     ProjectWindow &projectWindow() { return *m_project; }
     PropertiesWindow &propertiesWindow() { return *m_properties; }
     ToolboxWindow &toolboxWindow() { return *m_toolbox; }
+    /// The Find dialog, shown while the model's is open.
+    FindWindow &findWindow() { return *m_find; }
     CodeView *codeView(const Component &component);
     DesignerView *designerView(const Component &component);
     /// The Qt window of a registry handle (host windows only); nullptr for another.
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<ProjectWindow> m_project;
     std::unique_ptr<PropertiesWindow> m_properties;
     std::unique_ptr<ToolboxWindow> m_toolbox;
+    std::unique_ptr<FindWindow> m_find;
     std::map<platform::WindowHandle, QPointer<QWidget>> m_views;
     std::unique_ptr<AddInManager> m_addIns;
     std::unique_ptr<platform::KeyboardTarget> m_keyboard;

@@ -672,6 +672,10 @@ void ScriptRunner::runCommand(const std::vector<std::string> &w)
         QWidget &target = findTarget(w[1]);
         if (!target.isEnabled())
             fail("'" + w[1] + "' is disabled");
+        // A control of a closed or hidden window cannot be reached; one on a tab page that is
+        // not in front can (the script need not turn the page first).
+        if (!target.window()->isVisible())
+            fail("the window of '" + w[1] + "' is not shown");
         const QPoint centre = target.rect().center();
         if (w.size() == 3 && command != "doubleclick") {
             const std::string which = platform::toLower(w[2]);
