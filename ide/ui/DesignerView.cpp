@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -1020,6 +1021,46 @@ void DesignerView::showMenu(int index)
         menu->popup(mapToGlobal(QPoint(6, menuBarHeight())));
         return;
     }
+}
+
+void DesignerView::keyPressEvent(QKeyEvent *event)
+{
+    // Ctrl+arrow moves the selection a grid step, Shift+arrow resizes it; the host's other keys
+    // (clipboard, delete, accelerators) go through its key map.
+    Designer *d = designer();
+    const int key = event->key();
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    if (!d || !arrow || (mods != Qt::ControlModifier && mods != Qt::ShiftModifier)) {
+        HostWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    constexpr int kStep = 120;
+    const int dx = key == Qt::Key_Left ? -kStep : key == Qt::Key_Right ? kStep : 0;
+    const int dy = key == Qt::Key_Up ? -kStep : key == Qt::Key_Down ? kStep : 0;
+    const bool resize = mods == Qt::ShiftModifier;
+    m_ui.guard("Microsoft Visual Basic", [&] {
+        for (const ControlPtr &c : d->selection()) {
+            if (lookOf(*c) == Look::Line)
+                continue;
+            if (resize) {
+                if (dx && c->hasProperty("Width"))
+                    c->setProperty("Width",
+                                   Value(std::max(kStep, numberOf(*c, "Width").value_or(0) + dx)));
+                if (dy && c->hasProperty("Height"))
+                    c->setProperty("Height",
+                                   Value(std::max(kStep, numberOf(*c, "Height").value_or(0) + dy)));
+            } else {
+                if (dx)
+                    c->setProperty("Left", Value(numberOf(*c, "Left").value_or(0) + dx));
+                if (dy)
+                    c->setProperty("Top", Value(numberOf(*c, "Top").value_or(0) + dy));
+            }
+        }
+    });
 }
 
 void DesignerView::closeEvent(QCloseEvent *event)
