@@ -141,7 +141,7 @@ std::size_t CodeText::byteOffset(int documentPosition) const
 
 void CodeText::keyPressEvent(QKeyEvent *event)
 {
-    if (deliverKeyEvent(m_ui, *event))
+    if (deliverKeyEvent(m_ui, *event, *this))
         event->accept();
     else
         event->ignore();

@@ -63,18 +63,23 @@ HostWindow::HostWindow(HostUi &ui)
     , m_ui(ui)
 {}
 
-bool deliverKeyEvent(HostUi &ui, QKeyEvent &event)
+bool deliverKeyEvent(HostUi &ui, QKeyEvent &event, QWidget &receiver)
 {
     std::optional<platform::KeyChord> chord = chordOfKeyEvent(event);
     if (!chord)
         return false;
+    // The key came to this window, so it has the focus, whatever the window manager told us.
+    if (WindowFollower *f = WindowFollower::of(*receiver.window())) {
+        if (platform::windowRegistry().activeWindow() != f->handle())
+            platform::windowRegistry().activate(f->handle());
+    }
     ui.deliverKey(*chord);
     return true;
 }
 
 void HostWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (deliverKeyEvent(m_ui, *event))
+    if (deliverKeyEvent(m_ui, *event, *this))
         event->accept();
     else
         QWidget::keyPressEvent(event);

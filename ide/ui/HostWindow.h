@@ -18,7 +18,8 @@ protected:
     HostUi &m_ui;
 };
 
-/// Hands a key event to the host when it is a chord the host knows; true when it was.
-bool deliverKeyEvent(HostUi &ui, QKeyEvent &event);
+/// Hands a key event that reached a widget of a host window to the host when it is a chord the
+/// host knows; true when it was. The window the key reached becomes the active one first.
+bool deliverKeyEvent(HostUi &ui, QKeyEvent &event, QWidget &receiver);
 
 } // namespace qm::ide

@@ -257,7 +257,7 @@ QAction *MainWindow::findAction(const QStringList &path) const
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (deliverKeyEvent(m_ui, *event))
+    if (deliverKeyEvent(m_ui, *event, *this))
         event->accept();
     else
         QMainWindow::keyPressEvent(event);

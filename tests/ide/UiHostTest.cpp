@@ -223,6 +223,19 @@ TEST_F(UiHost, TypedAndSentKeysEditTheCodeAlike)
               "Private Sub cmdGo_Click()\r\nDim i\r\ni = 1\r\n    Beep\r\nEnd Sub");
 }
 
+TEST_F(UiHost, AKeyTypedIntoAWindowGoesThereWhicheverWindowTheRegistryHadActive)
+{
+    model->showCode(form());
+    host->sync();
+    ide::CodeView *view = host->codeView(*form());
+    ASSERT_NE(view, nullptr);
+    // The window manager told us of no activation: the project window is still the active one.
+    platform::windowRegistry().activate(model->projectWindow());
+    press(*view->text(), Qt::Key_unknown, {}, QStringLiteral("x"));
+    EXPECT_EQ(platform::windowRegistry().activeWindow(), model->codeWindowOf(*form())->window);
+    EXPECT_EQ(form()->code().rfind("xOption Explicit", 0), 0u) << form()->code();
+}
+
 TEST_F(UiHost, TheDesignerSelectsMovesAndResizesByMouse)
 {
     model->showDesigner(form());
