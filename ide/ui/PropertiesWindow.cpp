@@ -198,6 +198,10 @@ void PropertiesWindow::refresh()
         listed.push_back(designer->form().root());
         for (const ControlPtr &c : designer->form().controls())
             listed.push_back(c);
+    } else if (ComponentPtr c = ide.activeFormComponent()) {
+        // A form picked in the project window but not opened: the form's own properties.
+        controls.push_back(c->form()->root());
+        listed.push_back(c->form()->root());
     }
     m_filling = true;
     if (listed != m_listed) {
@@ -320,6 +324,8 @@ void PropertiesWindow::objectChosen(int index)
     ControlPtr chosen = m_listed[static_cast<std::size_t>(index)];
     Ide &ide = m_ui.ide();
     ComponentPtr form = ide.activeFormComponent();
+    if (form && !ide.designerOf(*form) && !chosen->isForm())
+        m_ui.guard("View Form", [&] { ide.showDesigner(form); });
     if (!form || !ide.designerOf(*form))
         return;
     Designer &designer = *ide.designerOf(*form)->designer;
