@@ -202,6 +202,8 @@ void PropertiesWindow::refresh()
         // A form picked in the project window but not opened: the form's own properties.
         controls.push_back(c->form()->root());
         listed.push_back(c->form()->root());
+        for (const ControlPtr &control : c->form()->controls())
+            listed.push_back(control);
     }
     m_filling = true;
     if (listed != m_listed) {

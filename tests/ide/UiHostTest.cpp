@@ -294,6 +294,22 @@ TEST(UiDesigner, ResizingNeverTurnsARectangleInsideOut)
         EXPECT_EQ(ide::resizedRect(r, c.handle, c.delta), c.expected) << c.handle;
 }
 
+TEST_F(UiHost, ThePropertiesWindowShowsAFormPickedButNotOpenedAndOpensItForAControl)
+{
+    ASSERT_EQ(model->designerCount(), 0u);
+    ide::PropertiesWindow &properties = host->propertiesWindow();
+    EXPECT_EQ(properties.shownValue("Caption"), "Test");
+    ASSERT_TRUE(properties.editProperty("Caption", "Renamed"));
+    EXPECT_EQ(form()->form()->root()->text("Caption"), "Renamed");
+    // Picking one of its controls in the object list opens the designer with it selected.
+    properties.objects()->setCurrentIndex(1);
+    emit properties.objects()->activated(1);
+    ASSERT_NE(model->designerOf(*form()), nullptr);
+    ASSERT_EQ(model->designerOf(*form())->designer->selection().size(), 1u);
+    EXPECT_EQ(properties.shownValue("Name"),
+              model->designerOf(*form())->designer->selection()[0]->name());
+}
+
 TEST_F(UiHost, PropertiesTakeWhatAPersonTypes)
 {
     ide::ControlPtr go = form()->form()->findControl("cmdGo");
