@@ -1,0 +1,177 @@
+// Script commands against the host's windows: what they say when a name is wrong, and the
+// checks that must fail when what they check does not hold.
+#include "ide/ui/Script.h"
+
+#include "ide/Component.h"
+#include "ide/Ide.h"
+#include "ide/ui/CodeView.h"
+#include "ide/ui/HostUi.h"
+#include "tests/support/TempDir.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace qm;
+
+namespace {
+
+struct UiScriptRunner : ::testing::Test
+{
+    test::SandboxDirs dirs;
+    ide::ScriptUi ui;
+    platform::ScopedUi installed{ui};
+    std::unique_ptr<ide::Ide> model;
+    std::unique_ptr<ide::HostUi> host;
+    std::ostringstream out;
+    std::unique_ptr<ide::ScriptRunner> runner;
+
+    void SetUp() override
+    {
+        model = std::make_unique<ide::Ide>();
+        host = std::make_unique<ide::HostUi>(*model);
+        runner = std::make_unique<ide::ScriptRunner>(*host, ui, out);
+        dirs.program.write("modA.bas", "Attribute VB_Name = \"modA\"\r\nSub Main()\r\nEnd Sub\r\n");
+        dirs.program.write("P.vbp", "Module=modA; modA.bas\r\n");
+    }
+    void TearDown() override
+    {
+        runner.reset();
+        host.reset();
+        model.reset();
+    }
+    /// The error of a script that must fail, as vbhost prints it.
+    std::string errorOf(const std::string &script)
+    {
+        std::ostringstream err;
+        const std::string text = "open " + dirs.program.file("P.vbp") + "\n" + script;
+        EXPECT_EQ(runner->run(ide::parseScript(text), "t.qms", err), 1) << script;
+        return err.str();
+    }
+};
+
+TEST_F(UiScriptRunner, AWrongNameSaysWhatThereIs)
+{
+    struct Case
+    {
+        const char *script;
+        const char *said;
+    } cases[] = {
+        {"frobnicate", "t.qms:2: frobnicate: unknown command 'frobnicate'"},
+        {"show code modB", "t.qms:2: show: no component 'modB'; the project has: modA"},
+        {"show form modA", "'modA' is not a form"},
+        {"procedure modA Other", "no procedure 'Other'; the code has: (declarations), Main"},
+        {"click vbNope/x", "no window 'vbNope'; the windows are: "},
+        {"click vbProject/pbNope", "no control 'pbNope' in window 'vbProject'; its controls are: "},
+        {"answer msgbox sometimes", "'sometimes' is not a number"},
+        {"keys {NOSUCHKEY}", "the keys '{NOSUCHKEY}' cannot be sent"},
+        {"menu File Nothing",
+         "no menu item 'File/Nothing'; the menu has: New Project, Open Project..."},
+        {"connect Not.There", "the add-in 'Not.There' did not connect"},
+        {"disconnect Not.There", "the add-in 'Not.There' is not connected"},
+        {"select-text Main", "no code window is active"},
+        {"show code modA\nselect-text Nowhere",
+         "t.qms:3: select-text: 'Nowhere' is not in the code shown"},
+        {"echo ${NOT_A_VARIABLE_QM}", "unknown variable ${NOT_A_VARIABLE_QM}"},
+        {"show", "usage: show main|project|properties|toolbox"},
+    };
+    for (const Case &c : cases) {
+        const std::string said = errorOf(c.script);
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.script << "\nsaid: " << said;
+    }
+}
+
+TEST_F(UiScriptRunner, ChecksFailWhenWhatTheyCheckDoesNotHold)
+{
+    dirs.program.write("same1.txt", "abc\r\n");
+    dirs.program.write("same2.txt", "abc\r\n");
+    dirs.program.write("other.txt", "abd\r\n");
+    const std::string dir = dirs.program.str();
+    const std::string held[] = {
+        "expect same " + dir + "/same1.txt " + dir + "/same2.txt",
+        "expect differ " + dir + "/same1.txt " + dir + "/other.txt",
+        "expect contains " + dir + "/same1.txt \"bc\\r\\n\"",
+        "expect window PROJECT \"Project - P\"",
+        "expect windows VBCodeWin 0",
+        "show code modA\nexpect window VBCodeWin \"modA (Code)\"",
+        "expect code modA contains \"Sub Main()\"",
+        "expect disconnected Not.There",
+        "fails show code Nope",
+    };
+    for (const std::string &script : held) {
+        std::ostringstream err;
+        EXPECT_EQ(
+            runner->run(ide::parseScript("open " + dirs.program.file("P.vbp") + "\n" + script),
+                        "t.qms", err),
+            0)
+            << script << "\n"
+            << err.str();
+    }
+    struct Case
+    {
+        std::string script;
+        const char *said;
+    } failing[] = {
+        {"expect same " + dir + "/same1.txt " + dir + "/other.txt", "differ at byte 2 (line 1)"},
+        {"expect differ " + dir + "/same1.txt " + dir + "/same2.txt", "are the same"},
+        {"expect lacks " + dir + "/same1.txt abc", "holds 'abc'"},
+        {"expect window PROJECT \"Project - Q\"", "the PROJECT windows are: \"Project - P\""},
+        {"expect windows PROJECT 2", "1 visible PROJECT windows, not 2"},
+        {"expect clipboard nothing-like-this", "the clipboard holds"},
+        {"expect code modA lacks Main", "the code of modA holds 'Main'"},
+        {"expect msgbox \"never shown\"", "no message box said 'never shown'"},
+        {"fails echo fine", "'echo' did not fail"},
+    };
+    for (const Case &c : failing) {
+        const std::string said = errorOf(c.script);
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.script << "\nsaid: " << said;
+    }
+}
+
+TEST_F(UiScriptRunner, QuitStopsTheScriptAndDisconnects)
+{
+    std::ostringstream err;
+    EXPECT_EQ(runner->run(ide::parseScript("echo one\nquit\necho two\n"), "t.qms", err), 0);
+    EXPECT_TRUE(runner->quitRequested());
+    EXPECT_EQ(out.str(), "one\n");
+}
+
+TEST_F(UiScriptRunner, AScreenshotShowsTheVisibleWindows)
+{
+    std::ostringstream err;
+    const std::string file = dirs.program.file("shot.png");
+    ASSERT_EQ(runner->run(
+                  ide::parseScript("screenshot " + file + "\nscreenshot " + file + "2 vbProject\n"),
+                  "t.qms", err),
+              0)
+        << err.str();
+    QImage all(QString::fromStdString(file));
+    QImage one(QString::fromStdString(file + "2"));
+    ASSERT_FALSE(all.isNull());
+    ASSERT_FALSE(one.isNull());
+    // The project window with its title bar, and the desktop holding it and the others.
+    EXPECT_GE(one.width(), 260);
+    EXPECT_GT(all.width(), one.width());
+    EXPECT_GT(all.height(), one.height());
+}
+
+TEST(UiCodeLists, AProcedureBelongsToTheLongestObjectItsNameStartsWith)
+{
+    const std::vector<std::string> objects{"(General)", "Form", "cmd", "cmdOK", "txt_Name"};
+    struct Case
+    {
+        const char *procedure;
+        const char *object;
+    } cases[] = {
+        {"cmdOK_Click", "cmdOK"},        {"cmd_Click", "cmd"},
+        {"Form_Load", "Form"},           {"form_load", "Form"},
+        {"txt_Name_Change", "txt_Name"}, {"UpdateTotal", "(General)"},
+        {"cmdOKay_Click", "(General)"},  {"", "(General)"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ide::objectOfProcedure(objects, c.procedure), c.object) << c.procedure;
+}
+
+} // namespace
