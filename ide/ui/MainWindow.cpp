@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include <optional>
+
 namespace qm::ide {
 namespace {
 
@@ -92,6 +94,25 @@ MainWindow::MainWindow(HostUi &ui)
     m_file->addAction(tr("&Open Project..."), this, [this] { openProjectDialog(); });
     m_file->addSeparator();
     m_file->addAction(tr("Sa&ve Project"), this, [this] { m_ui.saveProject(); });
+    m_file->addAction(tr("Save Project As..."), this, [this] {
+        platform::FileDialogRequest request;
+        request.title = "Save Project As";
+        request.filter = "Project Files (*.vbp)|*.vbp";
+        if (Project *p = m_ui.ide().project())
+            request.fileName = p->name() + ".vbp";
+        if (std::optional<std::string> path = platform::ui().saveFileDialog(request))
+            m_ui.guard("Save Project As", [&] { m_ui.ide().project()->saveAs(*path); });
+    });
+    m_file->addSeparator();
+    m_file->addAction(tr("&Add File..."), this, [this] {
+        platform::FileDialogRequest request;
+        request.title = "Add File";
+        request.filter = "Form, Module and Class Files (*.frm;*.bas;*.cls)|*.frm;*.bas;*.cls";
+        if (Project *p = m_ui.ide().project())
+            request.initialDirectory = p->directory();
+        if (std::optional<std::string> path = platform::ui().openFileDialog(request))
+            m_ui.guard("Add File", [&] { m_ui.ide().addFile(*path); });
+    });
     addKeyAction(m_file, tr("&Save File"), "^s", tr("Ctrl+S"));
     addKeyAction(m_file, tr("&Remove File"), "^{DEL}", tr("Ctrl+Del"));
     m_file->addSeparator();
