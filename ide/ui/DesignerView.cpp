@@ -503,10 +503,15 @@ void DesignerView::paintEvent(QPaintEvent *)
             const QColor textColour = enabled ? fore : QColor(128, 128, 128);
             switch (lookOf(*c)) {
             case Look::Button: {
-                drawRaised(p, r, colourProperty(*c, "BackColor", QColor(192, 192, 192)));
+                // The default button wears a black frame around its bevel.
+                const bool isDefault = booleanOf(*c, "Default", false);
+                const QRect bevel = isDefault ? r.adjusted(1, 1, -1, -1) : r;
+                drawRaised(p, bevel, colourProperty(*c, "BackColor", QColor(192, 192, 192)));
                 p.setPen(Qt::black);
-                p.drawLine(r.bottomLeft(), r.bottomRight());
-                p.drawLine(r.topRight(), r.bottomRight());
+                p.drawLine(bevel.bottomLeft(), bevel.bottomRight());
+                p.drawLine(bevel.topRight(), bevel.bottomRight());
+                if (isDefault)
+                    p.drawRect(r.adjusted(0, 0, -1, -1));
                 p.setPen(textColour);
                 p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap | mnemonicFlags(), caption);
                 break;
@@ -679,6 +684,21 @@ void DesignerView::paintEvent(QPaintEvent *)
                 break;
             }
             case Look::Icon:
+                if (equalsIgnoreCase(c->className(), "Timer")) {
+                    // A small clock, as the toolbox shows the timer.
+                    drawRaised(p, r, QColor(192, 192, 192));
+                    const QRect face = r.adjusted(5, 5, -6, -6);
+                    p.setRenderHint(QPainter::Antialiasing);
+                    p.setPen(QPen(Qt::black, 1));
+                    p.setBrush(Qt::white);
+                    p.drawEllipse(face);
+                    p.drawLine(face.center(), QPoint(face.center().x(), face.top() + 3));
+                    p.drawLine(face.center(), QPoint(face.right() - 4, face.center().y()));
+                    p.setBrush(Qt::NoBrush);
+                    p.setRenderHint(QPainter::Antialiasing, false);
+                    break;
+                }
+                [[fallthrough]];
             case Look::Other: {
                 drawRaised(p, r, QColor(192, 192, 192));
                 p.setPen(Qt::black);
