@@ -50,11 +50,16 @@ function(qm_test name)
                    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QM_APP_DIR=${QM_PROGRAM_DIR};LC_ALL=C")
 endfunction()
 
-# qm_fuzzer(NAME SOURCE DEPENDS libs...)
+# qm_fuzzer(NAME SOURCE DEPENDS libs... [SEEDS files...] [ITERATIONS n])
 # A fuzz target (LLVMFuzzerTestOneInput). With libFuzzer it is a fuzzer; otherwise it links a
-# driver that feeds it seeded random and mutated inputs, and CTest runs it as a test.
+# driver that feeds it ITERATIONS (3000) seeded random and mutated inputs, and CTest runs it as
+# a test. Targets that do much work per input take fewer iterations, to stay quick under the
+# sanitizers.
 function(qm_fuzzer name source)
-    cmake_parse_arguments(ARG "" "" "DEPENDS;SEEDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "ITERATIONS" "DEPENDS;SEEDS" ${ARGN})
+    if(NOT ARG_ITERATIONS)
+        set(ARG_ITERATIONS 3000)
+    endif()
     add_executable(${name} ${source})
     target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
@@ -66,7 +71,7 @@ function(qm_fuzzer name source)
         add_test(NAME ${name} COMMAND ${name} -runs=20000 -max_len=4096)
     else()
         target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/fuzz/FuzzDriver.cpp")
-        add_test(NAME ${name} COMMAND ${name} 3000 ${ARG_SEEDS})
+        add_test(NAME ${name} COMMAND ${name} ${ARG_ITERATIONS} ${ARG_SEEDS})
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
