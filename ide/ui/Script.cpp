@@ -1298,8 +1298,11 @@ void saveScreenshot(const std::string &path, QWidget *only)
         f.setBold(true);
         f.setPixelSize(12);
         p.setFont(f);
-        p.drawText(title.adjusted(6, 0, -20, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   s.widget->windowTitle());
+        // A narrow tool window's title is shortened as a window manager would.
+        const QRect room = title.adjusted(4, 0, -20, 0);
+        p.drawText(
+            room, Qt::AlignVCenter | Qt::AlignLeft,
+            QFontMetrics(f).elidedText(s.widget->windowTitle(), Qt::ElideRight, room.width()));
         // The close box.
         const QRect box(title.right() - 17, title.top() + 3, 14, 14);
         p.fillRect(box, QColor(192, 192, 192));
