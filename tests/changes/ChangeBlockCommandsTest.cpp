@@ -2,6 +2,7 @@
 #include "changes/QmCommands.h"
 
 #include "common/Cli.h"
+#include "tests/support/EngineTest.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,24 +10,14 @@
 
 namespace {
 
-struct QmRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
+using qm::test::QmRun;
 
 QmRun runQm(std::vector<std::string> args, const std::string &input = {})
 {
     qm::test::SandboxDirs dirs;
     qm::test::ScopedEnv separator("QM_DATE_SEPARATOR", "-");
-    qm::common::cli::CommandTable table;
-    qm::changes::addChangeBlockCommands(table);
     args.insert(args.begin(), {"--today", "2026-03-04", "--name", "dev"});
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    int status = qm::common::cli::run(table, args, in, out, err);
-    return {status, out.str(), err.str()};
+    return qm::test::runQmCommand(qm::changes::addChangeBlockCommands, args, input);
 }
 
 } // namespace

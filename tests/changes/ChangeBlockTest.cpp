@@ -3,6 +3,8 @@
 
 #include "common/ErrorReports.h"
 
+#include "tests/support/EngineTest.h"
+
 #include <gtest/gtest.h>
 
 using namespace qm::changes;
@@ -17,16 +19,7 @@ const std::string kChangeEnd = "'* End of Block Changed by dev on 12/08/2026\r\n
 const std::string kDeleteBegin = "'* Block Deleted by dev on 12/08/2026\r\n";
 const std::string kDeleteEnd = "'* End of Block Deleted by dev on 12/08/2026\r\n";
 
-qm::common::UserMessage messageOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const qm::common::UserMessageError &e) {
-        return e.message;
-    }
-    ADD_FAILURE() << "no message raised";
-    return {};
-}
+using qm::test::messageOf;
 
 } // namespace
 

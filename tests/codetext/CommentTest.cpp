@@ -5,6 +5,8 @@
 #include "common/TextHelpers.h"
 #include "platform/Text.h"
 
+#include "tests/support/EngineTest.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,16 +20,7 @@ namespace {
 const char *const kHeader = "'** Commented on 12/8/26 by dev **\r\n";
 const char *const kTrailer = "'** End of Block Commented **\r\n";
 
-qm::common::UserMessage messageOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const qm::common::UserMessageError &e) {
-        return e.message;
-    }
-    ADD_FAILURE() << "no message raised";
-    return {};
-}
+using qm::test::messageOf;
 
 } // namespace
 

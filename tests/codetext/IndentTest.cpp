@@ -3,6 +3,8 @@
 
 #include "common/ErrorReports.h"
 
+#include "tests/support/EngineTest.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -178,22 +180,14 @@ TEST(Indent, TabSizeIsTheIndentUnit)
 
 TEST(Indent, EmptyTextRaisesEachFlavoursMessage)
 {
-    try {
-        IndentBlock("", 3);
-        ADD_FAILURE() << "no message";
-    } catch (const qm::common::UserMessageError &e) {
-        EXPECT_EQ(e.message.title, "Nothing Selected");
-        EXPECT_EQ(e.message.text, "No text selected to indent!");
-        EXPECT_EQ(e.message.style, 48);
-    }
-    try {
-        IndentLines("", 3);
-        ADD_FAILURE() << "no message";
-    } catch (const qm::common::UserMessageError &e) {
-        EXPECT_EQ(e.message.title, "Error");
-        EXPECT_EQ(e.message.text, "You have no text to indent!");
-        EXPECT_EQ(e.message.style, 48);
-    }
+    const auto palette = qm::test::messageOf([] { IndentBlock("", 3); });
+    EXPECT_EQ(palette.title, "Nothing Selected");
+    EXPECT_EQ(palette.text, "No text selected to indent!");
+    EXPECT_EQ(palette.style, 48);
+    const auto editor = qm::test::messageOf([] { IndentLines("", 3); });
+    EXPECT_EQ(editor.title, "Error");
+    EXPECT_EQ(editor.text, "You have no text to indent!");
+    EXPECT_EQ(editor.style, 48);
 }
 
 TEST(Indent, MovesLinesButNeverChangesOrLosesOne)

@@ -2,6 +2,7 @@
 #include "codetext/QmCommands.h"
 
 #include "common/Cli.h"
+#include "tests/support/EngineTest.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +10,12 @@
 
 namespace {
 
-struct QmRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
+using qm::test::QmRun;
 
 QmRun runQm(const std::vector<std::string> &args, const std::string &input)
 {
     qm::test::SandboxDirs dirs;
-    qm::common::cli::CommandTable table;
-    qm::codetext::addXBaseCommands(table);
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    int status = qm::common::cli::run(table, args, in, out, err);
-    return {status, out.str(), err.str()};
+    return qm::test::runQmCommand(qm::codetext::addXBaseCommands, args, input);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "common/Cli.h"
 #include "generators/QmCommands.h"
 
+#include "tests/support/EngineTest.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -30,10 +32,11 @@ TEST(MsgBoxGenerator, StatementOfEveryButtonStyleIsTheCallAlone)
     } cases[] = {{0, "16"}, {1, "17"}, {2, "18"}, {3, "19"}, {4, "20"}, {5, "21"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.buttons);
-        EXPECT_EQ(SetUpPaintProc(box('S', c.buttons)),
-                  std::string("Dim sMsg as string\r\n"
-                              "sMsg = \"Hello\"\r\n"
-                              "MsgBox sMsg, ") + c.flags + ", \"MsgBox Caption\"\r\n\r\n");
+        EXPECT_EQ(SetUpPaintProc(box('S', c.buttons)), std::string("Dim sMsg as string\r\n"
+                                                                   "sMsg = \"Hello\"\r\n"
+                                                                   "MsgBox sMsg, ") +
+                                                           c.flags +
+                                                           ", \"MsgBox Caption\"\r\n\r\n");
     }
 }
 
@@ -96,13 +99,10 @@ TEST(MsgBoxGenerator, FlagsAddButtonsDefaultModalAndIcon)
         int buttons, defaultButton, icon, modal;
         int flags;
     } cases[] = {
-        {3, 256, 32, 0, 291},    // Yes/No/Cancel, Button 2, Question
-        {0, 0, 16, 0, 16},       // the initial values
-        {0, 0, 48, 4096, 4096},  // system modal: the chosen icon is dropped
-        {0, 0, 0, 4096, 4096},
-        {2, 512, 64, 0, 578},
-        {5, 256, 16, 4096, 4357},
-        {4, 0, 0, 0, 4},
+        {3, 256, 32, 0, 291},   // Yes/No/Cancel, Button 2, Question
+        {0, 0, 16, 0, 16},      // the initial values
+        {0, 0, 48, 4096, 4096}, // system modal: the chosen icon is dropped
+        {0, 0, 0, 4096, 4096},  {2, 512, 64, 0, 578}, {5, 256, 16, 4096, 4357}, {4, 0, 0, 0, 4},
     };
     for (const auto &c : cases) {
         MsgBoxDesign d;
@@ -116,7 +116,8 @@ TEST(MsgBoxGenerator, FlagsAddButtonsDefaultModalAndIcon)
     MsgBoxDesign modal = box('S', 0, "");
     modal.icon = 64;
     modal.modal = 4096;
-    EXPECT_EQ(SetUpPaintProc(modal), "Dim sMsg as string\r\nMsgBox sMsg, 4096, \"MsgBox Caption\"\r\n\r\n");
+    EXPECT_EQ(SetUpPaintProc(modal),
+              "Dim sMsg as string\r\nMsgBox sMsg, 4096, \"MsgBox Caption\"\r\n\r\n");
     // A zero style is written as "####" writes it, the empty text: the argument is left out.
     MsgBoxDesign none = box('F', 0, "");
     none.icon = 0;
@@ -155,8 +156,8 @@ TEST(MsgBoxGenerator, MessageLinesAreJoinedByLineFeeds)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
         EXPECT_EQ(SetUpPaintProc(box('S', 0, c.message)),
-                  std::string("Dim sMsg as string\r\n") + c.lines
-                      + "MsgBox sMsg, 16, \"MsgBox Caption\"\r\n\r\n");
+                  std::string("Dim sMsg as string\r\n") + c.lines +
+                      "MsgBox sMsg, 16, \"MsgBox Caption\"\r\n\r\n");
     }
 }
 
@@ -164,7 +165,8 @@ TEST(MsgBoxGenerator, TitleIsTrimmedOfBlanksOnly)
 {
     MsgBoxDesign d = box('S', 0, "");
     d.title = "  Save changes?  ";
-    EXPECT_EQ(SetUpPaintProc(d), "Dim sMsg as string\r\nMsgBox sMsg, 16, \"Save changes?\"\r\n\r\n");
+    EXPECT_EQ(SetUpPaintProc(d),
+              "Dim sMsg as string\r\nMsgBox sMsg, 16, \"Save changes?\"\r\n\r\n");
     d.title = "\tTabbed\t";
     EXPECT_EQ(SetUpPaintProc(d), "Dim sMsg as string\r\nMsgBox sMsg, 16, \"\tTabbed\t\"\r\n\r\n");
 }
@@ -197,29 +199,20 @@ TEST(MsgBoxGenerator, TestTextKeepsTheLinesAsTyped)
 
 TEST(MsgBoxGenerator, EightBitTextPassesUnchanged)
 {
-    std::string message = "Gr\xfc\xdf" "e \x80 \x81\r\n";
-    EXPECT_EQ(SetUpPaintProc(box('S', 0, message)),
-              "Dim sMsg as string\r\nsMsg = \"Gr\xfc\xdf" "e \x80 \x81\"\r\n"
-              "MsgBox sMsg, 16, \"MsgBox Caption\"\r\n\r\n");
+    std::string message = "Gr\xfc\xdf"
+                          "e \x80 \x81\r\n";
+    EXPECT_EQ(SetUpPaintProc(box('S', 0, message)), "Dim sMsg as string\r\nsMsg = \"Gr\xfc\xdf"
+                                                    "e \x80 \x81\"\r\n"
+                                                    "MsgBox sMsg, 16, \"MsgBox Caption\"\r\n\r\n");
 }
 
 // qm msgbox, run through the command table as the qm program runs it.
-struct QmRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::QmRun;
 
 QmRun qmMsgBox(std::vector<std::string> args, const std::string &input)
 {
-    common::cli::CommandTable table;
-    addMsgBoxCommands(table);
     args.insert(args.begin(), "msgbox");
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    int status = common::cli::run(table, args, in, out, err);
-    return {status, out.str(), err.str()};
+    return test::runQmCommand(addMsgBoxCommands, args, input);
 }
 
 TEST(QmMsgBox, DefaultsAreTheDesignersInitialValues)
@@ -233,9 +226,9 @@ TEST(QmMsgBox, DefaultsAreTheDesignersInitialValues)
 
 TEST(QmMsgBox, OptionsSetEveryValue)
 {
-    QmRun run = qmMsgBox({"--kind", "F", "--buttons", "3", "--default", "2", "--icon", "32",
-                          "--title", " Quit? "},
-                         "Save \"Report\"?\r\nChanges are lost otherwise.\r\n");
+    QmRun run = qmMsgBox(
+        {"--kind", "F", "--buttons", "3", "--default", "2", "--icon", "32", "--title", " Quit? "},
+        "Save \"Report\"?\r\nChanges are lost otherwise.\r\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Dim sMsg as string\r\n"
                        "Dim iRV as integer\r\n"
@@ -258,10 +251,16 @@ TEST(QmMsgBox, OptionsSetEveryValue)
 TEST(QmMsgBox, BadValuesAreUsageErrors)
 {
     const std::vector<std::vector<std::string>> cases = {
-        {"--kind", "X"},       {"--kind", "s"},          {"--buttons", "6"},
-        {"--buttons", "-1"},   {"--default", "0"},       {"--default", "4"},
-        {"--icon", "8"},       {"--icon", "80"},         {"--icon", "Stop"},
-        {"--default", "2"},    // OK only has one button
+        {"--kind", "X"},
+        {"--kind", "s"},
+        {"--buttons", "6"},
+        {"--buttons", "-1"},
+        {"--default", "0"},
+        {"--default", "4"},
+        {"--icon", "8"},
+        {"--icon", "80"},
+        {"--icon", "Stop"},
+        {"--default", "2"}, // OK only has one button
         {"--buttons", "4", "--default", "3"},
     };
     for (const auto &args : cases) {
