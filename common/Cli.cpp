@@ -207,6 +207,9 @@ int run(const CommandTable &table,
     if (tabSize)
         invocation.tabSize = *tabSize;
 
+    invocation.err = &err;
+    if (file && *file != "-")
+        invocation.file = *file;
     if (command->readsInput) {
         if (!file || *file == "-") {
             invocation.input.assign(std::istreambuf_iterator<char>(in),

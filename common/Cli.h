@@ -22,6 +22,8 @@ struct Invocation
     int tabSize = 3;
     std::map<std::string, std::string> options; ///< "--kind" -> "S"; flags map to ""
     std::string input;                          ///< the bytes of FILE or standard input
+    std::string file;            ///< FILE as given on the command line; empty for standard input
+    std::ostream *err = nullptr; ///< standard error, for what a command reports beside its output
 
     bool hasOption(const std::string &name) const { return options.count(name) != 0; }
     std::string option(const std::string &name, const std::string &fallback = {}) const;
