@@ -2,6 +2,7 @@
 // automation scripts and for programs run without a person.
 #pragma once
 
+#include "platform/Printer.h"
 #include "platform/UiRuntime.h"
 
 #include <deque>
@@ -54,6 +55,9 @@ public:
     void showHelp(std::string_view helpFile, int command) override;
     void setMousePointer(int pointer) override;
     ScreenMetrics screen() override { return m_screen; }
+    /// Records every line, font and page break printed.
+    Printer &printer() override { return m_printer; }
+    RecordingPrinter &recordingPrinter() { return m_printer; }
     /// The screen a test pretends to have (1024 x 768 pixels at 15 twips per pixel by default).
     void setScreen(ScreenMetrics metrics) { m_screen = metrics; }
 
@@ -76,6 +80,7 @@ private:
     std::string m_clipboard;
     int m_mousePointer = 0;
     ScreenMetrics m_screen;
+    RecordingPrinter m_printer;
 };
 
 } // namespace qm::platform

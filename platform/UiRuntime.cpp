@@ -1,6 +1,7 @@
 // The installed runtime, the keyboard forwarding shared by every runtime, and the scripted one.
 #include "platform/UiRuntime.h"
 
+#include "platform/Printer.h"
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 
@@ -43,6 +44,12 @@ void UiRuntime::sendKeys(std::string_view keys, bool wait)
     recordSendKeys(keys, wait);
     if (m_keyboard)
         m_keyboard->sendKeys(keys, wait);
+}
+
+Printer &UiRuntime::printer()
+{
+    static RecordingPrinter recording;
+    return recording;
 }
 
 UiRuntime &ui()

@@ -10,6 +10,8 @@
 
 namespace qm::platform {
 
+class Printer;
+
 /// Message-box style values: a button set plus an icon plus a default button.
 namespace mb {
 inline constexpr int OkOnly = 0;
@@ -114,6 +116,8 @@ public:
     virtual void setMousePointer(int pointer) = 0;
     /// The screen's size and twips per pixel.
     virtual ScreenMetrics screen() = 0;
+    /// The Printer object (platform/Printer.h). The base gives a recording printer.
+    virtual Printer &printer();
 
 protected:
     /// Called before delivering keystrokes or activation, so a recording runtime sees them.

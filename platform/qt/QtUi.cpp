@@ -3,6 +3,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/VbError.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtText.h"
 
 #include <QApplication>
@@ -247,6 +248,12 @@ ScreenMetrics QtUi::screen()
     metrics.twipsPerPixelX = dpiX > 0 ? static_cast<int>(1440.0 / dpiX + 0.5) : 15;
     metrics.twipsPerPixelY = dpiY > 0 ? static_cast<int>(1440.0 / dpiY + 0.5) : 15;
     return metrics;
+}
+
+Printer &QtUi::printer()
+{
+    static QtPrinter printer;
+    return printer;
 }
 
 } // namespace qm::platform

@@ -23,6 +23,8 @@ public:
     void showHelp(std::string_view helpFile, int command) override;
     void setMousePointer(int pointer) override;
     ScreenMetrics screen() override;
+    /// The system printer, or a PDF file when there is none (platform/qt/QtPrinter.h).
+    Printer &printer() override;
 
 private:
     bool m_busy = false;
