@@ -190,6 +190,14 @@ int run(const CommandTable &table,
             }
             continue;
         }
+        if (invocation.arguments.size() < static_cast<size_t>(command->wordsBeforeFile)) {
+            invocation.arguments.push_back(arg);
+            continue;
+        }
+        if (file && command->wordsAfterFile) {
+            invocation.arguments.push_back(arg);
+            continue;
+        }
         if (file)
             return usage("more than one FILE given");
         file = arg;

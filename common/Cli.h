@@ -24,6 +24,7 @@ struct Invocation
     std::string input;                          ///< the bytes of FILE or standard input
     std::string file;            ///< FILE as given on the command line; empty for standard input
     std::ostream *err = nullptr; ///< standard error, for what a command reports beside its output
+    std::vector<std::string> arguments; ///< the command's words before and after FILE, in order
 
     bool hasOption(const std::string &name) const { return options.count(name) != 0; }
     std::string option(const std::string &name, const std::string &fallback = {}) const;
@@ -53,6 +54,10 @@ struct Command
     /// Returns the bytes to write to standard output. Throws UserMessageError for the problems a
     /// message box would show, UsageError for a bad option value.
     std::function<std::string(const Invocation &)> run;
+    /// Words the command takes before FILE ("qm layout align-left FORM ..."), and whether it
+    /// takes more after it ("... FORM CONTROL..."); they arrive in Invocation::arguments.
+    int wordsBeforeFile = 0;
+    bool wordsAfterFile = false;
 };
 
 class CommandTable
