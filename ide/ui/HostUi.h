@@ -25,9 +25,9 @@ namespace qm::ide {
 
 class AddInManager;
 class CodeView;
-class CodeWindow;
+struct CodeWindow;
 class DesignerView;
-class DesignerWindow;
+struct DesignerWindow;
 class FindWindow;
 class Ide;
 class IdeHost;
