@@ -11,5 +11,7 @@ namespace qm::codetext {
 void addCommentCommands(common::cli::CommandTable &table);
 /// qm xbase.
 void addXBaseCommands(common::cli::CommandTable &table);
+/// qm procedures.
+void addModuleCommands(common::cli::CommandTable &table);
 
 } // namespace qm::codetext

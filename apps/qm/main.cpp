@@ -13,6 +13,7 @@ int main(int argc, char **argv)
     qm::common::cli::CommandTable table;
     qm::codetext::addCommentCommands(table);
     qm::codetext::addXBaseCommands(table);
+    qm::codetext::addModuleCommands(table);
     qm::changes::addChangeBlockCommands(table);
     qm::generators::addMsgBoxCommands(table);
     std::vector<std::string> args(argv + 1, argv + argc);

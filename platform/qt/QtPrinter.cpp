@@ -111,9 +111,8 @@ void QtPrinter::printLine(std::string_view text)
     beginJob();
     QPainter &painter = m_job->painter;
     const QFontMetrics metrics(painter.font(), &m_job->printer);
-    const int pageHeight = m_job->printer.pageLayout()
-                               .paintRectPixels(m_job->printer.resolution())
-                               .height();
+    const int pageHeight =
+        m_job->printer.pageLayout().paintRectPixels(m_job->printer.resolution()).height();
     // A line that would run off the sheet goes to the next one: nothing is ever cut off.
     if (m_job->y > 0 && m_job->y + metrics.height() > pageHeight)
         newPage();

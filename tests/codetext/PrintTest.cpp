@@ -49,9 +49,9 @@ TEST(PrintListing, CommentLinesAreBoldInCourierAfterTwoBlankLines)
         bool bold;
     };
     const std::vector<Expected> expected = {
-        {" ", false},          {" ", false}, {"Sub A()", false}, {"   ' note", true},
-        {"'top", true},        {"   x = 1 ' trailing", false},  {"", false},
-        {"End Sub", false},
+        {" ", false},        {" ", false},       {"Sub A()", false},
+        {"   ' note", true}, {"'top", true},     {"   x = 1 ' trailing", false},
+        {"", false},         {"End Sub", false},
     };
     ASSERT_EQ(lines.size(), expected.size());
     for (size_t i = 0; i < lines.size(); ++i) {
