@@ -132,7 +132,14 @@ Component::createNew(ComponentKind kind, std::string_view name, std::string_view
 
 std::string Component::name() const
 {
-    return m_form ? m_form->name() : m_module->name();
+    if (m_form)
+        return m_form->name();
+    std::string name = m_module->name();
+    if (!name.empty() || m_path.empty())
+        return name;
+    // An older module has no VB_Name: it is known by its file's base name.
+    std::string file = platform::fileNamePart(m_path);
+    return file.substr(0, file.rfind('.'));
 }
 
 const std::string &Component::code() const
@@ -192,12 +199,9 @@ std::vector<std::string> Component::save()
     if (m_path.empty())
         throw VbError(err::PathFileAccessError,
                       name() + " has never been saved; it needs a file name");
+    // Lines the reader did not understand are kept where they stood: they never stop a save.
     if (!isModified())
         return {};
-    if (!m_problems.empty())
-        throw VbError(InvalidFileFormat, m_path + " was read with problems (" +
-                                             m_problems.front().text() +
-                                             "); it is not written back");
     return writeTo(m_path);
 }
 
@@ -205,10 +209,6 @@ std::vector<std::string> Component::saveAs(std::string_view productPath)
 {
     if (productPath.empty())
         throw VbError(err::BadFileNameOrNumber);
-    if (!m_problems.empty() && isModified())
-        throw VbError(InvalidFileFormat, std::string(productPath) + ": " +
-                                             m_problems.front().text() +
-                                             "; the component is not written");
     std::string newCompanion = platform::fileNamePart(companionPath(productPath));
     if (m_form && !platform::equalsIgnoreCase(m_form->frxFileName(), newCompanion))
         m_form->renameFrxReferences(newCompanion);

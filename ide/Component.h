@@ -65,7 +65,8 @@ public:
     createNew(ComponentKind kind, std::string_view name, std::string_view version = "5.00");
 
     ComponentKind kind() const { return m_kind; }
-    /// The VB_Name of the file (the form's Name for a 4.00 form without one).
+    /// The VB_Name of the file (the form's Name for a 4.00 form without one, the file's base
+    /// name for a module or class without one).
     std::string name() const;
     /// The product path of the file; empty for a component never saved.
     const std::string &path() const { return m_path; }
@@ -92,9 +93,9 @@ public:
     bool isModified() const;
 
     /// Writes the file (and its .frx, when it has one) if modified or never written, with the
-    /// file layer's writeFile; returns the paths written, the form file before its .frx. Throws
-    /// VbError 75 for a component never saved (use saveAs) and InvalidFileFormat for one read
-    /// with problems that changed since (nothing it did not understand is written back).
+    /// file layer's writeFile; returns the paths written, the form file before its .frx. Lines
+    /// the reader did not understand are written back as they were read. Throws VbError 75 for
+    /// a component never saved (use saveAs).
     std::vector<std::string> save();
     /// Writes the component under a new path, which it keeps; always writes.
     std::vector<std::string> saveAs(std::string_view productPath);

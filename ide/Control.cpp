@@ -40,6 +40,16 @@ PropertyBlock *findBlock(const std::vector<FormItem> &items, std::string_view na
     return nullptr;
 }
 
+// Where a dotted name splits into a block and its member ("Font.Bold"); npos when the name has
+// no dot or names a line of its own ("Tab(0).ControlEnabled").
+size_t memberDot(const std::vector<FormItem> &items, std::string_view name)
+{
+    size_t dot = name.find('.');
+    if (dot == std::string_view::npos || findLine(items, name))
+        return std::string_view::npos;
+    return dot;
+}
+
 const ControlProperty *findIn(const std::vector<ControlProperty> &props, std::string_view name)
 {
     for (const ControlProperty &p : props)
@@ -190,7 +200,7 @@ Control::Info Control::info(std::string_view name) const
 
 bool Control::hasProperty(std::string_view name) const
 {
-    size_t dot = name.find('.');
+    size_t dot = memberDot(m_items, name);
     if (dot != std::string_view::npos) {
         try {
             blockProperty(name.substr(0, dot), name.substr(dot + 1), nullptr);
@@ -251,7 +261,7 @@ Value Control::blockProperty(std::string_view block,
 
 Value Control::property(std::string_view name) const
 {
-    size_t dot = name.find('.');
+    size_t dot = memberDot(m_items, name);
     if (dot != std::string_view::npos)
         return blockProperty(name.substr(0, dot), name.substr(dot + 1), nullptr);
     if (equalsIgnoreCase(name, "Name"))
@@ -279,7 +289,7 @@ Value Control::property(std::string_view name) const
 
 std::string Control::propertyText(std::string_view name) const
 {
-    size_t dot = name.find('.');
+    size_t dot = memberDot(m_items, name);
     if (dot != std::string_view::npos) {
         std::string raw;
         blockProperty(name.substr(0, dot), name.substr(dot + 1), &raw);
@@ -301,7 +311,7 @@ std::string Control::propertyText(std::string_view name) const
 
 bool Control::isWritten(std::string_view name) const
 {
-    size_t dot = name.find('.');
+    size_t dot = memberDot(m_items, name);
     if (dot != std::string_view::npos) {
         PropertyBlock *b = findBlock(m_items, name.substr(0, dot));
         return b && b->find(name.substr(dot + 1));
@@ -538,7 +548,7 @@ void Control::setBlockProperty(std::string_view block, std::string_view member, 
 
 void Control::setProperty(std::string_view name, const Value &value)
 {
-    size_t dot = name.find('.');
+    size_t dot = memberDot(m_items, name);
     if (dot != std::string_view::npos) {
         setBlockProperty(name.substr(0, dot), name.substr(dot + 1), value);
         return;
@@ -640,7 +650,7 @@ void Control::setProperty(std::string_view name, const Value &value)
 void Control::setPropertyText(std::string_view name, std::string_view rawValue)
 {
     checkOneLine(rawValue);
-    size_t dot = name.find('.');
+    size_t dot = memberDot(m_items, name);
     if (dot != std::string_view::npos) {
         PropertyBlock *b = findBlock(m_items, name.substr(0, dot));
         PropertyLine *line = b ? b->find(name.substr(dot + 1)) : nullptr;

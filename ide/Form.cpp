@@ -18,9 +18,33 @@ namespace {
 // than walked recursively.
 constexpr size_t MaxNesting = 200;
 
+// Property names hold an index and a member path as part of the name: "TabCaption(0)",
+// "Tab(0).Control(1)".
 bool isNameChar(char c)
 {
-    return platform::isAsciiLetter(c) || platform::isAsciiDigit(c) || c == '_' || c == '.';
+    return platform::isAsciiLetter(c) || platform::isAsciiDigit(c) || c == '_' || c == '.' ||
+           c == '(' || c == ')';
+}
+
+void setItemLineEnds(std::vector<FormItem> &items, const std::string &eol)
+{
+    for (FormItem &item : items) {
+        switch (item.kind) {
+        case FormItem::Kind::Property:
+            item.property.eol = eol;
+            break;
+        case FormItem::Kind::Raw:
+            item.eol = eol;
+            break;
+        case FormItem::Kind::Block:
+            item.block->beginEol = eol;
+            item.block->endEol = eol;
+            setItemLineEnds(item.block->items, eol);
+            break;
+        case FormItem::Kind::Child:
+            break; // the caller walks the children
+        }
+    }
 }
 
 void collect(const Control &control, std::vector<ControlPtr> &out)
@@ -71,6 +95,22 @@ std::string_view trimTrailing(std::string_view text)
     while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t'))
         --n;
     return text.substr(0, n);
+}
+
+std::optional<std::string> uniformLineEnd(std::string_view text)
+{
+    std::optional<std::string> found;
+    LineSplitter lines(text);
+    TextLine line;
+    while (lines.next(line)) {
+        if (line.eol.empty())
+            continue;
+        if (found && *found != line.eol)
+            return std::nullopt;
+        if (!found)
+            found = std::string(line.eol);
+    }
+    return found;
 }
 
 bool startsWithKeyword(std::string_view trimmed, std::string_view keyword)
@@ -281,6 +321,8 @@ std::unique_ptr<FormFile> FormParser::parseForm()
     form->m_root = parseTree(line);
     link(*form->m_root, form.get(), nullptr);
     form->m_section = CodeSection::parse(m_bytes.substr(m_lines.position()));
+    if (auto eol = uniformLineEnd(m_bytes))
+        form->m_section.setLineEnd(*eol);
     return form;
 }
 
@@ -346,6 +388,21 @@ std::shared_ptr<PropertyBlock> FormParser::parseBlock()
 // ---- the form file ----
 
 FormFile::~FormFile() = default;
+
+void FormFile::setLineEnds(Control &control, const std::string &eol)
+{
+    std::vector<Control *> work{&control};
+    while (!work.empty()) {
+        Control *c = work.back();
+        work.pop_back();
+        c->m_headerEol = eol;
+        c->m_endEol = eol;
+        setItemLineEnds(c->m_items, eol);
+        for (FormItem &item : c->m_items)
+            if (item.kind == FormItem::Kind::Child)
+                work.push_back(item.child.get());
+    }
+}
 
 std::unique_ptr<FormFile> FormFile::parse(std::string_view bytes,
                                           std::string_view fileName,
@@ -476,6 +533,8 @@ ControlPtr FormFile::addControl(const ControlPtr &control, Control *container)
             }
     parent->m_items.insert(at, std::move(item));
     FormParser::link(*control, this, parent);
+    // A new control's lines end as its container's lines do (LF in a file of LF lines).
+    setLineEnds(*control, parent->lineEnd());
     return control;
 }
 

@@ -94,6 +94,7 @@ public:
 private:
     friend class FormParser;
     FormFile() = default;
+    static void setLineEnds(Control &control, const std::string &eol);
 
     std::string m_version;
     std::string m_preamble; ///< raw lines before the form's Begin line

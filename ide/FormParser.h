@@ -6,6 +6,7 @@
 #include "ide/Control.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,5 +84,8 @@ bool startsWithKeyword(std::string_view trimmed, std::string_view keyword);
 std::string_view trimLeading(std::string_view text);
 /// The line without trailing blanks and tabs.
 std::string_view trimTrailing(std::string_view text);
+/// The line end every line of a text ends with ("\r\n", "\n" or "\r"); nothing when the
+/// text mixes them or has none. New lines written into a file follow it.
+std::optional<std::string> uniformLineEnd(std::string_view text);
 
 } // namespace qm::ide

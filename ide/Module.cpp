@@ -60,10 +60,10 @@ void CodeSection::setAttribute(std::string_view name, std::string_view rawValue)
     attr.name = std::string(name);
     attr.lead = "Attribute " + attr.name + " = ";
     attr.value = std::string(rawValue);
-    attr.eol = "\r\n";
+    attr.eol = m_lineEnd.empty() ? std::string("\r\n") : m_lineEnd;
     // A last line without its line end gets one before a line follows it.
     if (!m_attributes.empty() && m_attributes.back().eol.empty())
-        m_attributes.back().eol = "\r\n";
+        m_attributes.back().eol = attr.eol;
     m_attributes.push_back(std::move(attr));
 }
 
@@ -75,7 +75,20 @@ std::string CodeSection::text() const
         out += attr.value;
         out += attr.eol;
     }
-    out += m_code;
+    if (m_lineEnd.empty()) {
+        out += m_code;
+        return out;
+    }
+    // Lines typed into the code window end with CR LF; they take the file's own line end.
+    for (size_t pos = 0; pos < m_code.size();) {
+        size_t end = m_code.find_first_of("\r\n", pos);
+        if (end == std::string::npos) {
+            out.append(m_code, pos, std::string::npos);
+            break;
+        }
+        out.append(m_code, pos, end - pos).append(m_lineEnd);
+        pos = end + (m_code[end] == '\r' && end + 1 < m_code.size() && m_code[end + 1] == '\n' ? 2 : 1);
+    }
     return out;
 }
 
@@ -107,6 +120,8 @@ std::unique_ptr<ModuleFile> ModuleFile::parse(ComponentKind kind,
     }
     module->m_header = std::string(bytes.substr(0, headerEnd));
     module->m_section = CodeSection::parse(bytes.substr(headerEnd));
+    if (auto eol = uniformLineEnd(bytes))
+        module->m_section.setLineEnd(*eol);
     (void)
         problems; // nothing in a module is skipped: every line is either header, attribute or code
     return module;

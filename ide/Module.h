@@ -37,11 +37,16 @@ public:
     const std::string &code() const { return m_code; }
     void setCode(std::string code) { m_code = std::move(code); }
 
+    /// The line end of the file's own lines, when it uses one kind only: lines added since
+    /// (typed code, a new attribute) are written with it.
+    void setLineEnd(std::string eol) { m_lineEnd = std::move(eol); }
+
     std::string text() const;
 
 private:
     std::vector<AttributeLine> m_attributes;
     std::string m_code;
+    std::string m_lineEnd;
 };
 
 class ModuleFile

@@ -7,6 +7,8 @@
 #include "platform/VbError.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 
 namespace qm::ide {
 
@@ -92,7 +94,183 @@ const char *defaultBase(ComponentKind kind)
     return "";
 }
 
+bool isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+size_t skipBlanks(std::string_view text, size_t at)
+{
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    return at;
+}
+
+// Keys of project lines whose value is (or holds) a file, relative to the project's folder.
+constexpr std::string_view kFileKeys[] = {"Form",        "Module",       "Class",
+                                          "UserControl", "UserDocument", "PropertyPage",
+                                          "Designer",    "RelatedDoc",   "ResFile32",
+                                          "ResFile",     "HelpFile",     "Path32"};
+
+// Where the file part of a line that names a file starts and how long it is (quotes left
+// out); nothing for other lines. A Reference line names its file between its third and fourth
+// "#" ("*\G{...}#2.0#0#..\stdole2.tlb#OLE Automation"), or after "*\A" for a project.
+std::optional<std::pair<size_t, size_t>> fileSpan(std::string_view text)
+{
+    size_t begin = skipBlanks(text, 0);
+    size_t eq = text.find('=');
+    if (eq == std::string_view::npos) {
+        std::string_view line = trimTrailing(text.substr(begin));
+        if (line.empty() || !componentKindOfPath(line) || line.find('"') != std::string_view::npos)
+            return std::nullopt;
+        return std::make_pair(begin, line.size());
+    }
+    std::string_view key = trimTrailing(text.substr(begin, eq - begin));
+    size_t start = skipBlanks(text, eq + 1);
+    size_t end = trimTrailing(text).size();
+    if (equalsIgnoreCase(key, "Reference")) {
+        std::string_view value = text.substr(start, end > start ? end - start : 0);
+        if (platform::startsWithIgnoreCase(value, "*\\A")) {
+            start += 3;
+        } else {
+            size_t from = start;
+            for (int n = 0; n < 3; ++n) {
+                size_t hash = text.find('#', from);
+                if (hash == std::string_view::npos || hash >= end)
+                    return std::nullopt;
+                from = hash + 1;
+            }
+            size_t next = text.find('#', from);
+            if (next == std::string_view::npos || next > end)
+                return std::nullopt;
+            start = from;
+            end = next;
+        }
+    } else {
+        bool known = false;
+        for (std::string_view fileKey : kFileKeys)
+            known = known || equalsIgnoreCase(key, fileKey);
+        if (!known)
+            return std::nullopt;
+        if (equalsIgnoreCase(key, "Module") || equalsIgnoreCase(key, "Class")) {
+            size_t semi = text.find(';', start);
+            if (semi != std::string_view::npos && semi < end)
+                start = skipBlanks(text, semi + 1);
+        }
+    }
+    if (end > start + 1 && text[start] == '"' && text[end - 1] == '"') {
+        ++start;
+        --end;
+    }
+    if (end <= start)
+        return std::nullopt;
+    return std::make_pair(start, end - start);
+}
+
+// A product path as a root ("", a drive "C:", or "\\server\share") and its elements, made
+// absolute from the working directory and with "." and ".." taken out.
+struct PathElements
+{
+    std::string drive;
+    std::string share;
+    std::vector<std::string> parts;
+};
+
+void appendElements(std::string_view path, std::vector<std::string> &parts)
+{
+    size_t pos = 0;
+    while (pos <= path.size()) {
+        size_t end = pos;
+        while (end < path.size() && !isSeparator(path[end]))
+            ++end;
+        std::string_view element = path.substr(pos, end - pos);
+        pos = end + 1;
+        if (element.empty() || element == ".")
+            continue;
+        if (element == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+            continue;
+        }
+        parts.emplace_back(element);
+    }
+}
+
+PathElements splitPath(std::string_view path)
+{
+    PathElements out;
+    if (path.size() >= 2 && path[1] == ':' && platform::isAsciiLetter(path[0])) {
+        out.drive = platform::toUpper(std::string(path.substr(0, 2)));
+        path.remove_prefix(2);
+    }
+    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]) && out.drive.empty()) {
+        std::vector<std::string> server;
+        appendElements(path, server);
+        for (size_t i = 0; i < server.size(); ++i) {
+            if (i < 2)
+                out.share += "\\" + server[i];
+            else
+                out.parts.push_back(server[i]);
+        }
+        out.share = "\\" + out.share;
+        return out;
+    }
+    if (path.empty() || !isSeparator(path[0])) {
+        std::error_code ec;
+        std::string cwd = std::filesystem::current_path(ec).generic_string();
+        appendElements(cwd, out.parts);
+    }
+    appendElements(path, out.parts);
+    return out;
+}
+
+bool sameRoot(const PathElements &a, const PathElements &b)
+{
+    // The file layer ignores drive letters, so only two different ones part two paths.
+    if (!a.drive.empty() && !b.drive.empty() && a.drive != b.drive)
+        return false;
+    return equalsIgnoreCase(a.share, b.share);
+}
+
+bool sameDirectory(std::string_view a, std::string_view b)
+{
+    PathElements x = splitPath(a), y = splitPath(b);
+    if (!sameRoot(x, y) || x.parts.size() != y.parts.size())
+        return false;
+    for (size_t i = 0; i < x.parts.size(); ++i)
+        if (!equalsIgnoreCase(x.parts[i], y.parts[i]))
+            return false;
+    return true;
+}
+
 } // namespace
+
+std::string relativeProductPath(std::string_view filePath, std::string_view directory)
+{
+    PathElements file = splitPath(filePath);
+    PathElements dir = splitPath(directory);
+    auto join = [](const std::vector<std::string> &parts, size_t from) {
+        std::string out;
+        for (size_t i = from; i < parts.size(); ++i) {
+            if (!out.empty())
+                out += '\\';
+            out += parts[i];
+        }
+        return out;
+    };
+    if (!sameRoot(file, dir)) {
+        std::string root = file.share.empty() ? file.drive : file.share;
+        return root + "\\" + join(file.parts, 0);
+    }
+    size_t common = 0;
+    while (common < dir.parts.size() && common + 1 < file.parts.size() &&
+           equalsIgnoreCase(dir.parts[common], file.parts[common]))
+        ++common;
+    std::string out;
+    for (size_t i = common; i < dir.parts.size(); ++i)
+        out += "..\\";
+    return out + join(file.parts, common);
+}
 
 std::vector<ProjectEntry> parseProjectEntries(std::string_view bytes,
                                               std::string_view fileName,
@@ -142,9 +320,15 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
     TextLine line;
     while (lines.next(line)) {
         Line kept{std::string(line.text), std::string(line.eol), nullptr};
+        if (auto span = fileSpan(line.text)) {
+            kept.fileStart = span->first;
+            kept.fileLength = span->second;
+        }
         ProjectEntry entry;
         std::string error;
         if (readEntry(line.text, entry, error)) {
+            if (entry.key.empty())
+                project->m_bareNames = true;
             std::string path = isAbsolute(entry.file) || dir.empty()
                                    ? entry.file
                                    : platform::joinPath(dir, entry.file);
@@ -167,6 +351,7 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
         project->m_lines.push_back(std::move(kept));
     }
     project->m_savedText = std::string(bytes);
+    project->m_lineEnd = uniformLineEnd(bytes).value_or("\r\n");
     return project;
 }
 
@@ -214,16 +399,15 @@ ComponentPtr Project::findComponentByPath(std::string_view productPath) const
 std::string Project::lineFor(const Component &component) const
 {
     std::string file;
-    if (component.isNew()) {
+    if (component.isNew())
         file = component.name() + extensionOf(component.kind());
-    } else {
-        std::string dir = directory();
-        std::string componentDir = platform::directoryPart(component.path());
-        if (!dir.empty() && platform::resolvePath(dir) == platform::resolvePath(componentDir))
-            file = platform::fileNamePart(component.path());
-        else
-            file = component.path();
-    }
+    else if (directory().empty())
+        file = component.path();
+    else
+        file = relativeProductPath(component.path(), directory());
+    // An old .MAK names its components by their files alone.
+    if (m_bareNames)
+        return file;
     switch (component.kind()) {
     case ComponentKind::Form:
         return "Form=" + file;
@@ -235,13 +419,19 @@ std::string Project::lineFor(const Component &component) const
     return {};
 }
 
-ComponentPtr Project::addFile(std::string_view productPath)
+Project::Line Project::newLine(const Component &component) const
 {
-    if (findComponentByPath(productPath))
-        throw VbError(err::InvalidProcedureCall,
-                      std::string(productPath) + " is already part of the project");
-    ComponentPtr component = Component::load(productPath);
-    // The new line goes after the last component line, or at the end.
+    Line line{lineFor(component), m_lineEnd, &component};
+    if (auto span = fileSpan(line.text)) {
+        line.fileStart = span->first;
+        line.fileLength = span->second;
+    }
+    return line;
+}
+
+// The new line goes after the last component line, or at the end.
+void Project::insertComponentLine(const Component &component)
+{
     auto at = m_lines.end();
     for (auto it = m_lines.begin(); it != m_lines.end(); ++it) {
         ProjectEntry entry;
@@ -249,10 +439,18 @@ ComponentPtr Project::addFile(std::string_view productPath)
         if (readEntry(it->text, entry, error))
             at = it + 1;
     }
-    if (at != m_lines.begin() && at == m_lines.end() && !m_lines.empty() &&
-        m_lines.back().eol.empty())
-        m_lines.back().eol = "\r\n";
-    m_lines.insert(at, Line{lineFor(*component), "\r\n", component.get()});
+    if (at != m_lines.begin() && at == m_lines.end() && m_lines.back().eol.empty())
+        m_lines.back().eol = m_lineEnd;
+    m_lines.insert(at, newLine(component));
+}
+
+ComponentPtr Project::addFile(std::string_view productPath)
+{
+    if (findComponentByPath(productPath))
+        throw VbError(err::InvalidProcedureCall,
+                      std::string(productPath) + " is already part of the project");
+    ComponentPtr component = Component::load(productPath);
+    insertComponentLine(*component);
     m_components.push_back(component);
     return component;
 }
@@ -266,16 +464,7 @@ ComponentPtr Project::addNew(ComponentKind kind)
             break;
     }
     ComponentPtr component = Component::createNew(kind, name);
-    if (!m_lines.empty() && m_lines.back().eol.empty())
-        m_lines.back().eol = "\r\n";
-    auto at = m_lines.end();
-    for (auto it = m_lines.begin(); it != m_lines.end(); ++it) {
-        ProjectEntry entry;
-        std::string error;
-        if (readEntry(it->text, entry, error))
-            at = it + 1;
-    }
-    m_lines.insert(at, Line{lineFor(*component), "\r\n", component.get()});
+    insertComponentLine(*component);
     m_components.push_back(component);
     return component;
 }
@@ -326,10 +515,6 @@ std::vector<std::string> Project::save()
             if (platform::fileExists(path))
                 throw VbError(err::FileAlreadyExists, path + " already exists; the new component " +
                                                           c->name() + " is not written over it");
-        } else if (!c->problems().empty() && c->isModified()) {
-            throw VbError(InvalidFileFormat, c->path() + " was read with problems (" +
-                                                 c->problems().front().text() +
-                                                 "); nothing is written");
         }
     }
     for (const ComponentPtr &c : m_components) {
@@ -340,8 +525,11 @@ std::vector<std::string> Project::save()
                                    : platform::joinPath(dir, c->name() + extensionOf(c->kind()));
             paths = c->saveAs(path);
             for (Line &line : m_lines)
-                if (line.component == c.get())
-                    line.text = lineFor(*c);
+                if (line.component == c.get()) {
+                    std::string eol = line.eol;
+                    line = newLine(*c);
+                    line.eol = eol;
+                }
         } else {
             paths = c->save();
         }
@@ -360,19 +548,43 @@ std::vector<std::string> Project::saveAs(std::string_view productPath)
 {
     if (productPath.empty())
         throw VbError(err::BadFileNameOrNumber);
-    std::string oldDir = directory();
+    const std::string oldName = m_fileName;
+    const std::vector<Line> oldLines = m_lines;
+    const ProjectFormat oldFormat = m_format;
+    const std::string oldSaved = m_savedText;
+    const std::string oldDir = directory();
+
     m_fileName = std::string(productPath);
     m_format =
         platform::endsWithIgnoreCase(productPath, ".mak") ? ProjectFormat::Mak : ProjectFormat::Vbp;
-    // Lines of saved components that named them relative to the old directory are rewritten.
-    std::string newDir = directory();
-    if (!platform::equalsIgnoreCase(oldDir, newDir)) {
-        for (Line &line : m_lines)
-            if (line.component && !line.component->isNew())
-                line.text = lineFor(*line.component);
+    const std::string newDir = directory();
+    if (oldName.empty() || !sameDirectory(oldDir, newDir)) {
+        for (Line &line : m_lines) {
+            if (line.fileStart == std::string::npos || (line.component && line.component->isNew()))
+                continue;
+            std::string target;
+            if (line.component) {
+                target = line.component->path();
+            } else {
+                std::string written = line.text.substr(line.fileStart, line.fileLength);
+                target = isAbsolute(written) || oldDir.empty() ? written
+                                                               : platform::joinPath(oldDir, written);
+            }
+            std::string file = relativeProductPath(target, newDir);
+            line.text.replace(line.fileStart, line.fileLength, file);
+            line.fileLength = file.size();
+        }
     }
     m_savedText.clear();
-    return save();
+    try {
+        return save();
+    } catch (...) {
+        m_fileName = oldName;
+        m_lines = oldLines;
+        m_format = oldFormat;
+        m_savedText = oldSaved;
+        throw;
+    }
 }
 
 } // namespace qm::ide

@@ -73,11 +73,14 @@ public:
     /// Writes each changed component and then the project file when changed; returns the
     /// paths written in order (a form before its .frx); new components are written beside
     /// the project under their default file names. Throws VbError 75 for a project never saved,
-    /// 58 when a new component's file exists already, InvalidFileFormat for a changed component
-    /// read with problems; in those cases nothing is written.
+    /// 58 when a new component's file exists already; in those cases nothing is written.
     std::vector<std::string> save();
-    /// Writes the project under a new file name, which it keeps; new components are written
-    /// beside it under their default file names (Form1.frm).
+    /// Writes the project under a new file name, which it keeps. Changed components are saved
+    /// first, in their own files, as save() does; new components are written beside the new
+    /// project file under their default file names (Form1.frm). Every line that names a file
+    /// (components, resource file, related documents, references) is rewritten relative to the
+    /// new folder, with backslashes; a file on another drive or root keeps an absolute path.
+    /// On failure the project keeps its old name and lines.
     std::vector<std::string> saveAs(std::string_view productPath);
 
     /// What reading the project and its components skipped.
@@ -90,8 +93,12 @@ private:
         std::string text;
         std::string eol;
         const Component *component = nullptr; ///< the component the line names, if any
+        size_t fileStart = std::string::npos;  ///< where the file the line names starts in text
+        size_t fileLength = 0;
     };
     std::string lineFor(const Component &component) const;
+    Line newLine(const Component &component) const;
+    void insertComponentLine(const Component &component);
 
     std::string m_fileName;
     ProjectFormat m_format = ProjectFormat::Vbp;
@@ -99,6 +106,13 @@ private:
     std::vector<ComponentPtr> m_components;
     std::string m_savedText;
     std::vector<LoadProblem> m_problems;
+    bool m_bareNames = false;      ///< an old .MAK that names its components by file alone
+    std::string m_lineEnd = "\r\n"; ///< the line end of the file's own lines
 };
+
+/// The path of a file as a project in `directory` names it: relative to that folder with
+/// backslashes ("..\lib\Tools.bas"), or absolute when the file lies on another drive or
+/// root. Relative paths on either side are taken from the working directory.
+std::string relativeProductPath(std::string_view filePath, std::string_view directory);
 
 } // namespace qm::ide

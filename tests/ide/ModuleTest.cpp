@@ -38,6 +38,16 @@ TEST(ModuleFile, ModulesAndClassesRoundTripWithTheirCode)
     EXPECT_EQ(plain->code(), "Sub Main()\nEnd Sub");
 }
 
+TEST(ModuleFile, AModuleWithoutVbNameIsKnownByItsFilesBaseName)
+{
+    auto module = Component::fromText(ComponentKind::Module, "src\\MCI_REC.BAS", "Sub Main()\r\n");
+    EXPECT_EQ(module->name(), "MCI_REC");
+    auto named = Component::fromText(ComponentKind::Module, "src\\x.bas",
+                                     "Attribute VB_Name = \"Tools\"\r\n");
+    EXPECT_EQ(named->name(), "Tools");
+    EXPECT_EQ(module->text(), "Sub Main()\r\n"); // nothing is added to the file
+}
+
 TEST(ModuleFile, AClassHeaderWithoutItsEndIsRefused)
 {
     try {

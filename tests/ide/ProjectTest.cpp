@@ -3,6 +3,7 @@
 #include "ide/Form.h"
 #include "ide/Module.h"
 #include "ide/Project.h"
+#include "platform/FileSystem.h"
 #include "platform/VbError.h"
 #include "tests/ide/FormTestData.h"
 #include "tests/support/TempDir.h"
@@ -127,18 +128,29 @@ TEST_F(ProjectTest, SavingWritesOnlyChangedFilesAndTellsWhich)
 TEST_F(ProjectTest, NothingIsWrittenWhenOneComponentCannotBe)
 {
     dir.write("odd.bas", "Attribute VB_Name = \"odd\"\r\n");
+    dir.write("Form1.frm", "VERSION 5.00\r\n");
+    dir.write("p.vbp", "Module=odd; odd.bas\r\n");
+    auto project = Project::load(dir.file("p.vbp"));
+    project->addNew(ComponentKind::Form); // Form1.frm exists already
+    project->findComponent("odd")->setCode("' changed\r\n");
+    EXPECT_THROW(project->save(), VbError);
+    EXPECT_EQ(dir.read("odd.bas"), "Attribute VB_Name = \"odd\"\r\n");
+    EXPECT_THROW(project->addFile(dir.file("ODD.BAS")), VbError); // already in the project
+}
+
+TEST_F(ProjectTest, AComponentWithUnreadableLinesStillSaves)
+{
     dir.write("odd.frm", "VERSION 5.00\r\nBegin VB.Form odd \r\n   ??? what\r\nEnd\r\n");
-    dir.write("p.vbp", "Module=odd; odd.bas\r\nForm=odd.frm\r\n");
+    dir.write("p.vbp", "Form=odd.frm\r\n");
     auto project = Project::load(dir.file("p.vbp"));
     ASSERT_EQ(project->problems().size(), 1u);
     EXPECT_NE(project->problems()[0].text().find(
                   "\\odd.frm(3): cannot read the line '??? what'; it is kept as it is"),
               std::string::npos);
-    project->findComponent("odd")->setCode("' changed\r\n");
-    project->components()[1]->setCode("' changed too\r\n");
-    EXPECT_THROW(project->save(), VbError);
-    EXPECT_EQ(dir.read("odd.bas"), "Attribute VB_Name = \"odd\"\r\n");
-    EXPECT_THROW(project->addFile(dir.file("ODD.BAS")), VbError); // already in the project
+    project->components()[0]->setCode("' changed\r\n");
+    EXPECT_EQ(project->save().size(), 1u);
+    EXPECT_EQ(dir.read("odd.frm"),
+              "VERSION 5.00\r\nBegin VB.Form odd \r\n   ??? what\r\nEnd\r\n' changed\r\n");
 }
 
 TEST_F(ProjectTest, AddingAndRemovingComponentsEditsTheirLines)
@@ -195,6 +207,117 @@ TEST_F(ProjectTest, SavingAFormUnderANewNameMovesItsFrxReferences)
     EXPECT_NE(other.read("Copy.frm").find("Icon            =   \"Copy.frx\":0000\r\n"),
               std::string::npos);
     EXPECT_EQ(other.read("Copy.frx"), formData("frmMain.frx"));
+}
+
+TEST(ProjectPaths, ReferencesAreRelativeWithBackslashesUnlessAcrossDrives)
+{
+    struct Case
+    {
+        const char *file;
+        const char *directory;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"/work/orig/Form1.frm", "/work/orig", "Form1.frm"},
+        {"/work/orig\\forms\\Form1.frm", "/work/copy/", "..\\orig\\forms\\Form1.frm"},
+        {"/work/orig/../lib/./Tools.bas", "/work/a/b", "..\\..\\lib\\Tools.bas"},
+        {"/WORK/Orig/Form1.frm", "/work/orig/sub", "..\\Form1.frm"}, // letter case ignored
+        {"C:\\src\\Form1.frm", "C:\\src\\copy", "..\\Form1.frm"},
+        {"C:\\src\\Form1.frm", "/src/copy", "..\\Form1.frm"}, // the file layer ignores drives
+        {"D:\\src\\Form1.frm", "C:\\src", "D:\\src\\Form1.frm"},
+        {"\\\\server\\share\\x.bas", "/work", "\\\\server\\share\\x.bas"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(relativeProductPath(c.file, c.directory), c.expected) << c.file;
+}
+
+TEST_F(ProjectTest, SaveAsIntoAnotherFolderKeepsEveryReference)
+{
+    std::filesystem::create_directories(dir.path() / "Res");
+    std::filesystem::create_directories(dir.path() / "lib");
+    std::filesystem::create_directories(dir.path() / "copy" / "deeper");
+    dir.write("Res/Project.RES", "res");
+    dir.write("lib/stdole2.tlb", "tlb");
+    dir.write("readme.txt", "doc");
+    dir.write("ctlDial.ctl", "VERSION 5.00\r\n");
+    const std::string account = other.file("Account.cls");
+    dir.write("Customers.vbp",
+              "Type=Exe\r\n"
+              "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#lib\\stdole2.tlb#OLE "
+              "Automation\r\n"
+              "Form=forms\\frmMain.frm\r\n"
+              "Module=modTools; MODTOOLS.BAS\r\n"
+              "Form=Gone.frm\r\n"
+              "UserControl=ctlDial.ctl\r\n"
+              "Class=Account; " +
+                  account +
+                  "\r\n"
+                  "ResFile32=\"Res\\Project.RES\"\r\n"
+                  "RelatedDoc=readme.txt\r\n"
+                  "Name=\"Customers\"\r\n");
+    auto project = Project::load(dir.file("Customers.vbp"));
+    ComponentPtr tools = project->findComponent("modTools");
+    tools->setCode("' changed\r\n");
+
+    const std::string copy = dir.file("copy/deeper/Copy.vbp");
+    std::vector<std::string> written = project->saveAs(copy);
+    // The changed module is saved first, where it is; then the new project file.
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[0], tools->path());
+    EXPECT_EQ(written[1], copy);
+    EXPECT_EQ(dir.read("modTools.bas"), "Attribute VB_Name = \"modTools\"\r\n' changed\r\n");
+    const std::string text = dir.read("copy/deeper/Copy.vbp");
+    EXPECT_EQ(text, "Type=Exe\r\n"
+                    "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#..\\..\\lib\\"
+                    "stdole2.tlb#OLE Automation\r\n"
+                    "Form=..\\..\\forms\\frmMain.frm\r\n"
+                    "Module=modTools; ..\\..\\MODTOOLS.BAS\r\n"
+                    "Form=..\\..\\Gone.frm\r\n"
+                    "UserControl=..\\..\\ctlDial.ctl\r\n"
+                    "Class=Account; " +
+                        relativeProductPath(account, dir.file("copy/deeper")) +
+                        "\r\n"
+                        "ResFile32=\"..\\..\\Res\\Project.RES\"\r\n"
+                        "RelatedDoc=..\\..\\readme.txt\r\n"
+                        "Name=\"Customers\"\r\n");
+    EXPECT_EQ(text.find('/'), std::string::npos);
+    EXPECT_EQ(project->fileName(), copy);
+    EXPECT_FALSE(project->isModified());
+
+    // Opened again from there, every component that loaded before loads, and the other files
+    // are where the lines say.
+    auto again = Project::load(copy);
+    EXPECT_EQ(again->components().size(), 3u);
+    ASSERT_EQ(again->problems().size(), 1u);
+    EXPECT_NE(again->problems()[0].message.find("Gone.frm"), std::string::npos);
+    for (const char *file : {"..\\..\\Res\\Project.RES", "..\\..\\readme.txt",
+                             "..\\..\\ctlDial.ctl", "..\\..\\lib\\stdole2.tlb"})
+        EXPECT_TRUE(qm::platform::fileExists(qm::platform::joinPath(dir.file("copy/deeper"), file)))
+            << file;
+
+    // Saved as again into its own folder, nothing changes.
+    EXPECT_TRUE(again->saveAs(copy).size() <= 1u);
+    EXPECT_EQ(dir.read("copy/deeper/Copy.vbp"), text);
+}
+
+TEST_F(ProjectTest, AnOldMakKeepsItsBareNamesAndLineEnds)
+{
+    dir.write("FORM1.FRM", formData("frmOld.frm"));
+    dir.write("MCI_REC.BAS", "Declare Function mciSend Lib \"mmsystem\" () As Long\n");
+    dir.write("OLD.MAK", "FORM1.FRM\nMCI_REC.BAS\nProjWinSize=152,402,248,215\nTitle=\"Recorder\"\n");
+    auto project = Project::load(dir.file("OLD.MAK"));
+    ASSERT_EQ(project->components().size(), 2u);
+    EXPECT_EQ(project->components()[1]->name(), "MCI_REC");
+    dir.write("Extra.bas", "Attribute VB_Name = \"Extra\"\n");
+    project->addFile(dir.file("Extra.bas"));
+
+    std::filesystem::create_directories(dir.path() / "v2");
+    project->saveAs(dir.file("v2/NEW.MAK"));
+    EXPECT_EQ(dir.read("v2/NEW.MAK"), "..\\FORM1.FRM\n..\\MCI_REC.BAS\n..\\Extra.bas\n"
+                                      "ProjWinSize=152,402,248,215\nTitle=\"Recorder\"\n");
+    auto again = Project::load(dir.file("v2/NEW.MAK"));
+    EXPECT_EQ(again->components().size(), 3u);
+    EXPECT_TRUE(again->problems().empty());
 }
 
 } // namespace
