@@ -233,6 +233,11 @@ int run(const CommandTable &table,
     }
 
     try {
+        if (command->stream) {
+            const int status = command->stream(invocation, out);
+            out.flush();
+            return status;
+        }
         std::string result = command->run(invocation);
         out.write(result.data(), static_cast<std::streamsize>(result.size()));
         out.flush();

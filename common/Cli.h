@@ -58,6 +58,9 @@ struct Command
     /// takes more after it ("... FORM CONTROL..."); they arrive in Invocation::arguments.
     int wordsBeforeFile = 0;
     bool wordsAfterFile = false;
+    /// A command that writes its output as it goes and returns the exit status itself (0, or 1
+    /// for "nothing found"); used instead of `run` when set. It throws as `run` does.
+    std::function<int(const Invocation &, std::ostream &out)> stream = nullptr;
 };
 
 class CommandTable

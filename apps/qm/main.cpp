@@ -3,6 +3,7 @@
 #include "codetext/QmCommands.h"
 #include "common/Cli.h"
 #include "generators/QmCommands.h"
+#include "search/SearchCli.h"
 
 #include <iostream>
 #include <string>
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     qm::codetext::addModuleCommands(table);
     qm::changes::addChangeBlockCommands(table);
     qm::generators::addMsgBoxCommands(table);
+    qm::search::addFindCommands(table);
     std::vector<std::string> args(argv + 1, argv + argc);
     return qm::common::cli::run(table, args, std::cin, std::cout, std::cerr);
 }
