@@ -5,6 +5,7 @@
 #include "ide/ui/HostUi.h"
 #include "ide/ui/Script.h"
 #include "platform/FileSystem.h"
+#include "platform/qt/Forms.h"
 #include "platform/qt/QtUi.h"
 #include "shell/Connector.h"
 #include "shell/ui/QtShellWindows.h"
@@ -43,6 +44,8 @@ int usage(std::ostream &out, int code)
            "Opens PROJECT (.vbp or .mak) in the stand-in IDE and connects the add-ins registered\n"
            "with 1 in section Add-Ins32 of VB.INI in the Windows directory. With --script, runs\n"
            "the automation script FILE against the windows (offscreen without a display).\n";
+    if (code == 0)
+        out << "\nScript commands (see docs/scripting.md):\n\n" << qm::ide::scriptUsage();
     return code;
 }
 
@@ -95,8 +98,11 @@ int main(int argc, char **argv)
     if (!script.empty())
         qInstallMessageHandler(quietOffscreenNotices);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vbhost"));
+    // A window whose caption is empty (the add-in clears its palette's) shows an empty title
+    // bar: Qt would put the application's name there.
+    QApplication::setApplicationName(QStringLiteral(" "));
     QApplication::setQuitOnLastWindowClosed(false);
+    qm::platform::installToolHelpKeys();
     qm::shell::registerConnectorClass();
 
     qm::platform::QtUi screenUi;
@@ -139,7 +145,7 @@ int main(int argc, char **argv)
     const std::string dir = qm::platform::directoryPart(script);
     runner->setVariable("SCRIPT_DIR", dir.empty() ? std::string(".") : dir);
     const int code = runner->run(lines, script, std::cerr);
-    if (!runner->quitRequested())
+    if (!runner->quitRequested() && !ui.hasEnded())
         ui.prepareClose(false);
     return code;
 }

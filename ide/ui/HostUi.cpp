@@ -1,6 +1,8 @@
 // The host's windows kept in step with the model.
 #include "ide/ui/HostUi.h"
 
+#include "ide/EditHistory.h"
+#include "ide/Form.h"
 #include "ide/Ide.h"
 #include "ide/IdeHost.h"
 #include "ide/Keyboard.h"
@@ -14,6 +16,8 @@
 #include "ide/ui/PropertiesWindow.h"
 #include "ide/ui/ToolboxWindow.h"
 #include "ide/ui/WindowFollower.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
 #include "platform/VbError.h"
 #include "platform/qt/WindowBinding.h"
 
@@ -21,6 +25,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <set>
 
 namespace qm::ide {
@@ -47,7 +52,63 @@ private:
     IdeKeyboard m_model;
 };
 
+/// A form's design as one text: its Begin ... End block and its .frx bytes.
+std::string formState(const Component &component)
+{
+    const std::string design = component.form()->root()->text();
+    std::string state = std::to_string(design.size()) + ":" + design;
+    if (component.frx())
+        state += "+" + *component.frx();
+    return state;
+}
+
+/// Brings a form's design back to a state taken by formState: the form's own property lines,
+/// then its controls and menus as they were, and its .frx.
+void restoreFormState(Component &component, const std::string &state)
+{
+    const std::size_t colon = state.find(':');
+    const std::size_t length = std::stoul(state.substr(0, colon));
+    const std::string design = state.substr(colon + 1, length);
+    const std::string rest = state.substr(colon + 1 + length);
+    FormFile &form = *component.form();
+    // The state's block is read with the file's own VERSION and Object lines before it.
+    const std::string file = form.text();
+    const std::size_t begin = file.find(form.root()->text());
+    if (begin == std::string::npos)
+        throw platform::VbError(platform::err::InvalidProcedureCall);
+    std::unique_ptr<FormFile> saved = FormFile::parse(file.substr(0, begin) + design,
+                                                      component.path());
+    Control &live = *form.root();
+    for (const FormItem &item : saved->root()->items()) {
+        if (item.kind != FormItem::Kind::Property)
+            continue;
+        const PropertyLine &line = item.property;
+        try {
+            if (!live.isWritten(line.name) || live.propertyText(line.name) != line.value)
+                live.setPropertyText(line.name, line.value);
+        } catch (const platform::VbError &) {
+            // A line the model cannot set by name stays as it is.
+        }
+    }
+    for (const ControlPtr &child : live.children())
+        form.removeControl(*child);
+    for (const ControlPtr &child : saved->root()->children()) {
+        saved->removeControl(*child);
+        form.addControl(child);
+    }
+    component.setFrx(rest.empty() ? std::nullopt : std::optional<std::string>(rest.substr(1)));
+}
+
 } // namespace
+
+struct HostUi::History
+{
+    std::weak_ptr<Component> owner;
+    bool codeSeen = false;
+    TextHistory code;
+    bool formSeen = false;
+    StateHistory form;
+};
 
 std::string describeFailure(const std::exception &error)
 {
@@ -191,9 +252,10 @@ QWidget *HostUi::widgetOf(platform::WindowHandle handle) const
 
 void HostUi::sync()
 {
-    if (m_syncing)
+    if (m_syncing || m_ended)
         return;
     m_syncing = true;
+    observeEdits();
     // The captions name the project as it stands: a project saved under a new name changes them.
     platform::WindowRegistry &registry = platform::windowRegistry();
     if (platform::windowCaption(m_ide.mainWindow()) != m_ide.mainCaption())
@@ -271,6 +333,11 @@ void HostUi::sync()
 
 void HostUi::deliverKey(const platform::KeyChord &chord)
 {
+    if (takeEditKey(chord)) {
+        if (m_sendingKeys == 0)
+            sync();
+        return;
+    }
     if (m_sendingKeys == 0) {
         guard("Microsoft Visual Basic", [&] { m_ide.deliverKey(chord); });
         return;
@@ -336,9 +403,34 @@ void HostUi::showError(std::string_view title, const std::exception &error)
     platform::ui().msgBox(describeFailure(error), platform::mb::Critical, title);
 }
 
+std::string platformPath(std::string_view productPath)
+{
+    try {
+        if (platform::fileExists(productPath))
+            return platform::resolvePath(productPath).string();
+    } catch (const std::exception &) {
+    }
+    std::string out(productPath);
+    std::replace(out.begin(), out.end(), '\\', '/');
+    return out;
+}
+
 bool HostUi::openProject(std::string_view path)
 {
-    return guard("Open Project", [&] { m_ide.openProject(path); });
+    try {
+        m_ide.openProject(path);
+    } catch (const std::exception &e) {
+        // The message names the file, as the system spells it.
+        std::string message = describeFailure(e);
+        const std::string shown = platformPath(path);
+        if (message.find(shown) == std::string::npos)
+            message += ": " + shown;
+        platform::ui().msgBox(message, platform::mb::Critical, "Open Project");
+        sync();
+        return false;
+    }
+    sync();
+    return true;
 }
 
 bool HostUi::saveProject()
@@ -376,27 +468,234 @@ bool HostUi::saveProject()
     return ok;
 }
 
-bool HostUi::prepareClose(bool askToSave)
+bool HostUi::askToSaveChanges()
 {
     Project *project = m_ide.project();
-    bool modified = false;
-    if (project) {
-        modified = project->isModified();
-        for (const ComponentPtr &c : project->components())
-            modified = modified || c->isModified();
+    if (!project)
+        return true;
+    auto ask = [](const std::string &question) {
+        return platform::ui().msgBox(question,
+                                     platform::mb::YesNoCancel | platform::mb::Exclamation,
+                                     "Microsoft Visual Basic");
+    };
+    observeEdits();
+    bool anyChanged = false;
+    for (const ComponentPtr &c : std::vector<ComponentPtr>(project->components())) {
+        if (!isChanged(*c))
+            continue;
+        anyChanged = true;
+        const int answer = ask("Save changes to " + c->name() + "?");
+        if (answer == platform::mb::Cancel)
+            return false;
+        if (answer != platform::mb::Yes)
+            continue;
+        guard("Save File", [&] {
+            m_ide.selectComponent(c);
+            m_ide.runCommand(IdeCommand::SaveFile);
+        });
+        if (c->isModified() || c->isNew())
+            return false; // not saved (cancelled or failed; the message was shown)
     }
-    if (askToSave && modified) {
-        int answer = platform::ui().msgBox("Save changes to the project " + project->name() + "?",
-                                           platform::mb::YesNoCancel | platform::mb::Exclamation,
-                                           "Microsoft Visual Basic");
+    // A new project is worth asking about once something in it changed.
+    if (project->isNew() ? anyChanged : project->isModified()) {
+        const int answer = ask("Save changes to the project " + project->name() + "?");
         if (answer == platform::mb::Cancel)
             return false;
         if (answer == platform::mb::Yes && !saveProject())
             return false;
     }
+    return true;
+}
+
+bool HostUi::isChanged(const Component &component) const
+{
+    if (!component.isNew())
+        return component.isModified();
+    // A component never saved counts as changed once it differs from how it began.
+    auto at = m_pristine.find(&component);
+    return at == m_pristine.end() || at->second != component.text();
+}
+
+bool HostUi::prepareClose(bool askToSave)
+{
+    if (askToSave && !askToSaveChanges())
+        return false;
     m_addIns->disconnectAll();
     sync();
     return true;
+}
+
+void HostUi::endHost()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    // Every window goes: the host's own, its editors, and whatever an add-in left up.
+    for (auto &[handle, view] : m_views) {
+        if (view)
+            view->hide();
+    }
+    for (QWidget *w : {static_cast<QWidget *>(m_find.get()), static_cast<QWidget *>(m_toolbox.get()),
+                       static_cast<QWidget *>(m_properties.get()),
+                       static_cast<QWidget *>(m_project.get()), static_cast<QWidget *>(m_main.get())})
+        w->hide();
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            w->hide();
+    }
+    // exit, not quit: quit asks each window to close, and the host's windows refuse.
+    QCoreApplication::exit(0);
+}
+
+// --- undo and redo ------------------------------------------------------------------------
+
+void HostUi::observeEdits()
+{
+    Project *project = m_ide.project();
+    if (project != m_historyProject) {
+        m_histories.clear();
+        m_pristine.clear();
+        m_historyProject = project;
+        if (project) {
+            for (const ComponentPtr &c : project->components()) {
+                if (c->isNew())
+                    m_pristine[c.get()] = c->text();
+            }
+        }
+    }
+    for (auto it = m_histories.begin(); it != m_histories.end();) {
+        if (it->second->owner.expired())
+            it = m_histories.erase(it);
+        else
+            ++it;
+    }
+    if (!project)
+        return;
+    for (const ComponentPtr &c : project->components()) {
+        CodeWindow *cw = m_ide.codeWindowOf(*c);
+        DesignerWindow *d = c->form() ? m_ide.designerOf(*c) : nullptr;
+        if (!cw && !d)
+            continue;
+        std::unique_ptr<History> &h = m_histories[c.get()];
+        if (!h) {
+            h = std::make_unique<History>();
+            h->owner = c;
+        }
+        if (cw) {
+            if (!h->codeSeen)
+                h->code.reset(cw->buffer, cw->pane->caret());
+            else
+                h->code.observe(cw->buffer, cw->pane->caret());
+            h->codeSeen = true;
+        }
+        if (d) {
+            if (!h->formSeen)
+                h->form.reset(formState(*c));
+            else
+                h->form.observe(formState(*c));
+            h->formSeen = true;
+        }
+    }
+}
+
+HostUi::History *HostUi::activeHistory(bool &code)
+{
+    const Component *component = nullptr;
+    if (CodeWindow *cw = m_ide.activeCodeWindow()) {
+        component = cw->component.get();
+        code = true;
+    } else if (DesignerWindow *d = m_ide.activeDesigner()) {
+        component = d->designer->component().get();
+        code = false;
+    }
+    auto at = component ? m_histories.find(component) : m_histories.end();
+    return at == m_histories.end() ? nullptr : at->second.get();
+}
+
+bool HostUi::undoOrRedo(bool redo)
+{
+    observeEdits();
+    bool code = false;
+    History *h = activeHistory(code);
+    if (!h)
+        return false;
+    if (code) {
+        CodeWindow *cw = m_ide.activeCodeWindow();
+        auto step = redo ? h->code.redo() : h->code.undo();
+        if (!step)
+            return false;
+        m_ide.setCode(cw->component, step->first);
+        cw->pane->setCaret(step->second);
+        h->code.observe(cw->buffer, cw->pane->caret());
+        return true;
+    }
+    DesignerWindow *d = m_ide.activeDesigner();
+    const ComponentPtr c = d->designer->component();
+    const std::string now = formState(*c);
+    std::optional<std::string> state = redo ? h->form.redo(now) : h->form.undo(now);
+    if (!state)
+        return false;
+    const bool restored = guard(redo ? "Redo" : "Undo", [&] { restoreFormState(*c, *state); });
+    d->designer->clearSelection();
+    h->form.settle(formState(*c));
+    return restored;
+}
+
+bool HostUi::undo()
+{
+    const bool done = undoOrRedo(false);
+    sync();
+    return done;
+}
+
+bool HostUi::redo()
+{
+    const bool done = undoOrRedo(true);
+    sync();
+    return done;
+}
+
+bool HostUi::canUndo()
+{
+    observeEdits();
+    bool code = false;
+    History *h = activeHistory(code);
+    return h && (code ? h->code.canUndo() : h->form.canUndo());
+}
+
+bool HostUi::canRedo()
+{
+    observeEdits();
+    bool code = false;
+    History *h = activeHistory(code);
+    return h && (code ? h->code.canRedo() : h->form.canRedo());
+}
+
+bool HostUi::takeEditKey(const platform::KeyChord &chord)
+{
+    if (m_ide.findDialog().isOpen())
+        return false;
+    const bool ctrl = chord.modifiers == platform::keymod::Ctrl;
+    const bool alt = chord.modifiers == platform::keymod::Alt;
+    const char c = chord.key == platform::Key::Char ? platform::toLowerAscii(chord.ch) : '\0';
+    const bool editor = m_ide.activeCodeWindow() || m_ide.activeDesigner();
+    if (editor && ((ctrl && c == 'z') || (alt && chord.key == platform::Key::Backspace))) {
+        undoOrRedo(false);
+        return true;
+    }
+    if (editor && ctrl && c == 'y') {
+        undoOrRedo(true);
+        return true;
+    }
+    if (ctrl && c == 'a') {
+        // Select All: the whole of what the code window shows.
+        if (CodeWindow *cw = m_ide.activeCodeWindow()) {
+            const auto [from, to] = cw->pane->shownRange();
+            cw->pane->select(from, to);
+            return true;
+        }
+    }
+    return false;
 }
 
 void HostUi::setCurrentTool(std::string tool)

@@ -33,6 +33,7 @@ class Ide;
 class IdeHost;
 class MainWindow;
 class ProjectWindow;
+class Project;
 class PropertiesWindow;
 class ToolboxWindow;
 
@@ -80,9 +81,27 @@ public:
     /// Saves every changed component (asking for names of new ones) and the project file.
     /// Returns false when the programmer cancelled or writing failed (the message was shown).
     bool saveProject();
-    /// Asks to save changes (Yes saves, No discards, Cancel keeps the host open), then
-    /// disconnects the add-ins. Returns false when the host stays open.
+    /// Asks, for each changed component and then the project, whether to save it (Yes saves,
+    /// No leaves it, Cancel stops). Returns false when the programmer cancelled or a save
+    /// failed: the project must stay.
+    bool askToSaveChanges();
+    /// Whether leaving the project would lose a change of the component: a saved one that was
+    /// modified, a new one that differs from how it began.
+    bool isChanged(const Component &component) const;
+    /// Asks to save changes (askToSaveChanges), then disconnects the add-ins. Returns false
+    /// when the host stays open.
     bool prepareClose(bool askToSave = true);
+    /// Ends the host after prepareClose: every window of the host and of the add-ins goes,
+    /// and the event loop is told to end.
+    void endHost();
+    bool hasEnded() const { return m_ended; }
+
+    /// Undo and Redo in the active code window or designer: each typed line, paste, deletion,
+    /// move, resize, drawing and property change is a step. False when there is nothing to do.
+    bool undo();
+    bool redo();
+    bool canUndo();
+    bool canRedo();
 
     /// The registered tool the next click on a designer draws ("CommandButton"); empty for the
     /// pointer.
@@ -96,7 +115,14 @@ signals:
     void synced();
 
 private:
+    struct History;
     void showError(std::string_view title, const std::exception &error);
+    /// Takes the edits made since the last look into the undo steps of each open editor.
+    void observeEdits();
+    History *activeHistory(bool &code);
+    bool undoOrRedo(bool redo);
+    /// Keys the host's editors take before its key map: Ctrl+Z, Ctrl+Y, Ctrl+A.
+    bool takeEditKey(const platform::KeyChord &chord);
 
     Ide &m_ide;
     std::unique_ptr<IdeHost> m_host;
@@ -109,8 +135,12 @@ private:
     std::unique_ptr<AddInManager> m_addIns;
     std::unique_ptr<platform::KeyboardTarget> m_keyboard;
     platform::KeyboardTarget *m_previousKeyboard = nullptr;
+    std::map<const Component *, std::unique_ptr<History>> m_histories;
+    std::map<const Component *, std::string> m_pristine; ///< new components as they began
+    const Project *m_historyProject = nullptr;
     std::string m_tool;
     bool m_syncing = false;
+    bool m_ended = false;
     int m_sendingKeys = 0; ///< depth of sendKeyEvents: the windows sync once at the end
 };
 
@@ -129,5 +159,9 @@ template<typename Action> bool HostUi::guard(std::string_view title, Action &&ac
 
 /// The message text of a failure: a VbError's description, else what() says.
 std::string describeFailure(const std::exception &error);
+
+/// A product path as this system writes it, for messages: the file's own spelling when it
+/// exists, else its parts joined with the system's separator.
+std::string platformPath(std::string_view productPath);
 
 } // namespace qm::ide

@@ -121,10 +121,20 @@ MainWindow::MainWindow(HostUi &ui)
     m_file->addAction(tr("E&xit"), this, [this] { close(); });
 
     m_edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *undo = addKeyAction(m_edit, tr("&Undo"), "^z", tr("Ctrl+Z"));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    QAction *redo = addKeyAction(m_edit, tr("&Redo"), "^y", tr("Ctrl+Y"));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    connect(m_edit, &QMenu::aboutToShow, this, [this, undo, redo] {
+        undo->setEnabled(m_ui.canUndo());
+        redo->setEnabled(m_ui.canRedo());
+    });
+    m_edit->addSeparator();
     addKeyAction(m_edit, tr("Cu&t"), "^x", tr("Ctrl+X"));
     addKeyAction(m_edit, tr("&Copy"), "^c", tr("Ctrl+C"));
     addKeyAction(m_edit, tr("&Paste"), "^v", tr("Ctrl+V"));
     addKeyAction(m_edit, tr("De&lete"), "{DEL}", tr("Del"));
+    addKeyAction(m_edit, tr("Select &All"), "^a", tr("Ctrl+A"));
     m_edit->addSeparator();
     addKeyAction(m_edit, tr("&Find..."), "^f", tr("Ctrl+F"));
 
@@ -175,6 +185,9 @@ QAction *MainWindow::addKeyAction(QMenu *menu,
 
 void MainWindow::openProjectDialog()
 {
+    // The project open now goes: its changes are asked for first, as every way out asks.
+    if (!m_ui.askToSaveChanges())
+        return;
     platform::FileDialogRequest request;
     request.title = "Open Project";
     request.filter = "Project Files (*.vbp;*.mak)|*.vbp;*.mak|All Files (*.*)|*.*";
@@ -291,7 +304,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    QApplication::quit();
+    m_ui.endHost();
 }
 
 } // namespace qm::ide

@@ -1,4 +1,5 @@
-// The automation script language and its commands.
+// The automation script's commands, as a table of handlers grouped as the documentation groups
+// them, and the runner that takes a script through them.
 #include "ide/ui/Script.h"
 
 #include "ide/CodePane.h"
@@ -11,6 +12,7 @@
 #include "ide/ui/HostUi.h"
 #include "ide/ui/MainWindow.h"
 #include "ide/ui/PropertiesWindow.h"
+#include "ide/ui/WindowFollower.h"
 #include "platform/FileSystem.h"
 #include "platform/SendKeys.h"
 #include "platform/Text.h"
@@ -18,7 +20,6 @@
 #include "platform/WindowRegistry.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
-#include "ide/ui/WindowFollower.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -28,17 +29,22 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -53,17 +59,6 @@ using platform::equalsIgnoreCase;
 [[noreturn]] void fail(const std::string &message)
 {
     throw std::runtime_error(message);
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 /// A text as one line of output: line breaks and tabs as escapes.
@@ -121,7 +116,7 @@ std::pair<std::string, std::optional<int>> controlName(const std::string &word)
     return {word.substr(0, open), toNumber(word.substr(open + 1, word.size() - open - 2))};
 }
 
-std::string joinNames(const std::vector<std::string> &names)
+std::string listNames(const std::vector<std::string> &names)
 {
     std::string out;
     for (const std::string &n : names)
@@ -202,12 +197,6 @@ void mouseDrag(QWidget &target, QPoint from, QPoint to, Qt::KeyboardModifiers mo
     sendMouse(target, QEvent::MouseButtonRelease, to, mods, Qt::NoButton);
 }
 
-void need(const std::vector<std::string> &w, std::size_t least, std::size_t most, const char *usage)
-{
-    if (w.size() - 1 < least || w.size() - 1 > most)
-        fail(std::string("usage: ") + usage);
-}
-
 QList<QWidget *> scriptWindows()
 {
     QList<QWidget *> out;
@@ -222,131 +211,29 @@ QList<QWidget *> scriptWindows()
     return out;
 }
 
+/// The text a control shows: a text box's text, a label's or button's caption, a list's
+/// current item.
+std::string controlText(QWidget &target, const std::string &name)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(&target))
+        return platform::fromQString(e->text());
+    if (auto *p = qobject_cast<QPlainTextEdit *>(&target))
+        return platform::fromQString(p->toPlainText());
+    if (auto *t = qobject_cast<QTextEdit *>(&target))
+        return platform::fromQString(t->toPlainText());
+    if (auto *l = qobject_cast<QLabel *>(&target))
+        return platform::fromQString(l->text());
+    if (auto *b = qobject_cast<QAbstractButton *>(&target))
+        return platform::fromQString(b->text());
+    if (auto *c = qobject_cast<QComboBox *>(&target))
+        return platform::fromQString(c->currentText());
+    if (auto *l = qobject_cast<QListWidget *>(&target))
+        return l->currentItem() ? platform::fromQString(l->currentItem()->text()) : std::string();
+    fail("'" + name + "' (" + target.metaObject()->className() + ") shows no text");
+}
+
 } // namespace
 
-// --- parsing ------------------------------------------------------------------------------
-
-std::vector<ScriptLine> parseScript(std::string_view text)
-{
-    std::vector<ScriptLine> out;
-    int number = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        ++number;
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end;
-        if (pos < text.size() && text[pos] == '\r')
-            ++pos;
-        if (pos < text.size() && text[pos] == '\n')
-            ++pos;
-        ScriptLine parsed;
-        parsed.number = number;
-        std::size_t i = 0;
-        while (i < line.size()) {
-            if (line[i] == ' ' || line[i] == '\t') {
-                ++i;
-                continue;
-            }
-            if (line[i] == '#')
-                break;
-            std::string word;
-            if (line[i] != '"') {
-                while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-                    word += line[i++];
-                parsed.words.push_back(std::move(word));
-                continue;
-            }
-            ++i;
-            bool closed = false;
-            while (i < line.size()) {
-                char c = line[i++];
-                if (c == '"') {
-                    closed = true;
-                    break;
-                }
-                if (c != '\\') {
-                    word += c;
-                    continue;
-                }
-                if (i >= line.size())
-                    throw ScriptError(number, "a backslash ends the line");
-                char e = line[i++];
-                switch (e) {
-                case '"':
-                    word += '"';
-                    break;
-                case '\\':
-                    word += '\\';
-                    break;
-                case 'n':
-                    word += '\n';
-                    break;
-                case 'r':
-                    word += '\r';
-                    break;
-                case 't':
-                    word += '\t';
-                    break;
-                case '$':
-                    word += "\\$";
-                    break; // kept for expandVariables: a literal "$"
-                case 'x': {
-                    int hi = i < line.size() ? hexDigit(line[i]) : -1;
-                    int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
-                    if (hi < 0 || lo < 0)
-                        throw ScriptError(number, "\\x needs two hexadecimal digits");
-                    word += static_cast<char>(hi * 16 + lo);
-                    i += 2;
-                    break;
-                }
-                default:
-                    throw ScriptError(number, std::string("unknown escape \\") + e);
-                }
-            }
-            if (!closed)
-                throw ScriptError(number, "a quoted word is not closed");
-            if (i < line.size() && line[i] != ' ' && line[i] != '\t')
-                throw ScriptError(number, "a quoted word runs into the next one");
-            parsed.words.push_back(std::move(word));
-        }
-        if (!parsed.words.empty())
-            out.push_back(std::move(parsed));
-    }
-    return out;
-}
-
-std::string expandVariables(std::string_view word,
-                            const std::map<std::string, std::string> &variables)
-{
-    std::string out;
-    std::size_t i = 0;
-    while (i < word.size()) {
-        if (word[i] == '\\' && i + 1 < word.size() && word[i + 1] == '$') {
-            out += '$';
-            i += 2;
-            continue;
-        }
-        if (word[i] != '$' || i + 1 >= word.size() || word[i + 1] != '{') {
-            out += word[i++];
-            continue;
-        }
-        std::size_t close = word.find('}', i + 2);
-        if (close == std::string_view::npos)
-            throw std::runtime_error("a ${ is not closed");
-        std::string name(word.substr(i + 2, close - i - 2));
-        if (auto at = variables.find(name); at != variables.end())
-            out += at->second;
-        else if (const char *env = std::getenv(name.c_str()))
-            out += env;
-        else
-            throw std::runtime_error("unknown variable ${" + name + "}");
-        i = close + 1;
-    }
-    return out;
-}
 
 // --- the runtime --------------------------------------------------------------------------
 
@@ -363,6 +250,1162 @@ void ScriptUi::clipboardSetText(std::string_view text)
 std::string ScriptUi::clipboardText()
 {
     return platform::fromQString(QGuiApplication::clipboard()->text());
+}
+
+// --- the commands -------------------------------------------------------------------------
+
+using Words = std::vector<std::string>;
+
+/// The handlers of the commands, with what they share: the model, the runner's output and
+/// the lookups of components, controls and windows by name.
+class ScriptCommands
+{
+public:
+    explicit ScriptCommands(ScriptRunner &runner)
+        : r(runner)
+        , ide(runner.m_ui.ide())
+    {}
+
+    // The project
+    void open(const Words &w);
+    void newProject(const Words &w);
+    void save(const Words &w);
+    void saveAs(const Words &w);
+    // Windows
+    void show(const Words &w);
+    void close(const Words &w);
+    void activate(const Words &w);
+    void move(const Words &w);
+    // Code
+    void procedure(const Words &w);
+    void view(const Words &w);
+    void selectText(const Words &w);
+    void caret(const Words &w);
+    // Keys
+    void keys(const Words &w);
+    // Controls on the designer
+    void select(const Words &w);
+    void mouseAt(const Words &w);
+    void dragControl(const Words &w);
+    void tool(const Words &w);
+    // Properties
+    void property(const Words &w);
+    // Any window's controls
+    void click(const Words &w);
+    void set(const Words &w);
+    // Menus and add-ins
+    void menu(const Words &w);
+    void connection(const Words &w);
+    // Answers for dialogs
+    void answer(const Words &w);
+    // Looking
+    void print(const Words &w);
+    void echo(const Words &w);
+    void screenshot(const Words &w);
+    // Checks
+    void expect(const Words &w);
+    void fails(const Words &w);
+    // Files and time
+    void copy(const Words &w);
+    void makeDirectory(const Words &w);
+    void write(const Words &w);
+    void wait(const Words &w);
+    void quit(const Words &w);
+
+    // The forms of print and expect.
+    void printCode(const Words &w);
+    void printProcedure(const Words &w);
+    void printSelection(const Words &w);
+    void printClipboard(const Words &w);
+    void printWindows(const Words &w);
+    void printProperties(const Words &w);
+    void printControls(const Words &w);
+    void printMenu(const Words &w);
+    void printMessages(const Words &w);
+    void printText(const Words &w);
+    void expectWindow(const Words &w);
+    void expectWindows(const Words &w);
+    void expectGeometry(const Words &w);
+    void expectMenu(const Words &w);
+    void expectSame(const Words &w);
+    void expectContains(const Words &w);
+    void expectFile(const Words &w);
+    void expectClipboard(const Words &w);
+    void expectCode(const Words &w);
+    void expectProperty(const Words &w);
+    void expectSelection(const Words &w);
+    void expectMsgbox(const Words &w);
+    void expectConnected(const Words &w);
+    void expectText(const Words &w);
+
+private:
+    ComponentPtr component(const std::string &name) const;
+    CodeWindow &activeCode() const;
+    /// Opens (or brings forward) the designer of a form, as a person does before working on it.
+    DesignerWindow &designerOf(const std::string &name) const;
+    FormFile &formOf(const std::string &name) const;
+    /// A control of a form by name; the form itself by "Form", or by its own name when no
+    /// control has that name.
+    ControlPtr control(FormFile &form, const std::string &word) const;
+    /// Fails when a modal window is up and the target is not part of it: a person could not
+    /// reach it either.
+    void checkReachable(const QWidget &target, const std::string &name) const;
+    std::size_t messageCount() const { return r.m_runtime.callsOf("msgbox").size(); }
+    std::string lastMessage(std::size_t before, const char *otherwise) const
+    {
+        return messageCount() > before ? r.m_runtime.callsOf("msgbox").back().text
+                                       : std::string(otherwise);
+    }
+
+    ScriptRunner &r;
+    Ide &ide;
+};
+
+namespace {
+
+struct CommandEntry
+{
+    ScriptSyntax syntax;
+    void (ScriptCommands::*run)(const Words &);
+};
+
+// The commands, in the groups and order of docs/scripting.md. Counts are of the words after
+// the command's name.
+const std::vector<CommandEntry> &commandTable()
+{
+    using C = ScriptCommands;
+    static const std::vector<CommandEntry> table = {
+        {{"open", "The project", "PROJECT", 1, 1}, &C::open},
+        {{"new", "The project", "", 0, 0}, &C::newProject},
+        {{"save", "The project", "", 0, 0}, &C::save},
+        {{"save-as", "The project", "PROJECTFILE", 1, 1}, &C::saveAs},
+        {{"show", "Windows", "main|project|properties|toolbox | show code|form COMPONENT", 1, 2},
+         &C::show},
+        {{"close", "Windows", "WINDOW", 1, 1}, &C::close},
+        {{"activate", "Windows", "CAPTION", 1, 1}, &C::activate},
+        {{"move", "Windows", "WINDOW X Y [WIDTH HEIGHT]", 3, 5}, &C::move},
+        {{"procedure", "Code", "COMPONENT NAME", 2, 2}, &C::procedure},
+        {{"view", "Code", "procedure|module", 1, 1}, &C::view},
+        {{"select-text", "Code", "TEXT [OCCURRENCE]", 1, 2}, &C::selectText},
+        {{"caret", "Code", "LINE COLUMN", 2, 2}, &C::caret},
+        {{"keys", "Keys", "SENDKEYS", 1, 1}, &C::keys},
+        {{"type", "Keys", "TEXT", 1, 1}, &C::keys},
+        {{"select", "Controls on the designer", "FORM [CONTROL...]", 1, -1}, &C::select},
+        {{"click-at", "Controls on the designer", "WINDOW X Y [shift] [ctrl]", 3, 5},
+         &C::mouseAt},
+        {{"drag", "Controls on the designer", "WINDOW X1 Y1 X2 Y2 [shift] [ctrl]", 5, 7},
+         &C::mouseAt},
+        {{"drag-control", "Controls on the designer", "FORM CONTROL DX DY", 4, 4},
+         &C::dragControl},
+        {{"resize-control", "Controls on the designer", "FORM CONTROL HANDLE DX DY", 5, 5},
+         &C::dragControl},
+        {{"tool", "Controls on the designer", "CLASS|pointer", 1, 1}, &C::tool},
+        {{"property", "Properties", "FORM CONTROL NAME VALUE", 4, 4}, &C::property},
+        {{"click", "Any window's controls", "WINDOW/CONTROL [left|right|middle]", 1, 2},
+         &C::click},
+        {{"press", "Any window's controls", "WINDOW/CONTROL [left|right|middle]", 1, 2},
+         &C::click},
+        {{"release", "Any window's controls", "WINDOW/CONTROL [left|right|middle]", 1, 2},
+         &C::click},
+        {{"doubleclick", "Any window's controls", "WINDOW/CONTROL", 1, 1}, &C::click},
+        {{"set", "Any window's controls", "WINDOW/CONTROL VALUE", 2, 2}, &C::set},
+        {{"menu", "Menus and add-ins", "MENU ITEM [ITEM...]", 2, -1}, &C::menu},
+        {{"connect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
+        {{"disconnect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
+        {{"answer", "Answers for dialogs",
+          "msgbox BUTTON | answer input TEXT | answer file PATH|cancel", 2, 2},
+         &C::answer},
+        {{"print", "Looking", "WHAT ...", 1, -1}, &C::print},
+        {{"echo", "Looking", "WORDS...", 0, -1}, &C::echo},
+        {{"screenshot", "Looking", "FILE [WINDOW]", 1, 2}, &C::screenshot},
+        {{"expect", "Checks", "CHECK ...", 2, -1}, &C::expect},
+        {{"fails", "Checks", "COMMAND ...", 1, -1}, &C::fails},
+        {{"copy", "Files and time", "FROM TO", 2, 2}, &C::copy},
+        {{"mkdir", "Files and time", "DIRECTORY", 1, 1}, &C::makeDirectory},
+        {{"write", "Files and time", "FILE TEXT", 2, 2}, &C::write},
+        {{"wait", "Files and time", "MILLISECONDS", 1, 1}, &C::wait},
+        {{"quit", "Files and time", "", 0, 0}, &C::quit},
+    };
+    return table;
+}
+
+// The forms of `print WHAT`; counts are of the words after WHAT.
+const std::vector<CommandEntry> &printTable()
+{
+    using C = ScriptCommands;
+    static const std::vector<CommandEntry> table = {
+        {{"code", "print", "COMPONENT", 1, 1}, &C::printCode},
+        {{"procedure", "print", "", 0, 0}, &C::printProcedure},
+        {{"selection", "print", "", 0, 0}, &C::printSelection},
+        {{"clipboard", "print", "", 0, 0}, &C::printClipboard},
+        {{"windows", "print", "", 0, 0}, &C::printWindows},
+        {{"properties", "print", "FORM CONTROL", 2, 2}, &C::printProperties},
+        {{"controls", "print", "FORM", 1, 1}, &C::printControls},
+        {{"menu", "print", "", 0, 0}, &C::printMenu},
+        {{"messages", "print", "", 0, 0}, &C::printMessages},
+        {{"text", "print", "WINDOW/CONTROL", 1, 1}, &C::printText},
+    };
+    return table;
+}
+
+// The forms of `expect CHECK`; counts are of the words after CHECK.
+const std::vector<CommandEntry> &checkTable()
+{
+    using C = ScriptCommands;
+    static const std::vector<CommandEntry> table = {
+        {{"window", "expect", "CLASS CAPTION", 2, 2}, &C::expectWindow},
+        {{"windows", "expect", "CLASS COUNT", 2, 2}, &C::expectWindows},
+        {{"geometry", "expect", "CLASS|CAPTION LEFT TOP [WIDTH HEIGHT]", 3, 5},
+         &C::expectGeometry},
+        {{"menu", "expect", "MENU [SUBMENU...] \"ITEM|ITEM|...\"", 2, -1}, &C::expectMenu},
+        {{"same", "expect", "FILE1 FILE2", 2, 2}, &C::expectSame},
+        {{"differ", "expect", "FILE1 FILE2", 2, 2}, &C::expectSame},
+        {{"contains", "expect", "FILE TEXT", 2, 2}, &C::expectContains},
+        {{"lacks", "expect", "FILE TEXT", 2, 2}, &C::expectContains},
+        {{"file", "expect", "PATH", 1, 1}, &C::expectFile},
+        {{"clipboard", "expect", "TEXT", 1, 1}, &C::expectClipboard},
+        {{"code", "expect", "COMPONENT contains|lacks TEXT", 3, 3}, &C::expectCode},
+        {{"property", "expect", "FORM CONTROL NAME VALUE", 4, 4}, &C::expectProperty},
+        {{"selection", "expect", "FORM [CONTROL...]", 1, -1}, &C::expectSelection},
+        {{"msgbox", "expect", "TEXT", 1, 1}, &C::expectMsgbox},
+        {{"connected", "expect", "PROGID", 1, 1}, &C::expectConnected},
+        {{"disconnected", "expect", "PROGID", 1, 1}, &C::expectConnected},
+        {{"text", "expect", "WINDOW/CONTROL TEXT", 2, 2}, &C::expectText},
+    };
+    return table;
+}
+
+std::vector<ScriptSyntax> syntaxOf(const std::vector<CommandEntry> &table)
+{
+    std::vector<ScriptSyntax> out;
+    for (const CommandEntry &e : table)
+        out.push_back(e.syntax);
+    return out;
+}
+
+const CommandEntry *findEntry(const std::vector<CommandEntry> &table, std::string_view name)
+{
+    for (const CommandEntry &e : table) {
+        if (equalsIgnoreCase(e.syntax.name, name))
+            return &e;
+    }
+    return nullptr;
+}
+
+/// Runs the form of a command that the word after it names (print WHAT, expect CHECK).
+void runForm(ScriptCommands &commands,
+             const std::vector<CommandEntry> &table,
+             const char *command,
+             const Words &w)
+{
+    const CommandEntry *entry = w.size() > 1 ? findEntry(table, w[1]) : nullptr;
+    if (!entry) {
+        const std::string names = joinNames(syntaxOf(table));
+        if (w.size() < 2)
+            fail(std::string("usage: ") + command + " " + names + " ...");
+        fail("'" + w[1] + "' is not " + names);
+    }
+    checkArgumentCount(entry->syntax, w.size() - 2, command);
+    (commands.*entry->run)(w);
+}
+
+} // namespace
+
+const std::vector<ScriptSyntax> &scriptCommands()
+{
+    static const std::vector<ScriptSyntax> table = syntaxOf(commandTable());
+    return table;
+}
+
+const std::vector<ScriptSyntax> &scriptChecks()
+{
+    static const std::vector<ScriptSyntax> table = syntaxOf(checkTable());
+    return table;
+}
+
+const std::vector<ScriptSyntax> &scriptPrints()
+{
+    static const std::vector<ScriptSyntax> table = syntaxOf(printTable());
+    return table;
+}
+
+std::string scriptUsage()
+{
+    std::string out = listUsage(scriptCommands());
+    out += "\nprint WHAT:\n";
+    for (const ScriptSyntax &s : scriptPrints())
+        out += "  " + usageOf(s, "print") + "\n";
+    out += "\nexpect CHECK:\n";
+    for (const ScriptSyntax &s : scriptChecks())
+        out += "  " + usageOf(s, "expect") + "\n";
+    return out;
+}
+
+// --- lookups shared by the commands ---
+
+ComponentPtr ScriptCommands::component(const std::string &name) const
+{
+    if (!ide.project())
+        fail("no project is open");
+    if (ComponentPtr c = ide.project()->findComponent(name))
+        return c;
+    std::vector<std::string> names;
+    for (const ComponentPtr &c : ide.project()->components())
+        names.push_back(c->name());
+    fail("no component '" + name + "'; the project has: " + listNames(names));
+}
+
+CodeWindow &ScriptCommands::activeCode() const
+{
+    CodeWindow *cw = ide.activeCodeWindow();
+    if (!cw)
+        fail("no code window is active");
+    return *cw;
+}
+
+FormFile &ScriptCommands::formOf(const std::string &name) const
+{
+    ComponentPtr c = component(name);
+    if (!c->form())
+        fail("'" + name + "' is not a form");
+    return *c->form();
+}
+
+DesignerWindow &ScriptCommands::designerOf(const std::string &name) const
+{
+    ComponentPtr c = component(name);
+    if (!c->form())
+        fail("'" + name + "' is not a form");
+    DesignerWindow &d = ide.showDesigner(c);
+    r.m_ui.sync();
+    return d;
+}
+
+ControlPtr ScriptCommands::control(FormFile &form, const std::string &word) const
+{
+    auto [name, index] = controlName(word);
+    if (ControlPtr c = form.findControl(name, index))
+        return c;
+    if (!index && (equalsIgnoreCase(name, form.name()) || equalsIgnoreCase(name, "Form")))
+        return form.root();
+    std::vector<std::string> names;
+    for (const ControlPtr &c : form.controls())
+        names.push_back(c->displayName());
+    fail("no control '" + word + "' on " + form.name() +
+         "; its controls are: " + listNames(names));
+}
+
+void ScriptCommands::checkReachable(const QWidget &target, const std::string &name) const
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || modal == target.window() || modal->isAncestorOf(&target))
+        return;
+    fail("the modal window '" + windowName(*modal) + "' is open, so '" + name +
+         "' cannot be reached");
+}
+
+// --- the project ---
+
+void ScriptCommands::open(const Words &w)
+{
+    const std::size_t boxes = messageCount();
+    if (!r.m_ui.openProject(w[1]) && messageCount() > boxes)
+        fail("the project did not open: " + lastMessage(boxes, ""));
+    r.settle();
+}
+
+void ScriptCommands::newProject(const Words &)
+{
+    ide.newProject();
+    r.settle();
+}
+
+void ScriptCommands::save(const Words &)
+{
+    const std::size_t boxes = messageCount();
+    if (!r.m_ui.saveProject())
+        fail(lastMessage(boxes, "the project was not saved"));
+    r.settle();
+}
+
+void ScriptCommands::saveAs(const Words &w)
+{
+    if (!ide.project())
+        fail("no project is open");
+    ide.project()->saveAs(w[1]);
+    r.settle();
+}
+
+// --- windows ---
+
+void ScriptCommands::show(const Words &w)
+{
+    const std::string what = platform::toLower(w[1]);
+    if (w.size() == 3 && what == "code") {
+        ide.showCode(component(w[2]));
+        return r.settle();
+    }
+    if (w.size() == 3 && what == "form") {
+        designerOf(w[2]);
+        return r.settle();
+    }
+    platform::WindowHandle h = what == "main"         ? ide.mainWindow()
+                               : what == "project"    ? ide.projectWindow()
+                               : what == "properties" ? ide.propertiesWindow()
+                               : what == "toolbox"    ? ide.toolboxWindow()
+                                                      : 0;
+    if (h == 0 || w.size() != 2)
+        fail("'" + w[1] + "' is not main, project, properties, toolbox, code or form");
+    platform::windowRegistry().showWindow(h, platform::sw::ShowNormal);
+    platform::windowRegistry().activate(h);
+    r.settle();
+}
+
+void ScriptCommands::close(const Words &w)
+{
+    QWidget &window = r.findWindow(w[1], true);
+    window.close();
+    r.settle();
+}
+
+void ScriptCommands::activate(const Words &w)
+{
+    platform::ui().activate(w[1]);
+    r.settle();
+}
+
+void ScriptCommands::move(const Words &w)
+{
+    if (w.size() != 4 && w.size() != 6)
+        fail("usage: move WINDOW X Y [WIDTH HEIGHT]");
+    QWidget &window = r.findWindow(w[1]);
+    const QRect g = window.geometry();
+    const QRect to(toNumber(w[2]), toNumber(w[3]), w.size() == 6 ? toNumber(w[4]) : g.width(),
+                   w.size() == 6 ? toNumber(w[5]) : g.height());
+    // Through the window functions, as the add-in's arrangement moves windows.
+    platform::WindowHandle h = 0;
+    if (WindowFollower *f = WindowFollower::of(window))
+        h = f->handle();
+    else if (platform::WindowBinding *b = platform::WindowBinding::of(window))
+        h = b->handle();
+    if (h)
+        platform::SetWindowPos(h, 0, to.x(), to.y(), to.width(), to.height(),
+                               platform::swpflag::NoZOrder | platform::swpflag::NoActivate);
+    else
+        window.setGeometry(to);
+    r.settle();
+}
+
+// --- code ---
+
+void ScriptCommands::procedure(const Words &w)
+{
+    CodeWindow &cw = ide.showCode(component(w[1]));
+    if (equalsIgnoreCase(w[2], "(declarations)")) {
+        cw.pane->setProcedureView(true);
+        cw.pane->showDeclarations();
+    } else if (!cw.pane->showProcedure(w[2])) {
+        r.settle();
+        fail("no procedure '" + w[2] + "'; the code has: " + listNames(cw.pane->procedureNames()));
+    }
+    r.settle();
+}
+
+void ScriptCommands::view(const Words &w)
+{
+    const bool module = equalsIgnoreCase(w[1], "module");
+    if (!module && !equalsIgnoreCase(w[1], "procedure"))
+        fail("'" + w[1] + "' is not procedure or module");
+    QAction *full =
+        r.m_ui.mainWindow().findChild<QAction *>(QStringLiteral("mnuFullModuleView"));
+    full->setChecked(module);
+    r.settle();
+}
+
+void ScriptCommands::selectText(const Words &w)
+{
+    CodeWindow &cw = activeCode();
+    const int occurrence = w.size() == 3 ? toNumber(w[2]) : 1;
+    const std::string shown = cw.pane->shownText();
+    std::size_t at = std::string::npos;
+    for (int k = 0, from = 0; k < occurrence; ++k) {
+        at = shown.find(w[1], static_cast<std::size_t>(from));
+        if (at == std::string::npos)
+            fail("'" + oneLine(w[1]) + "' is not in the code shown");
+        from = static_cast<int>(at + 1);
+    }
+    const std::size_t base = cw.pane->shownRange().first;
+    cw.pane->select(base + at, base + at + w[1].size());
+    r.settle();
+}
+
+void ScriptCommands::caret(const Words &w)
+{
+    CodeWindow &cw = activeCode();
+    const int line = toNumber(w[1]);
+    const int column = toNumber(w[2]);
+    const std::string &code = cw.pane->text();
+    std::size_t at = 0;
+    for (int l = 1; l < line; ++l) {
+        std::size_t next = code.find('\n', at);
+        if (next == std::string::npos)
+            fail("the code has fewer than " + w[1] + " lines");
+        at = next + 1;
+    }
+    // A column past the end of the line stops at its end, as a click there would.
+    std::size_t end = code.find_first_of("\r\n", at);
+    if (end == std::string::npos)
+        end = code.size();
+    cw.pane->setCaret(std::min(at + static_cast<std::size_t>(std::max(column - 1, 0)), end));
+    r.settle();
+}
+
+// --- keys ---
+
+void ScriptCommands::keys(const Words &w)
+{
+    const std::string keys =
+        equalsIgnoreCase(w[0], "type") ? platform::escapeSendKeys(w[1]) : w[1];
+    try {
+        platform::ui().sendKeys(keys, true);
+    } catch (const platform::VbError &e) {
+        fail("the keys '" + w[1] + "' cannot be sent: " + e.description);
+    }
+    r.settle();
+}
+
+// --- controls on the designer ---
+
+void ScriptCommands::select(const Words &w)
+{
+    DesignerWindow &d = designerOf(w[1]);
+    std::vector<ControlPtr> chosen;
+    for (std::size_t i = 2; i < w.size(); ++i) {
+        ControlPtr c = control(d.designer->form(), w[i]);
+        if (!c->isForm())
+            chosen.push_back(c);
+    }
+    d.designer->select(chosen);
+    platform::windowRegistry().activate(d.window);
+    r.settle();
+}
+
+void ScriptCommands::mouseAt(const Words &w)
+{
+    const bool drag = equalsIgnoreCase(w[0], "drag");
+    // Only a window on screen takes the mouse: a designer that is not open cannot be drawn on.
+    QWidget &target = r.findWindow(w[1], true);
+    checkReachable(target, w[1]);
+    const QPoint from(toNumber(w[2]), toNumber(w[3]));
+    if (drag)
+        mouseDrag(target, from, QPoint(toNumber(w[4]), toNumber(w[5])), modifiersOf(w, 6));
+    else
+        mouseClick(target, from, modifiersOf(w, 4));
+    r.settle();
+}
+
+void ScriptCommands::dragControl(const Words &w)
+{
+    const bool resize = equalsIgnoreCase(w[0], "resize-control");
+    DesignerWindow &d = designerOf(w[1]);
+    DesignerView *view = r.m_ui.designerView(*d.designer->component());
+    ControlPtr c = control(d.designer->form(), w[2]);
+    const QRect rect = view->controlRect(*c);
+    if (rect.isEmpty())
+        fail("'" + w[2] + "' is not drawn on the form");
+    const QPoint delta(toNumber(w[resize ? 4 : 3]), toNumber(w[resize ? 5 : 4]));
+    if (!resize) {
+        // Pressed on a spot of the control that no child covers.
+        QPoint at = rect.topLeft() + QPoint(2, 2);
+        if (view->controlAt(at) != c)
+            at = rect.center();
+        mouseDrag(*view, at, at + delta);
+        return r.settle();
+    }
+    static const char *handles[] = {"top-left",     "top",    "top-right",   "right",
+                                    "bottom-right", "bottom", "bottom-left", "left"};
+    int handle = -1;
+    for (int i = 0; i < 8; ++i) {
+        if (equalsIgnoreCase(w[3], handles[i]))
+            handle = i;
+    }
+    if (handle < 0)
+        fail("'" + w[3] +
+             "' is not a handle: top-left, top, top-right, right, bottom-right, "
+             "bottom, bottom-left or left");
+    d.designer->select({c});
+    r.settle();
+    const QPoint at = handleRects(rect)[static_cast<std::size_t>(handle)].center();
+    mouseDrag(*view, at, at + delta);
+    r.settle();
+}
+
+void ScriptCommands::tool(const Words &w)
+{
+    r.m_ui.setCurrentTool(equalsIgnoreCase(w[1], "pointer") ? std::string() : w[1]);
+    r.settle();
+}
+
+// --- properties ---
+
+void ScriptCommands::property(const Words &w)
+{
+    DesignerWindow &d = designerOf(w[1]);
+    ControlPtr c = control(d.designer->form(), w[2]);
+    if (c->isForm())
+        d.designer->clearSelection();
+    else
+        d.designer->select({c});
+    platform::windowRegistry().activate(d.window);
+    r.settle();
+    const std::size_t boxes = messageCount();
+    if (!r.m_ui.propertiesWindow().editProperty(w[3], w[4]))
+        fail(w[3] + " cannot be set to '" + w[4] + "': " + lastMessage(boxes, "it was refused"));
+    r.settle();
+}
+
+// --- any window's controls ---
+
+void ScriptCommands::click(const Words &w)
+{
+    const std::string command = platform::toLower(w[0]);
+    QWidget &target = r.findTarget(w[1]);
+    if (!target.isEnabled())
+        fail("'" + w[1] + "' is disabled");
+    // A control of a closed or hidden window cannot be reached; one on a tab page that is
+    // not in front can (the script need not turn the page first).
+    if (!target.window()->isVisible())
+        fail("the window of '" + w[1] + "' is not shown");
+    checkReachable(target, w[1]);
+    const QPoint centre = target.rect().center();
+    Qt::MouseButton button = Qt::LeftButton;
+    if (w.size() == 3) {
+        const std::string which = platform::toLower(w[2]);
+        button = which == "left"     ? Qt::LeftButton
+                 : which == "right"  ? Qt::RightButton
+                 : which == "middle" ? Qt::MiddleButton
+                                     : Qt::NoButton;
+        if (button == Qt::NoButton)
+            fail("'" + w[2] + "' is not left, right or middle");
+    }
+    // A left press moves the keyboard focus into a control that takes it, as a mouse does
+    // (the window it is on becomes the active one).
+    if (command != "release" && button == Qt::LeftButton &&
+        (target.focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+        target.window()->activateWindow();
+        target.setFocus(Qt::MouseFocusReason);
+    }
+    if (w.size() == 3) {
+        if (command != "release")
+            sendButton(target, QEvent::MouseButtonPress, centre, button);
+        if (command != "press")
+            sendButton(target, QEvent::MouseButtonRelease, centre, button);
+        return r.settle();
+    }
+    if (command == "press")
+        sendMouse(target, QEvent::MouseButtonPress, centre, {}, Qt::LeftButton);
+    else if (command == "release")
+        sendMouse(target, QEvent::MouseButtonRelease, centre, {}, Qt::NoButton);
+    else
+        mouseClick(target, centre);
+    if (command == "doubleclick") {
+        sendMouse(target, QEvent::MouseButtonDblClick, centre, {}, Qt::LeftButton);
+        sendMouse(target, QEvent::MouseButtonRelease, centre, {}, Qt::NoButton);
+    }
+    r.settle();
+}
+
+void ScriptCommands::set(const Words &w)
+{
+    QWidget &target = r.findTarget(w[1]);
+    checkReachable(target, w[1]);
+    const QString value = platform::toQString(w[2]);
+    auto truth = [&] {
+        if (equalsIgnoreCase(w[2], "true") || w[2] == "1" || w[2] == "-1")
+            return true;
+        if (equalsIgnoreCase(w[2], "false") || w[2] == "0")
+            return false;
+        fail("'" + w[2] + "' is not true or false");
+    };
+    if (auto *e = qobject_cast<QLineEdit *>(&target)) {
+        e->setText(value);
+        emit e->textEdited(value);
+        emit e->editingFinished();
+    } else if (auto *p = qobject_cast<QPlainTextEdit *>(&target)) {
+        p->setPlainText(value);
+    } else if (auto *t = qobject_cast<QTextEdit *>(&target)) {
+        t->setPlainText(value);
+    } else if (auto *b = qobject_cast<QAbstractButton *>(&target)) {
+        if (!b->isCheckable())
+            fail("'" + w[1] + "' is a button that cannot be set; click it");
+        if (b->isChecked() != truth())
+            b->click();
+    } else if (auto *c = qobject_cast<QComboBox *>(&target)) {
+        int index = c->findText(value, Qt::MatchFixedString);
+        if (index < 0 && !c->isEditable()) {
+            std::vector<std::string> items;
+            for (int i = 0; i < c->count(); ++i)
+                items.push_back(platform::fromQString(c->itemText(i)));
+            fail("'" + w[2] + "' is not in the list; it has: " + listNames(items));
+        }
+        if (index < 0) {
+            c->setEditText(value);
+        } else {
+            c->setCurrentIndex(index);
+            emit c->activated(index);
+        }
+    } else if (auto *s = qobject_cast<QSpinBox *>(&target)) {
+        s->setValue(toNumber(w[2]));
+    } else if (auto *sl = qobject_cast<QAbstractSlider *>(&target)) {
+        sl->setValue(toNumber(w[2]));
+    } else if (auto *l = qobject_cast<QListWidget *>(&target)) {
+        QList<QListWidgetItem *> items = l->findItems(value, Qt::MatchFixedString);
+        if (items.isEmpty())
+            fail("'" + w[2] + "' is not in the list");
+        l->setCurrentItem(items.front());
+    } else if (auto *tab = qobject_cast<QTabWidget *>(&target)) {
+        int found = -1;
+        for (int i = 0; i < tab->count(); ++i) {
+            if (plainCaption(tab->tabText(i)).compare(plainCaption(value), Qt::CaseInsensitive) ==
+                0)
+                found = i;
+        }
+        if (found < 0)
+            fail("no tab '" + w[2] + "'");
+        tab->setCurrentIndex(found);
+    } else {
+        fail("'" + w[1] + "' (" + target.metaObject()->className() + ") has no value to set");
+    }
+    r.settle();
+}
+
+// --- menus and add-ins ---
+
+void ScriptCommands::menu(const Words &w)
+{
+    MainWindow &main = r.m_ui.mainWindow();
+    checkReachable(main, "the menu");
+    QStringList path;
+    for (std::size_t i = 1; i < w.size(); ++i)
+        path << platform::toQString(w[i]);
+    QAction *action = main.findAction(path);
+    if (!action) {
+        // Say what the last menu that exists holds.
+        QStringList prefix;
+        QList<QAction *> level = main.menuBar()->actions();
+        for (const QString &part : path) {
+            QAction *a = main.findAction(prefix + QStringList(part));
+            if (!a || !a->menu())
+                break;
+            prefix << part;
+            level = a->menu()->actions();
+        }
+        std::vector<std::string> items;
+        for (QAction *a : level) {
+            if (!a->isSeparator())
+                items.push_back(platform::fromQString(plainCaption(a->text())));
+        }
+        fail("no menu item '" + platform::fromQString(path.join(QLatin1Char('/'))) +
+             "'; the menu has: " + listNames(items));
+    }
+    if (!action->isEnabled())
+        fail("the menu item '" + w.back() + "' is disabled");
+    action->trigger();
+    r.settle();
+}
+
+void ScriptCommands::connection(const Words &w)
+{
+    if (equalsIgnoreCase(w[0], "connect")) {
+        if (!r.m_ui.addIns().connect(w[1]))
+            fail("the add-in '" + w[1] + "' did not connect");
+    } else {
+        if (!r.m_ui.addIns().isConnected(w[1]))
+            fail("the add-in '" + w[1] + "' is not connected");
+        r.m_ui.addIns().disconnect(w[1]);
+    }
+    r.settle();
+}
+
+// --- answers for dialogs ---
+
+void ScriptCommands::answer(const Words &w)
+{
+    const std::string kind = platform::toLower(w[1]);
+    if (kind == "msgbox")
+        r.m_runtime.queueMsgBoxAnswer(buttonValue(w[2]));
+    else if (kind == "input")
+        r.m_runtime.queueInputBoxAnswer(w[2]);
+    else if (kind == "file")
+        r.m_runtime.queueFileAnswer(equalsIgnoreCase(w[2], "cancel")
+                                        ? std::nullopt
+                                        : std::optional<std::string>(w[2]));
+    else
+        fail("'" + w[1] + "' is not msgbox, input or file");
+}
+
+// --- looking ---
+
+void ScriptCommands::print(const Words &w)
+{
+    runForm(*this, printTable(), "print", w);
+    r.m_out.flush();
+}
+
+void ScriptCommands::printCode(const Words &w)
+{
+    ComponentPtr c = component(w[2]);
+    CodeWindow *cw = ide.codeWindowOf(*c);
+    std::string code = cw ? cw->buffer : c->code();
+    r.m_out << unixLines(code);
+    if (!code.empty() && code.back() != '\n')
+        r.m_out << "\n";
+}
+
+void ScriptCommands::printProcedure(const Words &)
+{
+    r.m_out << unixLines(activeCode().pane->shownText()) << "\n";
+}
+
+void ScriptCommands::printSelection(const Words &)
+{
+    if (CodeWindow *cw = ide.activeCodeWindow()) {
+        r.m_out << oneLine(cw->pane->selectedText()) << "\n";
+    } else if (DesignerWindow *d = ide.activeDesigner()) {
+        std::vector<std::string> names;
+        for (const ControlPtr &c : d->designer->selection())
+            names.push_back(c->displayName());
+        r.m_out << listNames(names) << "\n";
+    } else {
+        fail("neither a code window nor a designer is active");
+    }
+}
+
+void ScriptCommands::printClipboard(const Words &)
+{
+    r.m_out << oneLine(platform::ui().clipboardText()) << "\n";
+}
+
+void ScriptCommands::printWindows(const Words &)
+{
+    const platform::WindowRegistry &reg = platform::windowRegistry();
+    for (platform::WindowHandle h : reg.zOrder()) {
+        const platform::WindowInfo *info = reg.find(h);
+        r.m_out << info->className << " \"" << info->caption << "\" "
+                << (info->visible ? "visible" : "hidden")
+                << (reg.activeWindow() == h ? " active" : "") << "\n";
+    }
+}
+
+void ScriptCommands::printProperties(const Words &w)
+{
+    // Read from the form as it stands: looking opens no window and activates none.
+    ControlPtr c = control(formOf(w[2]), w[3]);
+    for (const std::string &name : propertyRows(*c)) {
+        std::string value;
+        try {
+            value = displayValue(*c, name);
+        } catch (const std::exception &) {
+            continue; // Index of a control outside an array, and the like
+        }
+        r.m_out << name << " = " << oneLine(value) << "\n";
+    }
+}
+
+void ScriptCommands::printControls(const Words &w)
+{
+    // The places are the designer's: it is opened when it is not, and the window that was
+    // active stays so.
+    const platform::WindowHandle active = platform::windowRegistry().activeWindow();
+    DesignerWindow &d = designerOf(w[2]);
+    DesignerView *view = r.m_ui.designerView(*d.designer->component());
+    if (active && active != d.window && platform::windowRegistry().contains(active)) {
+        platform::windowRegistry().activate(active);
+        r.m_ui.sync();
+    }
+    for (const ControlPtr &c : d.designer->form().controls()) {
+        r.m_out << c->displayName() << " " << c->className();
+        if (view && !c->isMenu()) {
+            const QRect rect = view->controlRect(*c);
+            r.m_out << " at " << rect.x() << "," << rect.y() << " " << rect.width() << "x"
+                    << rect.height();
+        }
+        r.m_out << "\n";
+    }
+}
+
+void ScriptCommands::printMenu(const Words &)
+{
+    r.m_ui.mainWindow().rebuildAddInsMenu();
+    std::function<void(QMenu *, int)> list = [&](QMenu *menu, int depth) {
+        for (QAction *a : menu->actions()) {
+            if (a->isSeparator())
+                continue;
+            r.m_out << std::string(static_cast<std::size_t>(depth) * 2, ' ')
+                    << platform::fromQString(a->text().section(QLatin1Char('\t'), 0, 0))
+                    << (a->isCheckable() ? (a->isChecked() ? " [x]" : " [ ]") : "") << "\n";
+            if (a->menu())
+                list(a->menu(), depth + 1);
+        }
+    };
+    list(r.m_ui.mainWindow().addInsMenu(), 0);
+}
+
+void ScriptCommands::printMessages(const Words &)
+{
+    for (const platform::UiCall &box : r.m_runtime.callsOf("msgbox"))
+        r.m_out << "[" << box.title << "] " << oneLine(box.text) << "\n";
+}
+
+void ScriptCommands::printText(const Words &w)
+{
+    const std::string text = unixLines(controlText(r.findTarget(w[2]), w[2]));
+    r.m_out << text;
+    if (text.empty() || text.back() != '\n')
+        r.m_out << "\n";
+}
+
+void ScriptCommands::echo(const Words &w)
+{
+    for (std::size_t i = 1; i < w.size(); ++i)
+        r.m_out << (i > 1 ? " " : "") << w[i];
+    r.m_out << "\n";
+}
+
+void ScriptCommands::screenshot(const Words &w)
+{
+    r.settle();
+    saveScreenshot(w[1], w.size() == 3 ? &r.findWindow(w[2], true) : nullptr);
+}
+
+// --- checks ---
+
+void ScriptCommands::expect(const Words &w)
+{
+    runForm(*this, checkTable(), "expect", w);
+}
+
+void ScriptCommands::expectWindow(const Words &w)
+{
+    const platform::WindowRegistry &reg = platform::windowRegistry();
+    std::vector<std::string> seen;
+    for (platform::WindowHandle h : reg.zOrder()) {
+        const platform::WindowInfo *info = reg.find(h);
+        if (info->className == w[2] && info->caption == w[3] && info->visible)
+            return;
+        if (info->className == w[2])
+            seen.push_back("\"" + info->caption + "\"" + (info->visible ? "" : " (hidden)"));
+    }
+    fail("no visible " + w[2] + " window \"" + w[3] + "\"; the " + w[2] +
+         " windows are: " + listNames(seen));
+}
+
+void ScriptCommands::expectWindows(const Words &w)
+{
+    const platform::WindowRegistry &reg = platform::windowRegistry();
+    int count = 0;
+    for (platform::WindowHandle h : reg.zOrder())
+        count += reg.find(h)->className == w[2] && reg.find(h)->visible;
+    if (count != toNumber(w[3]))
+        fail(std::to_string(count) + " visible " + w[2] + " windows, not " + w[3]);
+}
+
+void ScriptCommands::expectGeometry(const Words &w)
+{
+    if (w.size() == 6)
+        fail("usage: expect geometry CLASS|CAPTION LEFT TOP [WIDTH HEIGHT]");
+    const platform::WindowRegistry &reg = platform::windowRegistry();
+    // The first visible window in Z order with that class name or caption, in pixels.
+    for (platform::WindowHandle h : reg.zOrder()) {
+        const platform::WindowInfo *info = reg.find(h);
+        if (!info->visible || (info->className != w[2] && info->caption != w[2]))
+            continue;
+        const std::string position = std::to_string(info->left) + " " + std::to_string(info->top);
+        const std::string size =
+            std::to_string(info->width) + " " + std::to_string(info->height);
+        const bool withSize = w.size() == 7;
+        const std::string wanted = w[3] + " " + w[4] + (withSize ? " " + w[5] + " " + w[6] : "");
+        if ((withSize ? position + " " + size : position) != wanted)
+            fail("the " + w[2] + " window is at " + position + " sized " + size + ", not " +
+                 wanted);
+        return;
+    }
+    fail("no visible window '" + w[2] + "'");
+}
+
+void ScriptCommands::expectMenu(const Words &w)
+{
+    // expect menu MENU [SUBMENU...] "FIRST|SECOND|...": the items of a menu, in order.
+    QStringList path;
+    for (std::size_t i = 2; i + 1 < w.size(); ++i)
+        path << platform::toQString(w[i]);
+    r.m_ui.mainWindow().rebuildAddInsMenu();
+    QAction *menu = r.m_ui.mainWindow().findAction(path);
+    if (!menu || !menu->menu())
+        fail("no menu '" + platform::fromQString(path.join(QLatin1Char('/'))) + "'");
+    std::string items;
+    for (QAction *a : menu->menu()->actions()) {
+        if (a->isSeparator())
+            continue;
+        items += (items.empty() ? "" : "|") +
+                 platform::fromQString(a->text().section(QLatin1Char('\t'), 0, 0));
+    }
+    if (items != w.back())
+        fail("the menu holds \"" + items + "\", not \"" + w.back() + "\"");
+}
+
+void ScriptCommands::expectSame(const Words &w)
+{
+    const bool same = equalsIgnoreCase(w[1], "same");
+    const std::string a = platform::readFile(w[2]);
+    const std::string b = platform::readFile(w[3]);
+    if ((a == b) == same)
+        return;
+    if (!same)
+        fail(w[2] + " and " + w[3] + " are the same");
+    std::size_t at = 0;
+    while (at < a.size() && at < b.size() && a[at] == b[at])
+        ++at;
+    const std::size_t line =
+        static_cast<std::size_t>(
+            std::count(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(at), '\n')) +
+        1;
+    fail(w[2] + " and " + w[3] + " differ at byte " + std::to_string(at) + " (line " +
+         std::to_string(line) + ")");
+}
+
+void ScriptCommands::expectContains(const Words &w)
+{
+    const bool wanted = equalsIgnoreCase(w[1], "contains");
+    const bool has = platform::readFile(w[2]).find(w[3]) != std::string::npos;
+    if (has != wanted)
+        fail(w[2] + (has ? " holds '" : " does not hold '") + oneLine(w[3]) + "'");
+}
+
+void ScriptCommands::expectFile(const Words &w)
+{
+    if (!platform::fileExists(w[2]))
+        fail(w[2] + " does not exist");
+}
+
+void ScriptCommands::expectClipboard(const Words &w)
+{
+    const std::string text = platform::ui().clipboardText();
+    if (text != w[2])
+        fail("the clipboard holds '" + oneLine(text) + "'");
+}
+
+void ScriptCommands::expectCode(const Words &w)
+{
+    ComponentPtr c = component(w[2]);
+    const bool contains = equalsIgnoreCase(w[3], "contains");
+    if (!contains && !equalsIgnoreCase(w[3], "lacks"))
+        fail("'" + w[3] + "' is not contains or lacks");
+    CodeWindow *cw = ide.codeWindowOf(*c);
+    const std::string code = cw ? cw->buffer : c->code();
+    const bool has = code.find(w[4]) != std::string::npos;
+    if (has != contains)
+        fail("the code of " + w[2] + (has ? " holds '" : " does not hold '") + oneLine(w[4]) +
+             "'");
+}
+
+void ScriptCommands::expectProperty(const Words &w)
+{
+    ControlPtr c = control(formOf(w[2]), w[3]);
+    const std::string shown = displayValue(*c, w[4]);
+    if (shown != w[5])
+        fail(w[3] + "." + w[4] + " is '" + oneLine(shown) + "'");
+}
+
+void ScriptCommands::expectSelection(const Words &w)
+{
+    DesignerWindow &d = designerOf(w[2]);
+    std::vector<std::string> names;
+    for (const ControlPtr &c : d.designer->selection())
+        names.push_back(c->displayName());
+    if (names != std::vector<std::string>(w.begin() + 3, w.end()))
+        fail("the selection is " + listNames(names));
+}
+
+void ScriptCommands::expectMsgbox(const Words &w)
+{
+    for (const platform::UiCall &box : r.m_runtime.callsOf("msgbox")) {
+        if (box.text.find(w[2]) != std::string::npos || box.title == w[2])
+            return;
+    }
+    fail("no message box said '" + oneLine(w[2]) + "'");
+}
+
+void ScriptCommands::expectConnected(const Words &w)
+{
+    const bool wanted = equalsIgnoreCase(w[1], "connected");
+    if (r.m_ui.addIns().isConnected(w[2]) != wanted)
+        fail("the add-in '" + w[2] + "' is " + (wanted ? "not " : "") + "connected");
+}
+
+void ScriptCommands::expectText(const Words &w)
+{
+    const std::string text = controlText(r.findTarget(w[2]), w[2]);
+    if (text.find(w[3]) == std::string::npos)
+        fail("'" + w[2] + "' shows '" + oneLine(text) + "'");
+}
+
+void ScriptCommands::fails(const Words &w)
+{
+    // The rest of the line is a command that must fail; its failure is printed.
+    try {
+        r.runCommand(Words(w.begin() + 1, w.end()));
+    } catch (const std::exception &e) {
+        r.m_out << "failed as expected: " << w[1] << ": " << describeFailure(e) << "\n";
+        return r.settle();
+    }
+    fail("'" + w[1] + "' did not fail");
+}
+
+// --- files and time ---
+
+void ScriptCommands::copy(const Words &w)
+{
+    const QString from = QString::fromStdString(platform::resolvePath(w[1]).string());
+    const QString to = QString::fromStdString(platform::resolvePath(w[2]).string());
+    if (QFileInfo(from).isDir()) {
+        // A folder is copied with its files (not its subfolders).
+        QDir().mkpath(to);
+        for (const QFileInfo &f : QDir(from).entryInfoList(QDir::Files)) {
+            QFile::remove(to + QLatin1Char('/') + f.fileName());
+            if (!QFile::copy(f.filePath(), to + QLatin1Char('/') + f.fileName()))
+                fail("cannot copy " + f.filePath().toStdString());
+        }
+        return;
+    }
+    platform::copyFile(w[1], w[2]);
+}
+
+void ScriptCommands::makeDirectory(const Words &w)
+{
+    if (!QDir().mkpath(QString::fromStdString(platform::resolvePath(w[1]).string())))
+        fail("cannot make " + w[1]);
+}
+
+void ScriptCommands::write(const Words &w)
+{
+    platform::writeFile(w[1], w[2]);
+}
+
+void ScriptCommands::wait(const Words &w)
+{
+    QElapsedTimer t;
+    t.start();
+    const int milliseconds = toNumber(w[1]);
+    while (t.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    r.settle();
+}
+
+void ScriptCommands::quit(const Words &)
+{
+    r.m_ui.prepareClose(false);
+    r.m_quit = true;
 }
 
 // --- the runner ---------------------------------------------------------------------------
@@ -393,44 +1436,136 @@ void ScriptRunner::settle() const
     // Queued work (a menu's deferred action, an edit applied after its editor closed) runs now.
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
-    m_ui.sync();
+    if (!m_ui.hasEnded())
+        m_ui.sync();
+}
+
+void ScriptRunner::runCommand(const std::vector<std::string> &words)
+{
+    if (words.empty())
+        return;
+    if (m_ui.hasEnded())
+        fail("the host has ended");
+    const CommandEntry *entry = findEntry(commandTable(), words[0]);
+    if (!entry)
+        fail("unknown command '" + words[0] + "'; the commands are: " +
+             joinNames(scriptCommands()));
+    checkArgumentCount(entry->syntax, words.size() - 1);
+    ScriptCommands commands(*this);
+    (commands.*entry->run)(words);
 }
 
 int ScriptRunner::run(const std::vector<ScriptLine> &lines,
                       std::string_view scriptName,
                       std::ostream &err)
 {
-    for (const ScriptLine &line : lines) {
-        try {
-            std::vector<std::string> words;
-            for (const std::string &w : line.words)
-                words.push_back(expandVariables(w, m_variables));
-            runCommand(words);
-        } catch (const std::exception &e) {
-            err << scriptName << ":" << line.number << ": " << line.words.front() << ": "
-                << describeFailure(e) << "\n";
-            return 1;
-        }
-        if (m_quit)
-            break;
-    }
-    return 0;
+    m_lines = &lines;
+    m_next = 0;
+    m_failure.reset();
+    runLines(nullptr);
+    m_lines = nullptr;
+    if (!m_failure)
+        return 0;
+    err << scriptName << ":" << m_failure->line << ": " << m_failure->command << ": "
+        << m_failure->message << "\n";
+    return 1;
 }
 
-QWidget &ScriptRunner::findWindow(const std::string &name) const
+void ScriptRunner::runLines(QWidget *modal)
+{
+    // Inside a modal window the lines run until it closes; its own loop then returns to the
+    // command that opened it.
+    QPointer<QWidget> inside(modal);
+    auto stillUp = [&] { return inside && inside->isVisible(); };
+    while (!m_failure && !m_quit && m_next < m_lines->size()) {
+        if (modal && !stillUp())
+            return;
+        runLine((*m_lines)[m_next++]);
+    }
+    if (!modal || !stillUp())
+        return;
+    if (!m_failure && !m_quit) {
+        // The script has ended with the window up: give it a moment to close by itself, never
+        // longer.
+        QElapsedTimer t;
+        t.start();
+        while (stillUp() && t.elapsed() < m_modalWait)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (stillUp()) {
+            const ScriptLine &last = m_lines->back();
+            m_failure = Failure{last.number, last.words.front(),
+                                "the modal window '" + windowName(*inside) +
+                                    "' is still waiting at the end of the script"};
+        }
+    }
+    if (stillUp())
+        inside->close();
+}
+
+void ScriptRunner::runLine(const ScriptLine &line)
+{
+    // A command that opens a modal window runs its loop: a timer that fires inside that loop
+    // goes on with the script there.
+    QThread *thread = QThread::currentThread();
+    const int level = thread->loopLevel();
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == before || thread->loopLevel() <= level || !modal->isVisible())
+            return;
+        watch.stop();
+        settle();
+        runLines(modal);
+    });
+    watch.start();
+    try {
+        std::vector<std::string> words;
+        for (const std::string &w : line.words)
+            words.push_back(expandVariables(w, m_variables));
+        runCommand(words);
+        if (!m_quit && !m_failure)
+            checkHostEnded();
+    } catch (const std::exception &e) {
+        if (!m_failure)
+            m_failure = Failure{line.number, line.words.front(), describeFailure(e)};
+    }
+}
+
+void ScriptRunner::checkHostEnded()
+{
+    if (!m_ui.hasEnded())
+        return;
+    // The host was closed as a person closes it: every window must be gone with it.
+    std::vector<std::string> left;
+    for (QWidget *w : scriptWindows()) {
+        if (w->isVisible())
+            left.push_back(windowName(*w));
+    }
+    if (!left.empty())
+        fail("the host ended but these windows are still shown: " + listNames(left));
+    m_out << "vbhost ended; no window is open\n";
+    m_out.flush();
+    m_quit = true;
+}
+
+QWidget &ScriptRunner::findWindow(const std::string &name, bool visibleOnly) const
 {
     const QList<QWidget *> windows = scriptWindows();
     const QString wanted = platform::toQString(name);
     // A visible window first: a window closed a moment ago may still wait to be deleted under
     // the same name as the one that replaced it.
-    for (bool visibleOnly : {true, false}) {
+    for (bool visible : {true, false}) {
+        if (!visible && visibleOnly)
+            break;
         for (QWidget *w : windows) {
-            if ((!visibleOnly || w->isVisible()) &&
+            if ((!visible || w->isVisible()) &&
                 w->objectName().compare(wanted, Qt::CaseInsensitive) == 0)
                 return *w;
         }
         for (QWidget *w : windows) {
-            if ((!visibleOnly || w->isVisible()) &&
+            if ((!visible || w->isVisible()) &&
                 w->windowTitle().compare(wanted, Qt::CaseInsensitive) == 0)
                 return *w;
         }
@@ -441,7 +1576,7 @@ QWidget &ScriptRunner::findWindow(const std::string &name) const
             names.push_back(windowName(*w));
     }
     std::sort(names.begin(), names.end());
-    fail("no window '" + name + "'; the windows are: " + joinNames(names));
+    fail("no window '" + name + "'; the windows are: " + listNames(names));
 }
 
 QWidget &ScriptRunner::findTarget(const std::string &target) const
@@ -469,789 +1604,21 @@ QWidget &ScriptRunner::findTarget(const std::string &target) const
     }
     std::sort(names.begin(), names.end());
     fail("no control '" + control + "' in window '" + windowName(window) +
-         "'; its controls are: " + joinNames(names));
-}
-
-void ScriptRunner::runCommand(const std::vector<std::string> &w)
-{
-    if (w.empty())
-        return;
-    Ide &ide = m_ui.ide();
-    const std::string command = platform::toLower(w[0]);
-
-    auto component = [&](const std::string &name) -> ComponentPtr {
-        if (!ide.project())
-            fail("no project is open");
-        if (ComponentPtr c = ide.project()->findComponent(name))
-            return c;
-        std::vector<std::string> names;
-        for (const ComponentPtr &c : ide.project()->components())
-            names.push_back(c->name());
-        fail("no component '" + name + "'; the project has: " + joinNames(names));
-    };
-    auto activeCode = [&]() -> CodeWindow & {
-        CodeWindow *cw = ide.activeCodeWindow();
-        if (!cw)
-            fail("no code window is active");
-        return *cw;
-    };
-    auto designerOf = [&](const std::string &name) -> DesignerWindow & {
-        ComponentPtr c = component(name);
-        if (!c->form())
-            fail("'" + name + "' is not a form");
-        DesignerWindow &d = ide.showDesigner(c);
-        m_ui.sync();
-        return d;
-    };
-    auto control = [&](FormFile &form, const std::string &word) -> ControlPtr {
-        auto [name, index] = controlName(word);
-        if (equalsIgnoreCase(name, form.name()) || equalsIgnoreCase(name, "Form"))
-            return form.root();
-        if (ControlPtr c = form.findControl(name, index))
-            return c;
-        std::vector<std::string> names;
-        for (const ControlPtr &c : form.controls())
-            names.push_back(c->displayName());
-        fail("no control '" + word + "' on " + form.name() +
-             "; its controls are: " + joinNames(names));
-    };
-    auto guarded = [&](auto &&action) {
-        // A model failure fails the command, with the model's own description.
-        action();
-        settle();
-    };
-
-    // --- the project and its windows ---
-    if (command == "open") {
-        need(w, 1, 1, "open PROJECT");
-        const std::size_t boxes = m_runtime.callsOf("msgbox").size();
-        if (!m_ui.openProject(w[1]) && m_runtime.callsOf("msgbox").size() > boxes)
-            fail("the project did not open: " + m_runtime.callsOf("msgbox").back().text);
-        settle();
-        return;
-    }
-    if (command == "new") {
-        guarded([&] { ide.newProject(); });
-        return;
-    }
-    if (command == "show") {
-        need(w, 1, 2, "show main|project|properties|toolbox | show code|form COMPONENT");
-        const std::string what = platform::toLower(w[1]);
-        if (w.size() == 3 && what == "code")
-            return guarded([&] { ide.showCode(component(w[2])); });
-        if (w.size() == 3 && what == "form")
-            return guarded([&] { designerOf(w[2]); });
-        platform::WindowHandle h = what == "main"         ? ide.mainWindow()
-                                   : what == "project"    ? ide.projectWindow()
-                                   : what == "properties" ? ide.propertiesWindow()
-                                   : what == "toolbox"    ? ide.toolboxWindow()
-                                                          : 0;
-        if (h == 0)
-            fail("'" + w[1] + "' is not main, project, properties, toolbox, code or form");
-        return guarded([&] {
-            platform::windowRegistry().showWindow(h, platform::sw::ShowNormal);
-            platform::windowRegistry().activate(h);
-        });
-    }
-    if (command == "close") {
-        need(w, 1, 1, "close WINDOW");
-        QWidget &window = findWindow(w[1]);
-        return guarded([&] { window.close(); });
-    }
-    if (command == "move") {
-        if (w.size() != 4 && w.size() != 6)
-            fail("usage: move WINDOW X Y [WIDTH HEIGHT]");
-        QWidget &window = findWindow(w[1]);
-        const QRect g = window.geometry();
-        const QRect to(toNumber(w[2]), toNumber(w[3]), w.size() == 6 ? toNumber(w[4]) : g.width(),
-                       w.size() == 6 ? toNumber(w[5]) : g.height());
-        // Through the window functions, as the add-in's arrangement moves windows.
-        platform::WindowHandle h = 0;
-        if (WindowFollower *f = WindowFollower::of(window))
-            h = f->handle();
-        else if (platform::WindowBinding *b = platform::WindowBinding::of(window))
-            h = b->handle();
-        if (h)
-            platform::SetWindowPos(h, 0, to.x(), to.y(), to.width(), to.height(),
-                                   platform::swpflag::NoZOrder | platform::swpflag::NoActivate);
-        else
-            window.setGeometry(to);
-        return settle();
-    }
-    if (command == "activate") {
-        need(w, 1, 1, "activate CAPTION");
-        return guarded([&] { platform::ui().activate(w[1]); });
-    }
-    if (command == "procedure") {
-        need(w, 2, 2, "procedure COMPONENT NAME");
-        return guarded([&] {
-            CodeWindow &cw = ide.showCode(component(w[1]));
-            if (equalsIgnoreCase(w[2], "(declarations)")) {
-                cw.pane->setProcedureView(true);
-                cw.pane->showDeclarations();
-            } else if (!cw.pane->showProcedure(w[2])) {
-                std::vector<std::string> names = cw.pane->procedureNames();
-                fail("no procedure '" + w[2] + "'; the code has: " + joinNames(names));
-            }
-        });
-    }
-    if (command == "view") {
-        need(w, 1, 1, "view procedure|module");
-        const bool module = equalsIgnoreCase(w[1], "module");
-        if (!module && !equalsIgnoreCase(w[1], "procedure"))
-            fail("'" + w[1] + "' is not procedure or module");
-        QAction *full = m_ui.mainWindow().findChild<QAction *>(QStringLiteral("mnuFullModuleView"));
-        full->setChecked(module);
-        return settle();
-    }
-    if (command == "select-text") {
-        need(w, 1, 2, "select-text TEXT [OCCURRENCE]");
-        CodeWindow &cw = activeCode();
-        const int occurrence = w.size() == 3 ? toNumber(w[2]) : 1;
-        const std::string shown = cw.pane->shownText();
-        std::size_t at = std::string::npos;
-        for (int k = 0, from = 0; k < occurrence; ++k) {
-            at = shown.find(w[1], static_cast<std::size_t>(from));
-            if (at == std::string::npos)
-                fail("'" + oneLine(w[1]) + "' is not in the code shown");
-            from = static_cast<int>(at + 1);
-        }
-        const std::size_t base = cw.pane->shownRange().first;
-        cw.pane->select(base + at, base + at + w[1].size());
-        return settle();
-    }
-    if (command == "caret") {
-        need(w, 2, 2, "caret LINE COLUMN");
-        CodeWindow &cw = activeCode();
-        const int line = toNumber(w[1]);
-        const int column = toNumber(w[2]);
-        const std::string &code = cw.pane->text();
-        std::size_t at = 0;
-        for (int l = 1; l < line; ++l) {
-            std::size_t next = code.find('\n', at);
-            if (next == std::string::npos)
-                fail("the code has fewer than " + w[1] + " lines");
-            at = next + 1;
-        }
-        // A column past the end of the line stops at its end, as a click there would.
-        std::size_t end = code.find_first_of("\r\n", at);
-        if (end == std::string::npos)
-            end = code.size();
-        cw.pane->setCaret(std::min(at + static_cast<std::size_t>(std::max(column - 1, 0)), end));
-        return settle();
-    }
-    if (command == "select") {
-        if (w.size() < 2)
-            fail("usage: select FORM [CONTROL...]");
-        DesignerWindow &d = designerOf(w[1]);
-        std::vector<ControlPtr> chosen;
-        for (std::size_t i = 2; i < w.size(); ++i) {
-            ControlPtr c = control(d.designer->form(), w[i]);
-            if (!c->isForm())
-                chosen.push_back(c);
-        }
-        d.designer->select(chosen);
-        platform::windowRegistry().activate(d.window);
-        return settle();
-    }
-    if (command == "keys" || command == "type") {
-        need(w, 1, 1, "keys SENDKEYS | type TEXT");
-        const std::string keys = command == "type" ? platform::escapeSendKeys(w[1]) : w[1];
-        try {
-            platform::ui().sendKeys(keys, true);
-        } catch (const platform::VbError &e) {
-            fail("the keys '" + w[1] + "' cannot be sent: " + e.description);
-        }
-        return settle();
-    }
-
-    // --- widgets by window and control name ---
-    if (command == "click" || command == "press" || command == "release" ||
-        command == "doubleclick") {
-        need(w, 1, 2, "click|press|release WINDOW/CONTROL [left|right|middle]");
-        QWidget &target = findTarget(w[1]);
-        if (!target.isEnabled())
-            fail("'" + w[1] + "' is disabled");
-        // A control of a closed or hidden window cannot be reached; one on a tab page that is
-        // not in front can (the script need not turn the page first).
-        if (!target.window()->isVisible())
-            fail("the window of '" + w[1] + "' is not shown");
-        const QPoint centre = target.rect().center();
-        if (w.size() == 3 && command != "doubleclick") {
-            const std::string which = platform::toLower(w[2]);
-            const Qt::MouseButton button = which == "left"     ? Qt::LeftButton
-                                           : which == "right"  ? Qt::RightButton
-                                           : which == "middle" ? Qt::MiddleButton
-                                                               : Qt::NoButton;
-            if (button == Qt::NoButton)
-                fail("'" + w[2] + "' is not left, right or middle");
-            if (command != "release")
-                sendButton(target, QEvent::MouseButtonPress, centre, button);
-            if (command != "press")
-                sendButton(target, QEvent::MouseButtonRelease, centre, button);
-            return settle();
-        }
-        if (command == "press")
-            sendMouse(target, QEvent::MouseButtonPress, centre, {}, Qt::LeftButton);
-        else if (command == "release")
-            sendMouse(target, QEvent::MouseButtonRelease, centre, {}, Qt::NoButton);
-        else
-            mouseClick(target, centre);
-        if (command == "doubleclick") {
-            sendMouse(target, QEvent::MouseButtonDblClick, centre, {}, Qt::LeftButton);
-            sendMouse(target, QEvent::MouseButtonRelease, centre, {}, Qt::NoButton);
-        }
-        return settle();
-    }
-    if (command == "set") {
-        need(w, 2, 2, "set WINDOW/CONTROL VALUE");
-        QWidget &target = findTarget(w[1]);
-        const QString value = platform::toQString(w[2]);
-        auto truth = [&] {
-            if (equalsIgnoreCase(w[2], "true") || w[2] == "1" || w[2] == "-1")
-                return true;
-            if (equalsIgnoreCase(w[2], "false") || w[2] == "0")
-                return false;
-            fail("'" + w[2] + "' is not true or false");
-        };
-        if (auto *e = qobject_cast<QLineEdit *>(&target)) {
-            e->setText(value);
-            emit e->textEdited(value);
-            emit e->editingFinished();
-        } else if (auto *p = qobject_cast<QPlainTextEdit *>(&target)) {
-            p->setPlainText(value);
-        } else if (auto *t = qobject_cast<QTextEdit *>(&target)) {
-            t->setPlainText(value);
-        } else if (auto *b = qobject_cast<QAbstractButton *>(&target)) {
-            if (!b->isCheckable())
-                fail("'" + w[1] + "' is a button that cannot be set; click it");
-            if (b->isChecked() != truth())
-                b->click();
-        } else if (auto *c = qobject_cast<QComboBox *>(&target)) {
-            int index = c->findText(value, Qt::MatchFixedString);
-            if (index < 0 && !c->isEditable()) {
-                std::vector<std::string> items;
-                for (int i = 0; i < c->count(); ++i)
-                    items.push_back(platform::fromQString(c->itemText(i)));
-                fail("'" + w[2] + "' is not in the list; it has: " + joinNames(items));
-            }
-            if (index < 0) {
-                c->setEditText(value);
-            } else {
-                c->setCurrentIndex(index);
-                emit c->activated(index);
-            }
-        } else if (auto *s = qobject_cast<QSpinBox *>(&target)) {
-            s->setValue(toNumber(w[2]));
-        } else if (auto *sl = qobject_cast<QAbstractSlider *>(&target)) {
-            sl->setValue(toNumber(w[2]));
-        } else if (auto *l = qobject_cast<QListWidget *>(&target)) {
-            QList<QListWidgetItem *> items = l->findItems(value, Qt::MatchFixedString);
-            if (items.isEmpty())
-                fail("'" + w[2] + "' is not in the list");
-            l->setCurrentItem(items.front());
-        } else if (auto *tab = qobject_cast<QTabWidget *>(&target)) {
-            int found = -1;
-            for (int i = 0; i < tab->count(); ++i) {
-                if (plainCaption(tab->tabText(i))
-                        .compare(plainCaption(value), Qt::CaseInsensitive) == 0)
-                    found = i;
-            }
-            if (found < 0)
-                fail("no tab '" + w[2] + "'");
-            tab->setCurrentIndex(found);
-        } else {
-            fail("'" + w[1] + "' (" + target.metaObject()->className() + ") has no value to set");
-        }
-        return settle();
-    }
-
-    // --- the designer by mouse ---
-    if (command == "click-at" || command == "drag") {
-        const bool drag = command == "drag";
-        if (w.size() < (drag ? 6u : 4u))
-            fail(drag ? "usage: drag WINDOW X1 Y1 X2 Y2 [shift] [ctrl]"
-                      : "usage: click-at WINDOW X Y [shift] [ctrl]");
-        QWidget &target = findWindow(w[1]);
-        const QPoint from(toNumber(w[2]), toNumber(w[3]));
-        if (drag)
-            mouseDrag(target, from, QPoint(toNumber(w[4]), toNumber(w[5])), modifiersOf(w, 6));
-        else
-            mouseClick(target, from, modifiersOf(w, 4));
-        return settle();
-    }
-    if (command == "drag-control" || command == "resize-control") {
-        const bool resize = command == "resize-control";
-        if (w.size() != (resize ? 6u : 5u))
-            fail(resize ? "usage: resize-control FORM CONTROL HANDLE DX DY"
-                        : "usage: drag-control FORM CONTROL DX DY");
-        DesignerWindow &d = designerOf(w[1]);
-        DesignerView *view = m_ui.designerView(*d.designer->component());
-        ControlPtr c = control(d.designer->form(), w[2]);
-        const QRect r = view->controlRect(*c);
-        if (r.isEmpty())
-            fail("'" + w[2] + "' is not drawn on the form");
-        const QPoint delta(toNumber(w[resize ? 4 : 3]), toNumber(w[resize ? 5 : 4]));
-        if (!resize) {
-            // Pressed on a spot of the control that no child covers.
-            QPoint at = r.topLeft() + QPoint(2, 2);
-            if (view->controlAt(at) != c)
-                at = r.center();
-            mouseDrag(*view, at, at + delta);
-            return settle();
-        }
-        static const char *handles[] = {"top-left",     "top",    "top-right",   "right",
-                                        "bottom-right", "bottom", "bottom-left", "left"};
-        int handle = -1;
-        for (int i = 0; i < 8; ++i) {
-            if (equalsIgnoreCase(w[3], handles[i]))
-                handle = i;
-        }
-        if (handle < 0)
-            fail("'" + w[3] +
-                 "' is not a handle: top-left, top, top-right, right, bottom-right, "
-                 "bottom, bottom-left or left");
-        d.designer->select({c});
-        settle();
-        const QPoint at = handleRects(r)[static_cast<std::size_t>(handle)].center();
-        mouseDrag(*view, at, at + delta);
-        return settle();
-    }
-    if (command == "tool") {
-        need(w, 1, 1, "tool CLASS|pointer");
-        m_ui.setCurrentTool(equalsIgnoreCase(w[1], "pointer") ? std::string() : w[1]);
-        return settle();
-    }
-
-    // --- properties ---
-    if (command == "property") {
-        need(w, 4, 4, "property FORM CONTROL NAME VALUE");
-        DesignerWindow &d = designerOf(w[1]);
-        ControlPtr c = control(d.designer->form(), w[2]);
-        if (c->isForm())
-            d.designer->clearSelection();
-        else
-            d.designer->select({c});
-        platform::windowRegistry().activate(d.window);
-        settle();
-        const std::size_t boxes = m_runtime.callsOf("msgbox").size();
-        if (!m_ui.propertiesWindow().editProperty(w[3], w[4])) {
-            std::string why = m_runtime.callsOf("msgbox").size() > boxes
-                                  ? m_runtime.callsOf("msgbox").back().text
-                                  : std::string("it was refused");
-            fail(w[3] + " cannot be set to '" + w[4] + "': " + why);
-        }
-        return settle();
-    }
-
-    // --- menus and add-ins ---
-    if (command == "menu") {
-        if (w.size() < 3)
-            fail("usage: menu MENU ITEM [ITEM...]");
-        QStringList path;
-        for (std::size_t i = 1; i < w.size(); ++i)
-            path << platform::toQString(w[i]);
-        QAction *action = m_ui.mainWindow().findAction(path);
-        if (!action) {
-            // Say what the last menu that exists holds.
-            QStringList prefix;
-            QList<QAction *> level = m_ui.mainWindow().menuBar()->actions();
-            for (const QString &part : path) {
-                QAction *a = m_ui.mainWindow().findAction(prefix + QStringList(part));
-                if (!a || !a->menu())
-                    break;
-                prefix << part;
-                level = a->menu()->actions();
-            }
-            std::vector<std::string> items;
-            for (QAction *a : level) {
-                if (!a->isSeparator())
-                    items.push_back(platform::fromQString(plainCaption(a->text())));
-            }
-            fail("no menu item '" + platform::fromQString(path.join(QLatin1Char('/'))) +
-                 "'; the menu has: " + joinNames(items));
-        }
-        if (!action->isEnabled())
-            fail("the menu item '" + w.back() + "' is disabled");
-        action->trigger();
-        return settle();
-    }
-    if (command == "connect" || command == "disconnect") {
-        need(w, 1, 1, "connect|disconnect PROGID");
-        if (command == "connect") {
-            if (!m_ui.addIns().connect(w[1]))
-                fail("the add-in '" + w[1] + "' did not connect");
-        } else {
-            if (!m_ui.addIns().isConnected(w[1]))
-                fail("the add-in '" + w[1] + "' is not connected");
-            m_ui.addIns().disconnect(w[1]);
-        }
-        return settle();
-    }
-
-    // --- answers ---
-    if (command == "answer") {
-        need(w, 2, 2, "answer msgbox BUTTON | answer input TEXT | answer file PATH|cancel");
-        const std::string kind = platform::toLower(w[1]);
-        if (kind == "msgbox")
-            m_runtime.queueMsgBoxAnswer(buttonValue(w[2]));
-        else if (kind == "input")
-            m_runtime.queueInputBoxAnswer(w[2]);
-        else if (kind == "file")
-            m_runtime.queueFileAnswer(
-                equalsIgnoreCase(w[2], "cancel") ? std::nullopt : std::optional<std::string>(w[2]));
-        else
-            fail("'" + w[1] + "' is not msgbox, input or file");
-        return;
-    }
-
-    // --- saving ---
-    if (command == "save") {
-        need(w, 0, 0, "save");
-        const std::size_t boxes = m_runtime.callsOf("msgbox").size();
-        if (!m_ui.saveProject())
-            fail(m_runtime.callsOf("msgbox").size() > boxes
-                     ? m_runtime.callsOf("msgbox").back().text
-                     : std::string("the project was not saved"));
-        return settle();
-    }
-    if (command == "save-as") {
-        need(w, 1, 1, "save-as PROJECTFILE");
-        if (!ide.project())
-            fail("no project is open");
-        guarded([&] { ide.project()->saveAs(w[1]); });
-        return;
-    }
-
-    // --- looking ---
-    if (command == "print") {
-        if (w.size() < 2)
-            fail("usage: print "
-                 "code|procedure|selection|clipboard|windows|properties|controls|menu|messages");
-        const std::string what = platform::toLower(w[1]);
-        if (what == "code") {
-            need(w, 2, 2, "print code COMPONENT");
-            ComponentPtr c = component(w[2]);
-            CodeWindow *cw = ide.codeWindowOf(*c);
-            std::string code = cw ? cw->buffer : c->code();
-            m_out << unixLines(code);
-            if (!code.empty() && code.back() != '\n')
-                m_out << "\n";
-        } else if (what == "procedure") {
-            std::string shown = activeCode().pane->shownText();
-            m_out << unixLines(shown) << "\n";
-        } else if (what == "selection") {
-            if (CodeWindow *cw = ide.activeCodeWindow()) {
-                m_out << oneLine(cw->pane->selectedText()) << "\n";
-            } else if (DesignerWindow *d = ide.activeDesigner()) {
-                std::vector<std::string> names;
-                for (const ControlPtr &c : d->designer->selection())
-                    names.push_back(c->displayName());
-                m_out << joinNames(names) << "\n";
-            } else {
-                fail("neither a code window nor a designer is active");
-            }
-        } else if (what == "clipboard") {
-            m_out << oneLine(platform::ui().clipboardText()) << "\n";
-        } else if (what == "windows") {
-            const platform::WindowRegistry &r = platform::windowRegistry();
-            for (platform::WindowHandle h : r.zOrder()) {
-                const platform::WindowInfo *info = r.find(h);
-                m_out << info->className << " \"" << info->caption << "\" "
-                      << (info->visible ? "visible" : "hidden")
-                      << (r.activeWindow() == h ? " active" : "") << "\n";
-            }
-        } else if (what == "properties") {
-            need(w, 3, 3, "print properties FORM CONTROL");
-            DesignerWindow &d = designerOf(w[2]);
-            ControlPtr c = control(d.designer->form(), w[3]);
-            for (const std::string &name : propertyRows(*c)) {
-                std::string value;
-                try {
-                    value = displayValue(*c, name);
-                } catch (const std::exception &) {
-                    continue; // Index of a control outside an array, and the like
-                }
-                m_out << name << " = " << oneLine(value) << "\n";
-            }
-        } else if (what == "controls") {
-            need(w, 2, 2, "print controls FORM");
-            DesignerWindow &d = designerOf(w[2]);
-            DesignerView *view = m_ui.designerView(*d.designer->component());
-            for (const ControlPtr &c : d.designer->form().controls()) {
-                m_out << c->displayName() << " " << c->className();
-                if (view && !c->isMenu()) {
-                    const QRect r = view->controlRect(*c);
-                    m_out << " at " << r.x() << "," << r.y() << " " << r.width() << "x"
-                          << r.height();
-                }
-                m_out << "\n";
-            }
-        } else if (what == "menu") {
-            m_ui.mainWindow().rebuildAddInsMenu();
-            std::function<void(QMenu *, int)> list = [&](QMenu *menu, int depth) {
-                for (QAction *a : menu->actions()) {
-                    if (a->isSeparator())
-                        continue;
-                    m_out << std::string(static_cast<std::size_t>(depth) * 2, ' ')
-                          << platform::fromQString(a->text().section(QLatin1Char('\t'), 0, 0))
-                          << (a->isCheckable() ? (a->isChecked() ? " [x]" : " [ ]") : "") << "\n";
-                    if (a->menu())
-                        list(a->menu(), depth + 1);
-                }
-            };
-            list(m_ui.mainWindow().addInsMenu(), 0);
-        } else if (what == "messages") {
-            for (const platform::UiCall &box : m_runtime.callsOf("msgbox"))
-                m_out << "[" << box.title << "] " << oneLine(box.text) << "\n";
-        } else {
-            fail("'" + w[1] +
-                 "' is not code, procedure, selection, clipboard, windows, properties, "
-                 "controls, menu or messages");
-        }
-        m_out.flush();
-        return;
-    }
-    if (command == "echo") {
-        for (std::size_t i = 1; i < w.size(); ++i)
-            m_out << (i > 1 ? " " : "") << w[i];
-        m_out << "\n";
-        return;
-    }
-    if (command == "screenshot") {
-        need(w, 1, 2, "screenshot FILE [WINDOW]");
-        settle();
-        saveScreenshot(w[1], w.size() == 3 ? &findWindow(w[2]) : nullptr);
-        return;
-    }
-
-    // --- checks ---
-    if (command == "expect") {
-        if (w.size() < 3)
-            fail("usage: expect "
-                 "window|windows|geometry|menu|same|differ|contains|clipboard|code|property|"
-                 "selection|msgbox|connected|disconnected ...");
-        const std::string what = platform::toLower(w[1]);
-        const platform::WindowRegistry &r = platform::windowRegistry();
-        if (what == "window") {
-            need(w, 3, 3, "expect window CLASS CAPTION");
-            std::vector<std::string> seen;
-            for (platform::WindowHandle h : r.zOrder()) {
-                const platform::WindowInfo *info = r.find(h);
-                if (info->className == w[2] && info->caption == w[3] && info->visible)
-                    return;
-                if (info->className == w[2])
-                    seen.push_back("\"" + info->caption + "\"" +
-                                   (info->visible ? "" : " (hidden)"));
-            }
-            fail("no visible " + w[2] + " window \"" + w[3] + "\"; the " + w[2] +
-                 " windows are: " + joinNames(seen));
-        }
-        if (what == "menu") {
-            // expect menu MENU [SUBMENU...] "FIRST|SECOND|...": the items of a menu, in order.
-            if (w.size() < 4)
-                fail("usage: expect menu MENU [SUBMENU...] \"ITEM|ITEM|...\"");
-            QStringList path;
-            for (std::size_t i = 2; i + 1 < w.size(); ++i)
-                path << platform::toQString(w[i]);
-            m_ui.mainWindow().rebuildAddInsMenu();
-            QAction *menu = m_ui.mainWindow().findAction(path);
-            if (!menu || !menu->menu())
-                fail("no menu '" + platform::fromQString(path.join(QLatin1Char('/'))) + "'");
-            std::string items;
-            for (QAction *a : menu->menu()->actions()) {
-                if (a->isSeparator())
-                    continue;
-                items += (items.empty() ? "" : "|") +
-                         platform::fromQString(a->text().section(QLatin1Char('\t'), 0, 0));
-            }
-            if (items != w.back())
-                fail("the menu holds \"" + items + "\", not \"" + w.back() + "\"");
-            return;
-        }
-        if (what == "geometry") {
-            need(w, 4, 6, "expect geometry CLASS|CAPTION LEFT TOP [WIDTH HEIGHT]");
-            if (w.size() == 6)
-                fail("usage: expect geometry CLASS|CAPTION LEFT TOP [WIDTH HEIGHT]");
-            // The first visible window in Z order with that class name or caption, in pixels.
-            for (platform::WindowHandle h : r.zOrder()) {
-                const platform::WindowInfo *info = r.find(h);
-                if (!info->visible || (info->className != w[2] && info->caption != w[2]))
-                    continue;
-                const std::string position =
-                    std::to_string(info->left) + " " + std::to_string(info->top);
-                const std::string size =
-                    std::to_string(info->width) + " " + std::to_string(info->height);
-                const bool withSize = w.size() == 7;
-                const std::string wanted =
-                    w[3] + " " + w[4] + (withSize ? " " + w[5] + " " + w[6] : "");
-                if ((withSize ? position + " " + size : position) != wanted)
-                    fail("the " + w[2] + " window is at " + position + " sized " + size + ", not " +
-                         wanted);
-                return;
-            }
-            fail("no visible window '" + w[2] + "'");
-        }
-        if (what == "windows") {
-            need(w, 3, 3, "expect windows CLASS COUNT");
-            int count = 0;
-            for (platform::WindowHandle h : r.zOrder())
-                count += r.find(h)->className == w[2] && r.find(h)->visible;
-            if (count != toNumber(w[3]))
-                fail(std::to_string(count) + " visible " + w[2] + " windows, not " + w[3]);
-            return;
-        }
-        if (what == "same" || what == "differ") {
-            need(w, 3, 3, "expect same|differ FILE1 FILE2");
-            const std::string a = platform::readFile(w[2]);
-            const std::string b = platform::readFile(w[3]);
-            if ((a == b) != (what == "same")) {
-                if (what == "differ")
-                    fail(w[2] + " and " + w[3] + " are the same");
-                std::size_t at = 0;
-                while (at < a.size() && at < b.size() && a[at] == b[at])
-                    ++at;
-                const std::size_t line =
-                    static_cast<std::size_t>(
-                        std::count(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(at), '\n')) +
-                    1;
-                fail(w[2] + " and " + w[3] + " differ at byte " + std::to_string(at) + " (line " +
-                     std::to_string(line) + ")");
-            }
-            return;
-        }
-        if (what == "contains" || what == "lacks") {
-            need(w, 3, 3, "expect contains|lacks FILE TEXT");
-            const bool has = platform::readFile(w[2]).find(w[3]) != std::string::npos;
-            if (has != (what == "contains"))
-                fail(w[2] + (has ? " holds '" : " does not hold '") + oneLine(w[3]) + "'");
-            return;
-        }
-        if (what == "clipboard") {
-            need(w, 2, 2, "expect clipboard TEXT");
-            const std::string text = platform::ui().clipboardText();
-            if (text != w[2])
-                fail("the clipboard holds '" + oneLine(text) + "'");
-            return;
-        }
-        if (what == "code") {
-            need(w, 4, 4, "expect code COMPONENT contains|lacks TEXT");
-            ComponentPtr c = component(w[2]);
-            CodeWindow *cw = ide.codeWindowOf(*c);
-            const std::string code = cw ? cw->buffer : c->code();
-            const bool has = code.find(w[4]) != std::string::npos;
-            if (equalsIgnoreCase(w[3], "contains") ? !has : has)
-                fail("the code of " + w[2] + (has ? " holds '" : " does not hold '") +
-                     oneLine(w[4]) + "'");
-            return;
-        }
-        if (what == "property") {
-            need(w, 5, 5, "expect property FORM CONTROL NAME VALUE");
-            ComponentPtr c = component(w[2]);
-            if (!c->form())
-                fail("'" + w[2] + "' is not a form");
-            ControlPtr ctl = control(*c->form(), w[3]);
-            const std::string shown = displayValue(*ctl, w[4]);
-            if (shown != w[5])
-                fail(w[3] + "." + w[4] + " is '" + oneLine(shown) + "'");
-            return;
-        }
-        if (what == "selection") {
-            DesignerWindow &d = designerOf(w[2]);
-            std::vector<std::string> names;
-            for (const ControlPtr &c : d.designer->selection())
-                names.push_back(c->displayName());
-            std::vector<std::string> wanted(w.begin() + 3, w.end());
-            if (names != wanted)
-                fail("the selection is " + joinNames(names));
-            return;
-        }
-        if (what == "msgbox") {
-            need(w, 2, 2, "expect msgbox TEXT");
-            for (const platform::UiCall &box : m_runtime.callsOf("msgbox")) {
-                if (box.text.find(w[2]) != std::string::npos || box.title == w[2])
-                    return;
-            }
-            fail("no message box said '" + oneLine(w[2]) + "'");
-        }
-        if (what == "connected" || what == "disconnected") {
-            need(w, 2, 2, "expect connected|disconnected PROGID");
-            if (m_ui.addIns().isConnected(w[2]) != (what == "connected"))
-                fail("the add-in '" + w[2] + "' is " + (what == "connected" ? "not " : "") +
-                     "connected");
-            return;
-        }
-        if (what == "file") {
-            need(w, 2, 2, "expect file PATH");
-            if (!platform::fileExists(w[2]))
-                fail(w[2] + " does not exist");
-            return;
-        }
-        fail("'" + w[1] + "' is not something to expect");
-    }
-
-    // --- files for the script's own use ---
-    if (command == "copy") {
-        need(w, 2, 2, "copy FROM TO");
-        const QString from = QString::fromStdString(platform::resolvePath(w[1]).string());
-        const QString to = QString::fromStdString(platform::resolvePath(w[2]).string());
-        if (QFileInfo(from).isDir()) {
-            // A folder is copied with its files (not its subfolders).
-            QDir().mkpath(to);
-            for (const QFileInfo &f : QDir(from).entryInfoList(QDir::Files)) {
-                QFile::remove(to + QLatin1Char('/') + f.fileName());
-                if (!QFile::copy(f.filePath(), to + QLatin1Char('/') + f.fileName()))
-                    fail("cannot copy " + f.filePath().toStdString());
-            }
-            return;
-        }
-        platform::copyFile(w[1], w[2]);
-        return;
-    }
-    if (command == "mkdir") {
-        need(w, 1, 1, "mkdir DIRECTORY");
-        if (!QDir().mkpath(QString::fromStdString(platform::resolvePath(w[1]).string())))
-            fail("cannot make " + w[1]);
-        return;
-    }
-    if (command == "write") {
-        need(w, 2, 2, "write FILE TEXT");
-        platform::writeFile(w[1], w[2]);
-        return;
-    }
-    if (command == "wait") {
-        need(w, 1, 1, "wait MILLISECONDS");
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < toNumber(w[1]))
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return settle();
-    }
-    if (command == "fails") {
-        // The rest of the line is a command that must fail; its failure is printed.
-        if (w.size() < 2)
-            fail("usage: fails COMMAND ...");
-        try {
-            runCommand(std::vector<std::string>(w.begin() + 1, w.end()));
-        } catch (const std::exception &e) {
-            m_out << "failed as expected: " << w[1] << ": " << describeFailure(e) << "\n";
-            return settle();
-        }
-        fail("'" + w[1] + "' did not fail");
-    }
-    if (command == "quit") {
-        need(w, 0, 0, "quit");
-        m_ui.prepareClose(false);
-        m_quit = true;
-        return;
-    }
-    fail("unknown command '" + w[0] + "'");
+         "'; its controls are: " + listNames(names));
 }
 
 // --- screenshots --------------------------------------------------------------------------
 
 void saveScreenshot(const std::string &path, QWidget *only)
 {
+    const QString file = QString::fromStdString(platform::resolvePath(path).string());
+    if (!only && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // A real display: the screen as it is, with the window manager's frames.
+        QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen || !screen->grabWindow(0).save(file, "PNG"))
+            fail("cannot write the screenshot " + path);
+        return;
+    }
     constexpr int kTitle = 20;
     struct Shot
     {
@@ -1314,7 +1681,6 @@ void saveScreenshot(const std::string &path, QWidget *only)
         p.drawRect(g.adjusted(-1, -kTitle - 1, 0, 0));
     }
     p.end();
-    const QString file = QString::fromStdString(platform::resolvePath(path).string());
     if (!image.save(file, "PNG"))
         fail("cannot write the screenshot " + path);
 }

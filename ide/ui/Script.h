@@ -2,11 +2,12 @@
 // with message boxes, input boxes and file dialogs answered from the script's own queue.
 #pragma once
 
+#include "ide/ScriptParser.h"
 #include "platform/ScriptedUi.h"
 
 #include <iosfwd>
 #include <map>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,34 +17,6 @@ class QWidget;
 namespace qm::ide {
 
 class HostUi;
-
-/// One command of a script: its words, with quotes taken off and escapes read.
-struct ScriptLine
-{
-    int number = 0;
-    std::vector<std::string> words;
-};
-
-/// A script that cannot run: where and why.
-struct ScriptError : std::runtime_error
-{
-    ScriptError(int lineNumber, const std::string &message)
-        : std::runtime_error(message)
-        , line(lineNumber)
-    {}
-    int line;
-};
-
-/// Splits a script into commands. Words are separated by blanks or tabs; a word in double
-/// quotes may hold blanks and the escapes \" \\ \n \r \t and \xHH; "#" at the start of a word
-/// begins a comment; blank lines are skipped. Throws ScriptError for an unclosed quote or a
-/// bad escape.
-std::vector<ScriptLine> parseScript(std::string_view text);
-
-/// Replaces ${NAME} in a word with the variable's value (the given ones first, then the
-/// environment). Throws std::runtime_error naming an unknown variable.
-std::string expandVariables(std::string_view word,
-                            const std::map<std::string, std::string> &variables);
 
 /// The runtime scripts run with: answers from queues, as the scripted runtime gives them, but the
 /// clipboard is the system's, so code copied in the host pastes anywhere.
@@ -55,6 +28,14 @@ public:
     std::string clipboardText() override;
 };
 
+/// The commands a script may give, in the groups of the documentation, and the forms of
+/// `expect` and `print`.
+const std::vector<ScriptSyntax> &scriptCommands();
+const std::vector<ScriptSyntax> &scriptChecks();
+const std::vector<ScriptSyntax> &scriptPrints();
+/// Every command with its arguments, grouped: what `vbhost --help` lists.
+std::string scriptUsage();
+
 class ScriptRunner
 {
 public:
@@ -64,7 +45,10 @@ public:
     ~ScriptRunner();
 
     /// Runs every line until the end or "quit". Returns 0, or 1 after printing
-    /// "script:LINE: why" to err for the first command that failed.
+    /// "script:LINE: why" to err for the first command that failed. A command that opens a
+    /// modal window does not wait for it: the lines after it run while it is up, and it must be
+    /// closed before the script ends (it fails the script, with its name, after a short wait
+    /// otherwise).
     int run(const std::vector<ScriptLine> &lines, std::string_view scriptName, std::ostream &err);
     /// Runs one command; throws std::runtime_error saying why it failed.
     void runCommand(const std::vector<std::string> &words);
@@ -73,10 +57,21 @@ public:
     {
         m_variables[std::move(name)] = std::move(value);
     }
+    /// How long a modal window left up at the end of a script may take to close by itself.
+    void setModalWait(int milliseconds) { m_modalWait = milliseconds; }
 
 private:
-    struct Command;
-    QWidget &findWindow(const std::string &name) const;
+    friend class ScriptCommands;
+    struct Failure
+    {
+        int line;
+        std::string command;
+        std::string message;
+    };
+    void runLines(QWidget *modal);
+    void runLine(const ScriptLine &line);
+    void checkHostEnded();
+    QWidget &findWindow(const std::string &name, bool visibleOnly = false) const;
     QWidget &findTarget(const std::string &target) const;
     void settle() const;
 
@@ -84,12 +79,17 @@ private:
     ScriptUi &m_runtime;
     std::ostream &m_out;
     std::map<std::string, std::string> m_variables;
+    const std::vector<ScriptLine> *m_lines = nullptr;
+    std::size_t m_next = 0;
+    std::optional<Failure> m_failure;
+    int m_modalWait = 2000;
     bool m_quit = false;
 };
 
 /// The host's windows as a person would see them on the desktop: every visible top-level
-/// window of the registry with a title bar, back to front. With a window, that window alone.
-/// Throws std::runtime_error when the file cannot be written.
+/// window of the registry with a title bar, back to front; on a real display the screen itself,
+/// window manager frames and all. With a window, that window alone. Throws std::runtime_error
+/// when the file cannot be written.
 void saveScreenshot(const std::string &path, QWidget *only = nullptr);
 
 } // namespace qm::ide
