@@ -3,6 +3,7 @@
 #include "codetext/QmCommands.h"
 #include "common/Cli.h"
 #include "generators/QmCommands.h"
+#include "layout/LayoutCli.h"
 #include "search/SearchCli.h"
 
 #include <iostream>
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     qm::codetext::addModuleCommands(table);
     qm::changes::addChangeBlockCommands(table);
     qm::generators::addMsgBoxCommands(table);
+    qm::layout::addLayoutCommands(table);
     qm::search::addFindCommands(table);
     std::vector<std::string> args(argv + 1, argv + argc);
     return qm::common::cli::run(table, args, std::cin, std::cout, std::cerr);
