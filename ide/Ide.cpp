@@ -3,6 +3,7 @@
 
 #include "ide/Form.h"
 #include "platform/FileSystem.h"
+#include "platform/Help.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
@@ -577,7 +578,9 @@ void Ide::runCommand(IdeCommand command)
         break;
     }
     case IdeCommand::Help:
+        // The host's help is the add-in's user guide, at its contents.
         m_actions.push_back("help");
+        platform::showUserGuide();
         break;
     }
 }

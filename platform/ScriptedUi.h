@@ -53,6 +53,8 @@ public:
     std::string clipboardText() override;
     void startProgram(std::string_view commandLine) override;
     void showHelp(std::string_view helpFile, int command) override;
+    /// Recorded as a "help" call with the topic as its title.
+    void showHelpTopic(std::string_view helpFile, std::string_view topic) override;
     void setMousePointer(int pointer) override;
     ScreenMetrics screen() override { return m_screen; }
     /// Records every line, font and page break printed.

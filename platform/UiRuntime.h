@@ -112,6 +112,8 @@ public:
     virtual void startProgram(std::string_view commandLine) = 0;
     /// Shows a help file with a help command (3 contents).
     virtual void showHelp(std::string_view helpFile, int command) = 0;
+    /// Shows the page of a help file about one topic (the name of a tool window).
+    virtual void showHelpTopic(std::string_view helpFile, std::string_view topic) = 0;
     /// Screen.MousePointer: 11 busy, 0 default.
     virtual void setMousePointer(int pointer) = 0;
     /// The screen's size and twips per pixel.

@@ -2,8 +2,13 @@
 #include "platform/qt/Forms.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Help.h"
 #include "platform/UiRuntime.h"
+#include "platform/VbError.h"
+#include "platform/WindowRegistry.h"
+#include "platform/qt/WindowBinding.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,11 +23,10 @@
 #include <QWidget>
 
 #include <cmath>
+#include <string>
 
 namespace qm::platform {
 namespace {
-
-constexpr int kHelpContents = 3;
 
 QScreen *screenOf(const QWidget *widget)
 {
@@ -177,7 +181,55 @@ void focusNextControl(QWidget &from)
 
 void showProductHelp()
 {
-    ui().showHelp(programDirectory() + "\\quillmrk.hlp", kHelpContents);
+    showUserGuide();
+}
+
+namespace {
+
+// F1 in a tool window (a window the add-in registered as one of its forms or as its palette)
+// opens the guide at that window's page; the host's own windows keep their F1.
+class ToolHelpKeys final : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+            return false;
+        const QWidget *window = static_cast<QWidget *>(watched)->window();
+        if (!isToolWindow(*window))
+            return false;
+        try {
+            showUserGuide(window->objectName().toStdString());
+        } catch (const VbError &) {
+            // The guide's window tells what is missing; F1 never ends the tool window.
+        }
+        return true;
+    }
+
+private:
+    static bool isToolWindow(const QWidget &window)
+    {
+        const WindowBinding *binding = WindowBinding::of(window);
+        if (!binding)
+            return false;
+        const WindowInfo *info = windowRegistry().find(binding->handle());
+        return info && (info->className == "QuillmarkForm" || info->className == "QuillmarkPalette");
+    }
+};
+
+} // namespace
+
+void installToolHelpKeys()
+{
+    static ToolHelpKeys *filter = nullptr;
+    if (filter || !QCoreApplication::instance())
+        return;
+    filter = new ToolHelpKeys;
+    filter->setParent(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
 }
 
 QPixmap productPicture(int size)

@@ -29,8 +29,14 @@ void installDialogBehaviour(QWidget &textBox, EnterKey enter = EnterKey::MovesOn
 /// Moves the focus to the next control of the window in tab order, as the Tab key does.
 void focusNextControl(QWidget &from);
 
-/// Opens the contents of the product help file (the program directory + "\quillmrk.hlp").
+/// Opens the product help (the user guide) at its contents: what a click on the product picture
+/// of a tool window does.
 void showProductHelp();
+
+/// Makes F1 in every tool window open the user guide at the window's own page (the page named
+/// as the window's objectName): one filter for the whole application, installed once by the
+/// program, so no tool window needs code of its own for it.
+void installToolHelpKeys();
 
 /// The product picture tool windows carry (a click on it opens the product help).
 QPixmap productPicture(int size);

@@ -2,7 +2,9 @@
 #include "platform/qt/QtUi.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Help.h"
 #include "platform/VbError.h"
+#include "platform/qt/HelpWindow.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtText.h"
 
@@ -219,8 +221,13 @@ void QtUi::startProgram(std::string_view commandLine)
 
 void QtUi::showHelp(std::string_view helpFile, int /*command*/)
 {
-    QString path = QString::fromStdString(resolvePath(helpFile).string());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // The help file is shown as the user guide kept beside it, at its contents.
+    showHelpWindow(userGuidePage(helpFile, {}));
+}
+
+void QtUi::showHelpTopic(std::string_view helpFile, std::string_view topic)
+{
+    showHelpWindow(userGuidePage(helpFile, topic));
 }
 
 void QtUi::setMousePointer(int pointer)

@@ -21,6 +21,7 @@ public:
     std::string clipboardText() override;
     void startProgram(std::string_view commandLine) override;
     void showHelp(std::string_view helpFile, int command) override;
+    void showHelpTopic(std::string_view helpFile, std::string_view topic) override;
     void setMousePointer(int pointer) override;
     ScreenMetrics screen() override;
     /// The system printer, or a PDF file when there is none (platform/qt/QtPrinter.h).
