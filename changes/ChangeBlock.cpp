@@ -1,6 +1,7 @@
 // The change-block marker engines.
 #include "changes/ChangeBlock.h"
 
+#include "changes/MarkerLines.h"
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
 #include "platform/LineReader.h"
@@ -12,7 +13,6 @@
 namespace qm::changes {
 namespace {
 
-using platform::containsIgnoreCase;
 
 constexpr int kExclamationIcon = 48;
 
@@ -55,21 +55,17 @@ bool endsWithLineEnd(std::string_view text)
 constexpr std::array<std::string_view, 4> kPairMarkers = {
     "Block Changed by", "End of Block Changed", "End of Block Added", "Block Added by"};
 
-// Every marker text holds "block": one pass finds the rare lines worth the full tests.
-bool mentionsBlock(std::string_view line)
+// Marker lines are comment lines: one test of the line's first character skips the code.
+bool mayBeMarker(std::string_view line)
 {
-    for (size_t i = 0; i + 5 <= line.size(); ++i) {
-        if ((line[i] == 'b' || line[i] == 'B') &&
-            platform::startsWithIgnoreCase(line.substr(i + 1), "lock"))
-            return true;
-    }
-    return false;
+    size_t at = line.find_first_not_of(" \t");
+    return at != std::string_view::npos && line[at] == '\'';
 }
 
 bool isPairMarker(std::string_view line)
 {
     for (std::string_view marker : kPairMarkers) {
-        if (containsIgnoreCase(line, marker))
+        if (isMarkerLine(line, marker))
             return true;
     }
     return false;
@@ -77,7 +73,7 @@ bool isPairMarker(std::string_view line)
 
 bool isDeletionEnd(std::string_view line)
 {
-    return containsIgnoreCase(line, "End of Block Deleted");
+    return isMarkerLine(line, "End of Block Deleted");
 }
 
 } // namespace
@@ -139,7 +135,7 @@ std::string RemoveBlocking(std::string_view selection)
     std::vector<bool> marker(lines.size());
     std::vector<size_t> nextEnd(lines.size() + 1, lines.size());
     for (size_t i = lines.size(); i-- > 0;) {
-        marker[i] = mentionsBlock(lines[i]);
+        marker[i] = mayBeMarker(lines[i]);
         nextEnd[i] = marker[i] && isDeletionEnd(lines[i]) ? i : nextEnd[i + 1];
     }
 
@@ -151,7 +147,7 @@ std::string RemoveBlocking(std::string_view selection)
             // An end line met here has no begin line before it in the selection.
             if (nextEnd[i] == i || isPairMarker(line))
                 continue;
-            if (containsIgnoreCase(line, "Block Deleted by")) {
+            if (isMarkerLine(line, "Block Deleted by")) {
                 size_t end = nextEnd[i + 1];
                 if (end < lines.size())
                     i = end; // the deleted code goes with its markers

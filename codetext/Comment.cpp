@@ -1,6 +1,7 @@
 // The comment and uncomment engines of the palette and the editor.
 #include "codetext/Comment.h"
 
+#include "changes/MarkerLines.h"
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
 #include "platform/LineReader.h"
@@ -17,32 +18,15 @@ constexpr int kCriticalIcon = 16;
 constexpr int kExclamationIcon = 48;
 
 // Texts that mark a line as a header, trailer or change marker; the uncomment drops such lines
-// whatever their letter case.
+// whatever their letter case, when the text opens the line (never later in it).
 constexpr std::array<std::string_view, 5> kMarkerTexts = {
     "* Commented on", "Block Changed by", "Block Added by", "Block Deleted by", "End of Block"};
 
-// Every marker text holds "block" or starts with "* commented on": one pass over the line finds
-// the rare candidates, which are then tested against each text.
-bool mayBeMarkerLine(std::string_view line)
+// `rest` is what is left of a line once its comment mark was taken off.
+bool isMarkerLine(std::string_view rest)
 {
-    constexpr std::string_view block = "lock", commented = " commented on";
-    for (size_t i = 0; i < line.size(); ++i) {
-        char c = line[i];
-        std::string_view rest = line.substr(i + 1);
-        if ((c == 'b' || c == 'B') && platform::startsWithIgnoreCase(rest, block))
-            return true;
-        if (c == '*' && platform::startsWithIgnoreCase(rest, commented))
-            return true;
-    }
-    return false;
-}
-
-bool isMarkerLine(std::string_view line)
-{
-    if (!mayBeMarkerLine(line))
-        return false;
     for (std::string_view marker : kMarkerTexts) {
-        if (platform::containsIgnoreCase(line, marker))
+        if (changes::isUncommentedMarkerLine(rest, marker))
             return true;
     }
     return false;
@@ -116,8 +100,10 @@ std::string UncommentBlock(std::string_view text)
         // The mark is looked for in the trimmed line: "'* " alone on a line is taken as "'*".
         // No marker text starts with a blank, so the indent before the mark cannot complete one.
         size_t at = common::LeadingBlanks(*line);
-        std::string_view code = line->substr(at + commentMarkLength(trimBlanks(*line)));
-        if (!isMarkerLine(code))
+        size_t mark = commentMarkLength(trimBlanks(*line));
+        std::string_view code = line->substr(at + mark);
+        // A line that had no comment mark is code, whatever it says.
+        if (mark == 0 || !isMarkerLine(code))
             appendLine(out.append(line->substr(0, at)), code);
     }
     return out;

@@ -1,11 +1,13 @@
 // The comment and uncomment engines of the palette and the editor, byte for byte.
 #include "codetext/Comment.h"
 
+#include "codetext/QmCommands.h"
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
 #include "platform/Text.h"
 
 #include "tests/support/EngineTest.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -165,4 +167,50 @@ TEST(UncommentBlock, RoundTripLosesNoLineOfRandomCode)
         }
         ASSERT_EQ(UncommentBlock(CommentBlock(text, "1/2/03", "dev")), expected) << text;
     }
+}
+
+TEST(UncommentBlock, KeepsCodeWhoseCommentMentionsAMarkerText)
+{
+    // A marker text counts only where the line's text begins, after its comment mark.
+    struct Case
+    {
+        const char *input;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"    If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n",
+         "    If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n"},
+        {"x = 1 ' see Block Added by the old tool\r\n", "x = 1 ' see Block Added by the old tool\r\n"},
+        {"'* x = 1 ' Block Deleted by ann\r\n", "x = 1 ' Block Deleted by ann\r\n"},
+        {"  '* Call Log(\"* Commented on\")\r\n", "  Call Log(\"* Commented on\")\r\n"},
+        {"Block Added by = 1\r\n", "Block Added by = 1\r\n"}, // no mark: code, whatever it says
+        // Marker lines still go, however many blanks and stars open them.
+        {"  '*   Block Changed by dev on 12/08/2026\r\n", ""},
+        {"'*** Commented on 1/2/03 by ann **\r\n", ""},
+        {"' * End of Block Commented **\r\n", ""},
+        {"'* '* Block Added by dev on 12/08/2026\r\n", ""}, // a commented-out marker line
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(UncommentBlock(c.input), c.expected) << c.input;
+}
+
+TEST(UncommentBlock, RestoresCommentedCodeWithMarkerTextsInItsComments)
+{
+    const std::string original = "    If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n"
+                                 "    x = 1 ' see Block Added by the old tool\r\n";
+    EXPECT_EQ(UncommentBlock(CommentBlock(original, "12/8/26", "dev")), original);
+}
+
+TEST(QmUncomment, KeepsCodeWhoseCommentMentionsAMarkerText)
+{
+    qm::test::SandboxDirs dirs;
+    const std::string block = "    '** Commented on 12/8/26 by dev **\r\n"
+                              "    '* If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n"
+                              "    '* x = 1 ' see Block Added by the old tool\r\n"
+                              "    '** End of Block Commented **\r\n";
+    qm::test::QmRun run =
+        qm::test::runQmCommand(qm::codetext::addCommentCommands, {"uncomment"}, block);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "    If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n"
+                       "    x = 1 ' see Block Added by the old tool\r\n");
 }
