@@ -480,6 +480,7 @@ bool HostUi::askToSaveChanges()
     };
     observeEdits();
     bool anyChanged = false;
+    bool keptAny = false; // a changed file the programmer chose not to save
     for (const ComponentPtr &c : std::vector<ComponentPtr>(project->components())) {
         if (!isChanged(*c))
             continue;
@@ -487,8 +488,10 @@ bool HostUi::askToSaveChanges()
         const int answer = ask("Save changes to " + c->name() + "?");
         if (answer == platform::mb::Cancel)
             return false;
-        if (answer != platform::mb::Yes)
+        if (answer != platform::mb::Yes) {
+            keptAny = true;
             continue;
+        }
         guard("Save File", [&] {
             m_ide.selectComponent(c);
             m_ide.runCommand(IdeCommand::SaveFile);
@@ -496,15 +499,30 @@ bool HostUi::askToSaveChanges()
         if (c->isModified() || c->isNew())
             return false; // not saved (cancelled or failed; the message was shown)
     }
-    // A new project is worth asking about once something in it changed.
-    if (project->isNew() ? anyChanged : project->isModified()) {
-        const int answer = ask("Save changes to the project " + project->name() + "?");
-        if (answer == platform::mb::Cancel)
-            return false;
-        if (answer == platform::mb::Yes && !saveProject())
-            return false;
+    // The project file itself: a new project once something in it changed, a saved one when
+    // its text is not what its file holds.
+    bool projectChanged = anyChanged;
+    if (!project->isNew()) {
+        try {
+            projectChanged = platform::readFile(project->fileName()) != project->text();
+        } catch (const std::exception &) {
+            projectChanged = true;
+        }
     }
-    return true;
+    if (!projectChanged)
+        return true;
+    const int answer = ask("Save changes to the project " + project->name() + "?");
+    if (answer == platform::mb::Cancel)
+        return false;
+    if (answer != platform::mb::Yes)
+        return true;
+    if (keptAny && !project->isNew()) {
+        // Only the project file: the files answered No stay as they are on disk.
+        return guard("Save Project", [&] {
+            platform::writeFile(project->fileName(), project->text());
+        });
+    }
+    return saveProject();
 }
 
 bool HostUi::isChanged(const Component &component) const
