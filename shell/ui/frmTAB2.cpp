@@ -1,6 +1,7 @@
 // The palette's buttons and what each does.
 #include "shell/ui/frmTAB2.h"
 
+#include "codetext/ExtraClipboards.h"
 #include "codetext/PaletteCommands.h"
 #include "common/ErrorReports.h"
 #include "common/HostWindows.h"
@@ -263,8 +264,10 @@ void frmTAB2::tbprint_Click()
 
 void frmTAB2::tbConcatenate_MouseUp(int Button, int, int)
 {
-    if (Button == 1)
-        return; // appending the selection to the clipboard comes with the extra clipboards
+    if (Button == 1) {
+        codetext::ConcatenateToClipboard();
+        return;
+    }
     common::ignoreErrors([] { platform::ui().clipboardSetText(""); });
 }
 
