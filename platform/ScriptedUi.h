@@ -52,6 +52,8 @@ public:
     void clipboardSetText(std::string_view text) override;
     std::string clipboardText() override;
     void startProgram(std::string_view commandLine) override;
+    /// Recorded as a "document" call with the path.
+    void openDocument(std::string_view path) override;
     void showHelp(std::string_view helpFile, int command) override;
     /// Recorded as a "help" call with the topic as its title.
     void showHelpTopic(std::string_view helpFile, std::string_view topic) override;

@@ -168,6 +168,11 @@ void ScriptedUi::showHelp(std::string_view helpFile, int command)
     m_calls.push_back({"help", std::string(helpFile), {}, command, {}});
 }
 
+void ScriptedUi::openDocument(std::string_view path)
+{
+    m_calls.push_back({"document", std::string(path), {}, 0, {}});
+}
+
 void ScriptedUi::showHelpTopic(std::string_view helpFile, std::string_view topic)
 {
     m_calls.push_back({"help", std::string(helpFile), std::string(topic), 0, {}});

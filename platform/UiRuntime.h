@@ -110,6 +110,9 @@ public:
 
     /// Shell: starts a program by command line; throws VbError 53 when it cannot start.
     virtual void startProgram(std::string_view commandLine) = 0;
+    /// Opens a text file in the user's text viewer (the desktop's handler for text files, else a
+    /// read-only window of the product) and returns at once, never waiting for it to close.
+    virtual void openDocument(std::string_view path) = 0;
     /// Shows a help file with a help command (3 contents).
     virtual void showHelp(std::string_view helpFile, int command) = 0;
     /// Shows the page of a help file about one topic (the name of a tool window).

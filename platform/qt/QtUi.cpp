@@ -12,9 +12,11 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
+#include <QFontDatabase>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QPushButton>
@@ -217,6 +219,32 @@ void QtUi::startProgram(std::string_view commandLine)
     }
     if (!QProcess::startDetached(program, args))
         throw VbError(err::FileNotFound);
+}
+
+void QtUi::openDocument(std::string_view path)
+{
+    const QString file = QString::fromStdString(resolvePath(path).string());
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        return;
+    // No handler for text files: the product shows the file itself, read-only, fixed-pitch.
+    auto *viewer = new QPlainTextEdit;
+    viewer->setObjectName(QStringLiteral("frmDocumentViewer"));
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setWindowTitle(QStringLiteral("Quillmark - ") + toQString(fileNamePart(path)));
+    viewer->setReadOnly(true);
+    viewer->setLineWrapMode(QPlainTextEdit::NoWrap);
+    viewer->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QString text;
+    try {
+        text = toQString(readFile(path));
+    } catch (...) {
+        delete viewer;
+        throw;
+    }
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    viewer->setPlainText(text);
+    viewer->resize(720, 480);
+    viewer->show();
 }
 
 void QtUi::showHelp(std::string_view helpFile, int /*command*/)

@@ -20,6 +20,7 @@ public:
     void clipboardSetText(std::string_view text) override;
     std::string clipboardText() override;
     void startProgram(std::string_view commandLine) override;
+    void openDocument(std::string_view path) override;
     void showHelp(std::string_view helpFile, int command) override;
     void showHelpTopic(std::string_view helpFile, std::string_view topic) override;
     void setMousePointer(int pointer) override;

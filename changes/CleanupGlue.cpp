@@ -1,0 +1,234 @@
+// The host round trips of the change report and the cleanup commands.
+#include "changes/CleanupGlue.h"
+
+#include "changes/ChangeReport.h"
+#include "changes/CommentCleanup.h"
+#include "changes/DeadEvents.h"
+#include "changes/FormBackup.h"
+#include "common/ErrorReports.h"
+#include "common/ProgramState.h"
+#include "common/Settings.h"
+#include "host/Host.h"
+#include "platform/AppFiles.h"
+#include "platform/Dates.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "platform/UiRuntime.h"
+#include "platform/VbError.h"
+
+#include <chrono>
+
+namespace qm::changes {
+using common::ignoreErrors;
+using common::programState;
+using common::settings;
+using common::UserMessage;
+using common::UserMessageError;
+namespace mb = platform::mb;
+
+namespace {
+
+[[noreturn]] void stop(const char *title, const char *text, int style)
+{
+    throw UserMessageError(UserMessage{title, text, style});
+}
+
+// --- Show Changes ---------------------------------------------------------------------------
+
+// The project file of "All Files": the one the host reported, else one the programmer picks.
+std::string findProjectFile()
+{
+    std::string &project = programState().currentProjectFileName;
+    if (!project.empty())
+        return project;
+    platform::FileDialogRequest request;
+    request.title = "Select Current Project Name";
+    request.filter = "Project (*.MAK;*.VBP)|*.mak;*.vbp";
+    std::optional<std::string> chosen = platform::ui().openFileDialog(request);
+    if (!chosen || chosen->empty())
+        stop("No Action", "Can't Determine Project Filename!", mb::Exclamation);
+    project = *chosen;
+    return project;
+}
+
+std::string allFilesReport(const ChangeFilter &filter, bool &found)
+{
+    const std::string project = findProjectFile();
+    std::string projectText;
+    try {
+        projectText = platform::readFile(project);
+    } catch (const platform::VbError &) {
+        stop("No Action", "Can't open Project File!", mb::Exclamation);
+    }
+    const auto files = projectSourceFiles(projectText, project);
+    if (files.empty())
+        stop("No Action", "Found no modules in Project File!", mb::Critical);
+    const char separator = platform::dateSeparator();
+    ProjectChanges changes = reportProjectChanges(
+        files, filter,
+        [](const common::ProjectFileEntry &entry) -> std::optional<std::string> {
+            try {
+                return platform::readFile(entry.path);
+            } catch (const platform::VbError &) {
+                return std::nullopt;
+            }
+        },
+        false, separator);
+    found = changes.found();
+    if (!changes.unreadable.empty()) {
+        std::string text;
+        for (const std::string &file : changes.unreadable)
+            text.append(text.empty() ? "" : "\n").append("Can't open file: ").append(file);
+        // The report is written and opened all the same; the missing files are told once.
+        common::showMessage({"File Error", text, mb::Critical});
+    }
+    return std::move(changes.report);
+}
+
+std::string currentFileReport(const ChangeFilter &filter, bool &found)
+{
+    host::Host *host = programState().host;
+    if (!host)
+        throw platform::VbError(platform::err::ObjectNotSet);
+    const std::string file = host->activeComponentFileName();
+    if (file.empty())
+        stop("No Action", "Can't Determine Module Filename!", mb::Exclamation);
+    std::string text;
+    try {
+        text = platform::readFile(file);
+    } catch (const platform::VbError &e) {
+        throw UserMessageError(
+            common::systemErrorReport(e.number, e.description, "GetChangesToFile"));
+    }
+    std::string report = moduleHeading(file);
+    FileChanges changes = GetChangesToFile(text, filter, platform::dateSeparator());
+    found = changes.found();
+    report.append(changes.report);
+    return report;
+}
+
+// --- Delete Dead Events ---------------------------------------------------------------------
+
+// Waits for the host's notice of the written form, processing events meanwhile so the notice
+// (and the programmer's clicks) can arrive; gives up after ten seconds.
+std::string waitForWrittenFile()
+{
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
+    auto &ui = platform::ui();
+    std::string &captured = programState().capturedFileName;
+    ui.processEvents();
+    for (int round = 0; captured.empty() && round < 200 && Clock::now() < deadline; ++round)
+        ui.wait(50);
+    return captured;
+}
+
+} // namespace
+
+std::string changeReportPath()
+{
+    return platform::appFilePath("ChgdCode.Txt", platform::AppFile::Written);
+}
+
+ReportOutcome runChangeReport(const ShowChangesRequest &request)
+{
+    ReportOutcome outcome = ReportOutcome::Stopped;
+    common::guarded("pbOk_Click", [&] {
+        common::recordHostState();
+        const ChangeFilter filter =
+            makeChangeFilter(request.programmer, request.startDate, request.endDate);
+        const std::string path = changeReportPath();
+        ignoreErrors([&] { platform::deleteFile(path); });
+        bool found = false;
+        std::string report;
+        try {
+            report =
+                request.allFiles ? allFilesReport(filter, found) : currentFileReport(filter, found);
+        } catch (const UserMessageError &) {
+            platform::writeFile(path, report); // what was written so far: nothing
+            throw;
+        }
+        platform::writeFile(path, report);
+        if (!found) {
+            outcome = ReportOutcome::NoneFound;
+            return;
+        }
+        platform::ui().openDocument(path);
+        outcome = ReportOutcome::Opened;
+    });
+    return outcome;
+}
+
+void DeleteCommentedCode(bool allComments)
+{
+    common::guarded("DeleteCommentedCode", [&] {
+        auto &ui = platform::ui();
+        common::recordHostCaption();
+        ui.clipboardClear();
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(settings().keys.CopyToClipboard, true);
+        ui.processEvents();
+        const std::string result = changes::DeleteCommentedCode(
+            ui.clipboardText(), allComments ? CommentKind::All : CommentKind::Product);
+        ui.clipboardSetText(result);
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(settings().keys.PasteFromClipboard, true);
+        ui.processEvents();
+    });
+}
+
+std::optional<Notice> DeleteDeadEventsProc()
+{
+    std::optional<Notice> notice;
+    std::string form;
+    bool removed = false;
+    auto addBack = [&] {
+        if (removed && programState().host)
+            ignoreErrors([&] { programState().host->addFileToProject(form); });
+        removed = false;
+    };
+    common::guarded("DeleteDeadEventsProc", [&] {
+        auto &ui = platform::ui();
+        common::recordHostState();
+        programState().capturedFileName.clear();
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(settings().keys.FileSave, true);
+        form = waitForWrittenFile();
+        if (form.empty())
+            stop("No Action", "Can't capture ActiveForm Filename, try again!", mb::Exclamation);
+
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(settings().keys.FileRemove, true);
+        ui.processEvents();
+        removed = true;
+
+        try {
+            const std::string text = platform::readFile(form);
+            const DeadEventsResult result = removeDeadEvents(text);
+            try {
+                const std::string work =
+                    platform::appFilePath("tmp_code.cod", platform::AppFile::Written);
+                ignoreErrors([&] { platform::deleteFile(work); });
+                platform::writeFile(work, result.text);
+            } catch (const platform::VbError &) {
+                stop("Process Terminated", "Can't open temporary code file!", mb::Exclamation);
+            }
+            try {
+                rewriteFormWithBackups(form, result.text);
+                programState().host->addFileToProject(form);
+                removed = false;
+            } catch (const platform::VbError &) {
+                stop("Process Terminated", "Can't copy temporary code file!", mb::Exclamation);
+            }
+        } catch (...) {
+            addBack(); // the programmer's form never stays out of the project
+            throw;
+        }
+        notice = Notice{"Dead Events Deleted", "Your old copy of \n" + form + "\nis now called " +
+                                                   backupPath(form, ".bk$") +
+                                                   "\nin case you want to restore it."};
+    });
+    return notice;
+}
+
+} // namespace qm::changes

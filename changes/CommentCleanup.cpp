@@ -1,0 +1,59 @@
+// Deleting comment lines from a selection, line by line, byte for byte.
+#include "changes/CommentCleanup.h"
+
+#include "changes/MarkerLines.h"
+#include "common/ErrorReports.h"
+#include "platform/Text.h"
+#include "platform/UiRuntime.h"
+
+namespace qm::changes {
+namespace {
+
+// The line's text after its leading blanks.
+std::string_view lineText(std::string_view line)
+{
+    size_t at = line.find_first_not_of(" \t");
+    return at == std::string_view::npos ? std::string_view{} : line.substr(at);
+}
+
+bool isDropped(std::string_view line, CommentKind kind)
+{
+    std::string_view text = lineText(line);
+    if (kind == CommentKind::All && !text.empty() && text.front() == '\'')
+        return true;
+    if (kind == CommentKind::Product && text.size() >= 2 && text[0] == '\'' && text[1] == '*')
+        return true;
+    // The header of a palette comment block, however it was typed; never a line with code
+    // before its comment.
+    return isMarkerLine(line, "* Commented on");
+}
+
+} // namespace
+
+std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)
+{
+    if (platform::trimBlanks(selection).empty())
+        throw common::UserMessageError({"No Selected Text", "No text selected to delete comments!",
+                                        platform::mb::Information});
+    std::string kept;
+    kept.reserve(selection.size());
+    size_t pos = 0;
+    while (pos < selection.size()) {
+        size_t end = pos;
+        while (end < selection.size() && selection[end] != '\r' && selection[end] != '\n')
+            ++end;
+        std::string_view line = selection.substr(pos, end - pos);
+        if (end < selection.size()) {
+            if (selection[end] == '\r' && end + 1 < selection.size() && selection[end + 1] == '\n')
+                ++end;
+            ++end;
+        }
+        std::string_view whole = selection.substr(pos, end - pos);
+        pos = end;
+        if (line.empty() || !isDropped(line, kind))
+            kept.append(whole);
+    }
+    return kept;
+}
+
+} // namespace qm::changes

@@ -1,0 +1,20 @@
+// Delete Comments: the comment lines of a selection taken out, all of them or only the lines the
+// product's comment blocks and change markers wrote.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm::changes {
+
+enum class CommentKind {
+    All,    ///< every line whose text starts with "'"
+    Product ///< only lines whose text starts with "'*"
+};
+
+/// The selection without its comment lines, every other line as it was (its own line end
+/// included, and a last line without one). A code line keeps its trailing comment. Throws
+/// UserMessageError ("No Selected Text") for a blank selection.
+std::string DeleteCommentedCode(std::string_view selection, CommentKind kind);
+
+} // namespace qm::changes
