@@ -3,14 +3,23 @@
 
 #include "common/ErrorReports.h"
 #include "common/Settings.h"
+#include "platform/Cp1252.h"
 #include "platform/FileSystem.h"
 #include "platform/Runtime.h"
 #include "platform/VbError.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <iostream>
 #include <istream>
 #include <iterator>
+#include <list>
 #include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qm::common::cli {
 namespace {
@@ -27,6 +36,72 @@ std::optional<int> parseInt(const std::string &text)
     return value;
 }
 
+std::string padded(const std::string &name)
+{
+    return "  " + name + std::string(name.size() < 18 ? 18 - name.size() : 1, ' ');
+}
+
+void printCommandHelp(const Command &command, std::ostream &out)
+{
+    out << "usage: qm [GLOBAL OPTIONS] " << command.name;
+    if (!command.options.empty())
+        out << " [OPTIONS]";
+    if (command.readsInput)
+        out << " [FILE]";
+    out << "\n\n" << command.summary << "\n";
+    if (command.readsInput)
+        out << "Reads FILE, or standard input when FILE is absent or \"-\".\n";
+    if (!command.options.empty()) {
+        out << "\nOptions:\n";
+        for (const auto &option : command.options)
+            out << "  " << option.name << " " << option.help << "\n";
+    }
+    out << "\nGlobal options: qm --help\n";
+}
+
+// The commands whose name is `group` followed by a second word ("block add" for "block").
+std::vector<const Command *> subcommandsOf(const CommandTable &table, const std::string &group)
+{
+    std::vector<const Command *> found;
+    for (const auto &command : table.commands()) {
+        if (command.name.size() > group.size() &&
+            command.name.compare(0, group.size(), group) == 0 && command.name[group.size()] == ' ')
+            found.push_back(&command);
+    }
+    return found;
+}
+
+void printSubcommands(const std::vector<const Command *> &commands, std::ostream &out)
+{
+    for (const Command *command : commands)
+        out << padded(command->name) << command->summary << "\n";
+}
+
+// The next UTF-8 sequence of `text` from `pos` as a code point, or nothing when it is not one.
+std::optional<char32_t> decodeUtf8(std::string_view text, size_t &pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
+    if (length == 0 || pos + static_cast<size_t>(length) > text.size())
+        return std::nullopt;
+    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[pos + static_cast<size_t>(k)]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        point = (point << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < kSmallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+        return std::nullopt; // overlong forms and surrogates are no UTF-8
+    pos += static_cast<size_t>(length);
+    return point;
+}
+
 void printHelp(const CommandTable &table, std::ostream &out)
 {
     out << kUsage << "\n\n"
@@ -39,13 +114,100 @@ void printHelp(const CommandTable &table, std::ostream &out)
         << "  --help, --version\n\n"
         << "Commands:\n";
     for (const auto &command : table.commands()) {
-        std::string name = command.name;
-        out << "  " << name << std::string(name.size() < 18 ? 18 - name.size() : 1, ' ')
-            << command.summary << "\n";
+        out << padded(command.name) << command.summary << "\n";
         for (const auto &option : command.options)
             out << "      " << option.name << " " << option.help << "\n";
     }
+    out << "\nqm COMMAND --help prints the options of one command.\n";
 }
+
+// Reads a whole file descriptor: a regular file in one read of its size, anything else (a
+// pipe, a terminal) in pieces joined once at the end, so the input is never copied while it
+// grows. Returns false with errno set when a read fails.
+bool readDescriptor(int fd, std::string &bytes)
+{
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        const off_t here = ::lseek(fd, 0, SEEK_CUR);
+        const auto size = static_cast<size_t>(info.st_size - (here > 0 ? here : 0));
+        bytes.resize(size);
+        size_t done = 0;
+        while (done < size) {
+            const ssize_t n = ::read(fd, bytes.data() + done, size - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return false;
+            if (n == 0)
+                break; // the file shrank while read
+            done += static_cast<size_t>(n);
+        }
+        bytes.resize(done);
+        if (done < size)
+            return true;
+        // A file that grew while read: the rest in pieces, as from a pipe.
+    }
+    std::list<std::string> pieces;
+    size_t total = bytes.size();
+    size_t pieceSize = 64 * 1024;
+    for (;;) {
+        std::string piece(pieceSize, '\0');
+        size_t used = 0;
+        while (used < piece.size()) {
+            const ssize_t n = ::read(fd, piece.data() + used, piece.size() - used);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return false;
+            if (n == 0)
+                break;
+            used += static_cast<size_t>(n);
+        }
+        piece.resize(used);
+        total += used;
+        if (used > 0)
+            pieces.push_back(std::move(piece));
+        if (used < pieceSize)
+            break;
+        if (pieceSize < 16 * 1024 * 1024)
+            pieceSize *= 2;
+    }
+    if (pieces.empty())
+        return true;
+    bytes.reserve(total);
+    for (const auto &piece : pieces)
+        bytes += piece;
+    return true;
+}
+
+// Writes all of `bytes` to a file descriptor, in one write when the system takes it whole.
+bool writeDescriptor(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// Where a run of qm reads standard input and writes its result.
+struct Channels
+{
+    std::function<bool(std::string &)> readInput;
+    std::function<bool(std::string_view)> writeOutput;
+};
+
+int runWith(const CommandTable &table,
+            const std::vector<std::string> &args,
+            const Channels &channels,
+            std::ostream &out,
+            std::ostream &err);
 
 // The programmer name and tab size of the settings file, where there is one.
 void readSettingsDefaults(Invocation &invocation, bool needName, bool needTabSize)
@@ -102,11 +264,68 @@ const Command *CommandTable::find(const std::string &name) const
     return nullptr;
 }
 
+std::string terminalTextToCp1252(std::string_view text)
+{
+    std::string converted;
+    converted.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        const std::optional<char32_t> point = decodeUtf8(text, pos);
+        if (!point)
+            return std::string(text); // not UTF-8: already the product's own bytes
+        const std::optional<unsigned char> byte =
+            *point > 0xFFFF ? std::nullopt
+                            : platform::unicodeToCp1252(static_cast<char16_t>(*point));
+        converted += byte ? static_cast<char>(*byte) : '?';
+    }
+    return converted;
+}
+
 int run(const CommandTable &table,
         const std::vector<std::string> &args,
         std::istream &in,
         std::ostream &out,
         std::ostream &err)
+{
+    Channels channels;
+    channels.readInput = [&in](std::string &bytes) {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return !in.bad();
+    };
+    channels.writeOutput = [&out](std::string_view bytes) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        return out.good();
+    };
+    return runWith(table, args, channels, out, err);
+}
+
+int runProcess(const CommandTable &table, int argc, char **argv)
+{
+    // Standard output as one write of the result; what streams or reports goes through the
+    // C++ streams, unsynchronised with C's so that they buffer on their own.
+    std::ios::sync_with_stdio(false);
+    Channels channels;
+    channels.readInput = [](std::string &bytes) {
+        return readDescriptor(STDIN_FILENO, bytes);
+    };
+    channels.writeOutput = [](std::string_view bytes) {
+        std::cout.flush();
+        return writeDescriptor(STDOUT_FILENO, bytes);
+    };
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const int status = runWith(table, args, channels, std::cout, std::cerr);
+    std::cout.flush();
+    std::cerr.flush();
+    return status;
+}
+
+namespace {
+
+int runWith(const CommandTable &table,
+            const std::vector<std::string> &args,
+            const Channels &channels,
+            std::ostream &out,
+            std::ostream &err)
 {
     auto usage = [&](const std::string &message) {
         err << "qm: " << message << "\n" << kUsage << "\n";
@@ -141,7 +360,7 @@ int run(const CommandTable &table,
                     return usage("--today takes a date as YYYY-MM-DD, not \"" + value + "\"");
                 invocation.today = *date;
             } else if (arg == "--name") {
-                name = value;
+                name = terminalTextToCp1252(value);
             } else {
                 tabSize = parseInt(value);
                 if (!tabSize || *tabSize < 0 || *tabSize > 32767)
@@ -165,14 +384,33 @@ int run(const CommandTable &table,
         i += 2;
     } else {
         command = table.find(args[i]);
-        if (!command)
-            return usage("unknown command \"" + args[i] + "\" (qm --help lists them)");
+        if (!command) {
+            // The first word of a group of commands ("block") lists the group.
+            const auto group = subcommandsOf(table, args[i]);
+            if (group.empty())
+                return usage("unknown command \"" + args[i] + "\" (qm --help lists them)");
+            const bool asked =
+                i + 1 < args.size() && (args[i + 1] == "--help" || args[i + 1] == "-h");
+            std::ostream &to = asked ? out : err;
+            if (!asked) {
+                to << "qm: " << args[i]
+                   << (i + 1 < args.size() ? " has no subcommand \"" + args[i + 1] + "\""
+                                           : std::string(" needs a subcommand"))
+                   << "; its subcommands:\n";
+            }
+            printSubcommands(group, to);
+            return asked ? 0 : 2;
+        }
         ++i;
     }
 
     std::optional<std::string> file;
     for (; i < args.size(); ++i) {
         const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            printCommandHelp(*command, out);
+            return 0;
+        }
         if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') {
             const OptionSpec *declared = nullptr;
             for (const auto &option : command->options) {
@@ -220,13 +458,26 @@ int run(const CommandTable &table,
         invocation.file = *file;
     if (command->readsInput) {
         if (!file || *file == "-") {
-            invocation.input.assign(std::istreambuf_iterator<char>(in),
-                                    std::istreambuf_iterator<char>());
+            if (!channels.readInput(invocation.input)) {
+                err << "qm: standard input: " << std::strerror(errno) << "\n";
+                return 1;
+            }
         } else {
-            try {
-                invocation.input = platform::readFile(*file);
-            } catch (const platform::VbError &e) {
-                err << "qm: " << *file << ": " << e.description << "\n";
+            const std::string path = platform::resolvePath(*file).string();
+            if (platform::directoryExists(*file)) {
+                err << "qm: " << *file << ": is a directory; give a file\n";
+                return 1;
+            }
+            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            bool read = fd >= 0 && readDescriptor(fd, invocation.input);
+            const int error = errno;
+            if (fd >= 0)
+                ::close(fd);
+            if (!read) {
+                const int number = error == ENOENT   ? platform::err::FileNotFound
+                                   : error == EACCES ? platform::err::PermissionDenied
+                                                     : platform::err::PathFileAccessError;
+                err << "qm: " << *file << ": " << platform::errorDescription(number) << "\n";
                 return 1;
             }
         }
@@ -238,9 +489,11 @@ int run(const CommandTable &table,
             out.flush();
             return status;
         }
-        std::string result = command->run(invocation);
-        out.write(result.data(), static_cast<std::streamsize>(result.size()));
-        out.flush();
+        const std::string result = command->run(invocation);
+        if (!channels.writeOutput(result)) {
+            err << "qm: standard output: " << std::strerror(errno) << "\n";
+            return 1;
+        }
         return 0;
     } catch (const UserMessageError &e) {
         err << e.message.title << ": " << e.message.text << "\n";
@@ -254,5 +507,7 @@ int run(const CommandTable &table,
         return 1;
     }
 }
+
+} // namespace
 
 } // namespace qm::common::cli

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm::common::cli {
@@ -73,6 +74,14 @@ public:
 private:
     std::vector<Command> m_commands;
 };
+
+/// The terminal's UTF-8 text (a --name) as the product's 8-bit text: characters cp1252 cannot
+/// hold become "?"; a text that is not UTF-8 is taken as cp1252 already and kept as it is.
+std::string terminalTextToCp1252(std::string_view text);
+
+/// Runs qm as the process: reads standard input with one sized read when it is a file (in
+/// pieces joined once when it is a pipe) and writes the result with one write.
+int runProcess(const CommandTable &table, int argc, char **argv);
 
 /// Runs `qm [--today YYYY-MM-DD] [--name TEXT] [--tab-size N] COMMAND [OPTIONS] [FILE]`.
 /// Exit status 0 on success, 1 when the command reports a problem (its title, ": " and text go

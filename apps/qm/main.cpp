@@ -1,14 +1,11 @@
 // qm: the toolbox's text engines on the command line, for scripts and CI pipelines.
+#include "changes/CleanupCli.h"
 #include "changes/QmCommands.h"
 #include "codetext/QmCommands.h"
 #include "common/Cli.h"
 #include "generators/QmCommands.h"
 #include "layout/LayoutCli.h"
 #include "search/SearchCli.h"
-
-#include <iostream>
-#include <string>
-#include <vector>
 
 int main(int argc, char **argv)
 {
@@ -17,9 +14,9 @@ int main(int argc, char **argv)
     qm::codetext::addXBaseCommands(table);
     qm::codetext::addModuleCommands(table);
     qm::changes::addChangeBlockCommands(table);
+    qm::changes::addCleanupCommands(table);
     qm::generators::addMsgBoxCommands(table);
     qm::layout::addLayoutCommands(table);
     qm::search::addFindCommands(table);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return qm::common::cli::run(table, args, std::cin, std::cout, std::cerr);
+    return qm::common::cli::runProcess(table, argc, argv);
 }

@@ -48,3 +48,29 @@ TEST(QmProgram, VersionHelpAndUsage)
     EXPECT_EQ(usage.status, 2);
     EXPECT_NE(usage.out.find("usage: qm"), std::string::npos);
 }
+
+// The process reads a file, a redirected file and a pipe alike, and writes the result whole.
+TEST(QmProgram, LargeInputFromFileRedirectionAndPipeIsCopiedExactly)
+{
+    std::string input;
+    for (int i = 0; input.size() < (3u << 20); ++i)
+        input += "    x" + std::to_string(i) + " = \xe9\r\n";
+    const std::string file = testing::TempDir() + "qm-large.bas";
+    if (std::FILE *f = std::fopen(file.c_str(), "wb")) {
+        std::fwrite(input.data(), 1, input.size(), f);
+        std::fclose(f);
+    }
+    const std::string expected = runQm("indent-lines " + file).out;
+    ASSERT_GT(expected.size(), input.size() / 2);
+    EXPECT_EQ(runQm("indent-lines", input).out, expected);
+    std::string piped;
+    if (std::FILE *pipe =
+            popen(("cat " + file + " | " + QM_PROGRAM + " indent-lines").c_str(), "r")) {
+        char buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            piped.append(buffer, n);
+        EXPECT_EQ(pclose(pipe), 0);
+    }
+    EXPECT_EQ(piped, expected);
+}

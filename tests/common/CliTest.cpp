@@ -134,3 +134,63 @@ TEST(Cli, HelpListsCommandsAndVersionPrints)
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("qm (Quillmark) ", 0), 0u);
 }
+
+TEST(Cli, EachCommandHasItsOwnHelp)
+{
+    QmRun echo = runQm({"echo", "--help"});
+    EXPECT_EQ(echo.status, 0);
+    EXPECT_EQ(echo.out, "usage: qm [GLOBAL OPTIONS] echo [OPTIONS] [FILE]\n\ncopies its input\n"
+                        "Reads FILE, or standard input when FILE is absent or \"-\".\n\n"
+                        "Options:\n  --upper capitals\n\nGlobal options: qm --help\n");
+    QmRun add = runQm({"--name", "x", "block", "add", "-h"});
+    EXPECT_EQ(add.status, 0);
+    EXPECT_EQ(add.out.rfind("usage: qm [GLOBAL OPTIONS] block add [OPTIONS]\n", 0), 0u);
+    EXPECT_NE(add.out.find("--width N"), std::string::npos);
+}
+
+TEST(Cli, FirstWordOfAGroupListsItsCommands)
+{
+    QmRun alone = runQm({"block"});
+    EXPECT_EQ(alone.status, 2);
+    EXPECT_EQ(alone.out, "");
+    EXPECT_EQ(alone.err, "qm: block needs a subcommand; its subcommands:\n"
+                         "  block add         reads no input\n");
+    QmRun wrong = runQm({"block", "move"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err.rfind("qm: block has no subcommand \"move\"; its subcommands:\n", 0), 0u);
+    QmRun asked = runQm({"block", "--help"});
+    EXPECT_EQ(asked.status, 0);
+    EXPECT_EQ(asked.out, "  block add         reads no input\n");
+}
+
+TEST(Cli, DirectoryGivenAsFileIsToldSo)
+{
+    qm::test::TempDir dir;
+    QmRun r = runQm({"echo", dir.str()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "qm: " + dir.str() + ": is a directory; give a file\n");
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(Cli, NameFromTheTerminalIsWrittenInTheProductsText)
+{
+    struct Case
+    {
+        std::string given;
+        std::string written;
+    };
+    for (const Case &c : std::vector<Case>{
+             {"Ren\xc3\xa9", "Ren\xe9"},       // UTF-8 é is one cp1252 byte
+             {"\xe2\x82\xac uro", "\x80 uro"}, // the euro sign has its own byte
+             {"Ren\xe9", "Ren\xe9"},           // not UTF-8: kept as the bytes given
+             {"\xe6\x97\xa5 x", "? x"},        // no cp1252 character: a question mark
+             {"\xf0\x9f\x98\x80", "?"},        // outside the basic plane too
+             {"\xc0\xa9", "\xc0\xa9"},         // an overlong form is no UTF-8
+             {"plain", "plain"},
+         }) {
+        EXPECT_EQ(terminalTextToCp1252(c.given), c.written) << c.given;
+    }
+    qm::test::SandboxDirs dirs;
+    QmRun r = runQm({"--today", "2026-12-09", "--name", "Ren\xc3\xa9", "block", "add"});
+    EXPECT_EQ(r.out, "Ren\xe9|2026-12-9|3|7");
+}
