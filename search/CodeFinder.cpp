@@ -181,10 +181,25 @@ bool SearchCursor::openFile()
     m_lineNumber = 0;
 
     const SearchFile &file = m_files[m_fileIndex];
-    const std::filesystem::path path =
-        file.resolved.empty() ? platform::resolvePath(file.path) : file.resolved;
     // Not blocking: a project may name a pipe or a device, which must not hold the search.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    auto openPath = [](const std::filesystem::path &path) {
+        return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    };
+    int fd = -1;
+    if (!file.resolved.empty()) {
+        fd = openPath(file.resolved);
+    } else {
+        // The files of a project share a few folders: resolve each folder once, and the whole
+        // path only when the name is not there as written.
+        const std::string folder = platform::directoryPart(file.path);
+        auto known = m_folders.find(folder);
+        if (known == m_folders.end())
+            known = m_folders.emplace(folder, platform::resolvePath(folder)).first;
+        if (!folder.empty())
+            fd = openPath(known->second / platform::fileNamePart(file.path));
+        if (fd < 0)
+            fd = openPath(platform::resolvePath(file.path));
+    }
     if (fd < 0)
         return false;
     struct stat info;
@@ -192,9 +207,6 @@ bool SearchCursor::openFile()
         ::close(fd);
         return false;
     }
-#ifdef POSIX_FADV_SEQUENTIAL
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
     r.fd = fd;
     return true;
 }
@@ -238,6 +250,43 @@ bool SearchCursor::refill()
     if (r.atEof)
         r.complete = r.end;
     return r.end > 0;
+}
+
+void SearchCursor::passLine(std::string_view line)
+{
+    if (isProcedureHeader(line)) {
+        m_procedure.assign(procedureOfHeader(line));
+        m_lineNumber = 1;
+    } else {
+        ++m_lineNumber;
+    }
+}
+
+void SearchCursor::passLines(const char *from, const char *to)
+{
+    // Only the last header among these lines matters: walk back to it, counting the lines after.
+    int64_t after = 0;
+    for (const char *end = to; end > from;) {
+        const char *lineEnd = end;
+        if (end[-1] == '\n') {
+            lineEnd = end - 1;
+            if (lineEnd > from && lineEnd[-1] == '\r')
+                --lineEnd;
+        } else if (end[-1] == '\r') {
+            lineEnd = end - 1;
+        } // else the last line of the file, without a line end
+        const char *before = findLastLineEnd(from, lineEnd);
+        const char *lineStart = before ? before + 1 : from;
+        const std::string_view line(lineStart, static_cast<size_t>(lineEnd - lineStart));
+        if (isProcedureHeader(line)) {
+            m_procedure.assign(procedureOfHeader(line));
+            m_lineNumber = 1 + after;
+            return;
+        }
+        ++after;
+        end = lineStart;
+    }
+    m_lineNumber += after;
 }
 
 bool SearchCursor::isHit(std::string_view line) const
@@ -286,39 +335,36 @@ SearchCursor::Step SearchCursor::next(size_t sliceBytes)
         }
 
         const char *base = r.buffer.data();
-        const char *p = base + r.pos;
+        const char *p = base + r.pos; // a line start: the state holds every line before it
         const char *stop = base + r.complete;
-        const bool everyLine = m_text.empty();
-        const char *candidate = everyLine ? p : m_textHasLineEnd ? stop : m_folded.find(p, stop);
         while (p < stop) {
-            const char *lineEnd = findLineEnd(p, stop);
-            const std::string_view line(p, static_cast<size_t>(lineEnd - p));
-            if (isProcedureHeader(line)) {
-                m_procedure.assign(procedureOfHeader(line));
-                m_lineNumber = 1;
-            } else {
-                ++m_lineNumber;
+            // Lines are looked at one by one only where a candidate stands; the lines skipped
+            // on the way are accounted for afterwards, from the candidate backwards.
+            const char *candidate = m_textHasLineEnd ? stop : m_folded.find(p, stop);
+            if (candidate >= stop)
+                break;
+            const char *before = findLastLineEnd(p, candidate);
+            const char *lineStart = before ? before + 1 : p;
+            const char *lineEnd = findLineEnd(candidate, stop);
+            passLines(p, lineStart);
+            const std::string_view line(lineStart, static_cast<size_t>(lineEnd - lineStart));
+            passLine(line);
+            p = lineEnd;
+            if (p < stop) {
+                ++p;
+                if (*lineEnd == '\r' && p < stop && *p == '\n')
+                    ++p;
             }
-            const char *next = lineEnd;
-            if (next < stop) {
-                ++next;
-                if (*lineEnd == '\r' && next < stop && *next == '\n')
-                    ++next;
+            r.pos = static_cast<size_t>(p - base);
+            if (isHit(line)) {
+                m_hit.fileIndex = m_fileIndex;
+                m_hit.procedure = m_procedure;
+                m_hit.lineNumber = m_lineNumber;
+                m_hit.line.assign(line);
+                return Step::Hit;
             }
-            if (candidate < lineEnd || everyLine) {
-                if (isHit(line)) {
-                    r.pos = static_cast<size_t>(next - base);
-                    m_hit.fileIndex = m_fileIndex;
-                    m_hit.procedure = m_procedure;
-                    m_hit.lineNumber = m_lineNumber;
-                    m_hit.line.assign(line);
-                    return Step::Hit;
-                }
-            }
-            p = next;
-            if (candidate < p && !everyLine)
-                candidate = m_folded.find(p, stop);
         }
+        passLines(p, stop);
         r.pos = r.complete;
         if (budget == 0)
             return Step::Paused;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -90,6 +91,8 @@ private:
     bool openFile(); // the file at m_fileIndex
     bool refill();   // false at the end of the file
     bool isHit(std::string_view line) const;
+    void passLine(std::string_view line);              // counts a line, taking a header
+    void passLines(const char *from, const char *to); // the same for every line in [from, to)
 
     std::vector<SearchFile> m_files;
     std::string m_text;
@@ -103,6 +106,7 @@ private:
     std::string m_procedure;
     int64_t m_lineNumber = 0;
     SearchHit m_hit;
+    std::map<std::string, std::filesystem::path> m_folders; // product folder -> on this system
 };
 
 } // namespace qm::search

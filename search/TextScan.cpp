@@ -116,6 +116,29 @@ const char *findLineEnd(const char *begin, const char *end)
     return p;
 }
 
+const char *findLastLineEnd(const char *begin, const char *end)
+{
+    const char *p = end;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    while (p - begin >= 16) {
+        __m128i block = load(p - 16);
+        auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr))));
+        if (mask != 0)
+            return p - 16 + (31 - __builtin_clz(mask));
+        p -= 16;
+    }
+#endif
+    while (p > begin) {
+        --p;
+        if (*p == '\n' || *p == '\r')
+            return p;
+    }
+    return nullptr;
+}
+
 bool containsFolded(std::string_view text, std::string_view part)
 {
     FoldedText folded(part);

@@ -26,6 +26,8 @@ private:
 
 /// The first CR or LF in [begin, end), or `end`.
 const char *findLineEnd(const char *begin, const char *end);
+/// The last CR or LF in [begin, end), or null.
+const char *findLastLineEnd(const char *begin, const char *end);
 
 /// True when `text` contains `part` with ASCII letter case ignored.
 bool containsFolded(std::string_view text, std::string_view part);

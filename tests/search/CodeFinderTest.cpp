@@ -318,6 +318,12 @@ TEST(CodeFinder, StreamingMatchesThePlainReadingAcrossBlocks)
         ASSERT_EQ(got.size(), expected.size());
         EXPECT_TRUE(got == expected);
     }
+    std::vector<Found> everyLine;
+    for (size_t f = 0; f < contents.size(); ++f) {
+        auto part = searchPlainly(files[f].name, contents[f], "", FindKind::AllInstances);
+        everyLine.insert(everyLine.end(), part.begin(), part.end());
+    }
+    EXPECT_TRUE(searchAll(files, "") == everyLine);
 }
 
 TEST(CodeFinder, LongLineAndUnopenableFiles)
