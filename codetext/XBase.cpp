@@ -18,6 +18,12 @@
 //    a trailing comment after the ";" is written as a comment line of its own (through the
 //    short-comment filter) instead of being dropped; a ";" inside a trailing comment does not
 //    continue the line; a continuation still open when the input ends is converted, not lost.
+//  - Short comments: the short-comment filter drops a comment only when nothing but digits,
+//    "/", "-", "." and blanks follow its mark (a date stamp); "* note" and "x = 1 && ok" keep
+//    their comments.
+//  - TEXT ... ENDTEXT: the lines of a text block, the TEXT and ENDTEXT lines included, are
+//    text: each is written behind "' " as it stands, and no rule reads it (so a line such as
+//    "Proc-Type: 4,ENCRYPTED" in it is no procedure header).
 //  - Block comments: the code before a "/*" stays code (the comment governs the lines after
 //    it); the text before the "*/" that closes a comment stays comment, and code after the
 //    "*/" is converted.
@@ -212,18 +218,40 @@ std::string commentLine(std::string_view text)
     return std::string(trimRight("' " + std::string(trimBoth(text))));
 }
 
-// A comment that is short once its digits and slashes are gone (a date stamp, a rule of
-// asterisks) is dropped.
+// A comment that holds nothing but a date stamp ("' 12/08/2026": digits, "/", "-", "." and
+// blanks after its mark) is dropped; every other comment, however short, is kept.
 std::string shortCommentFilter(std::string_view line)
 {
-    std::string kept;
-    for (char c : line) {
-        if (c != '/' && !isAsciiDigit(c))
-            kept += c;
+    std::string_view text = line;
+    if (!text.empty() && text.front() == '\'')
+        text.remove_prefix(1);
+    for (char c : text) {
+        if (!isAsciiDigit(c) && c != '/' && c != '-' && c != '.' && !isBlankChar(c))
+            return std::string(line);
     }
-    if (trimBoth(kept).size() < 10)
-        return {};
-    return std::string(line);
+    return {};
+}
+
+// TEXT ... ENDTEXT: the first word of a line opens or closes a block of text to print. A
+// closing word may be shortened to four letters, as xBase commands may.
+bool opensText(std::string_view trimmed)
+{
+    std::string upper = platform::toUpper(trimmed);
+    size_t length = matchPhrase(upper, "TEXT");
+    if (length == 0)
+        return false;
+    // "text = 1" assigns a variable of that name.
+    std::string_view rest = trimLeft(std::string_view(upper).substr(length));
+    return !rest.starts_with("=") && !rest.starts_with(":=");
+}
+
+bool closesText(std::string_view trimmed)
+{
+    size_t length = 0;
+    while (length < trimmed.size() && isIdentChar(trimmed[length]))
+        ++length;
+    std::string word = platform::toUpper(trimmed.substr(0, length));
+    return word.size() >= 4 && std::string_view("ENDTEXT").starts_with(word);
 }
 
 struct OperandScan
@@ -663,6 +691,7 @@ private:
 
     std::string &m_out;
     std::string m_pending;
+    bool m_inText = false; // inside TEXT ... ENDTEXT
     bool m_inComment = false;
     std::optional<bool> m_inCommentAfterLine;
     int m_depth = 0;
@@ -683,6 +712,14 @@ private:
 void Converter::physicalLine(std::string_view raw)
 {
     std::string_view line = trimRight(raw);
+    // The lines of a text block are text, not code: they are kept behind a comment mark as
+    // they stand, with the TEXT and ENDTEXT lines that enclose them.
+    if (m_inText || (!m_inComment && m_pending.empty() && opensText(trimLeft(line)))) {
+        m_inText = !m_inText || !closesText(trimLeft(line));
+        m_out += line.empty() ? std::string("'") : "' " + std::string(line);
+        m_out += "\r\n";
+        return;
+    }
     if (line.empty()) { // 1
         write("");
         return;

@@ -63,7 +63,8 @@ TEST(XBasePreparation, CommentAfterContinuationIsKeptAsItsOwnLine)
     expectCases({
         {"x = a + ; && add the next part\r\nb\r\n", "' add the next part\r\nx = a + b\r\n"},
         {"x = a + ; // add the next part\r\nb\r\n", "' add the next part\r\nx = a + b\r\n"},
-        {"x = a + ; && part\r\nb\r\n", "x = a + b\r\n"},
+        {"x = a + ; && part\r\nb\r\n", "' part\r\nx = a + b\r\n"},
+        {"x = a + ; && 12/08/26\r\nb\r\n", "x = a + b\r\n"},
         {"x = \"http://a\" + ;\r\n\"b\"\r\n", "x = \"http://a\" + \"b\"\r\n"},
         // A ";" inside the trailing comment does not continue the line.
         {"x = 1 && see the note below;\r\ny = 2\r\n",
@@ -97,16 +98,22 @@ TEST(XBaseComments, LineCommentsAndTheShortCommentFilter)
 {
     expectCases({
         {"* 12/08/26\r\n", "\r\n"},
-        {"*****\r\n", "\r\n"},
-        {"**********\r\n", "'*********\r\n"},
-        {"* short\r\n", "\r\n"},
+        // Only a date stamp goes; every other comment is kept, however short.
+        {"* 12-08-2026\r\n", "\r\n"},
+        {"* 8.12.26 \r\n", "\r\n"},
+        {"*\r\n", "\r\n"},
+        {"*****\r\n", "'****\r\n"},
+        {"* short\r\n", "' short\r\n"},
+        {"* comment\r\n", "' comment\r\n"},
+        {"x = 1 && note\r\n", "' note\r\nx = 1\r\n"},
         {"* A longer comment\r\n", "' A longer comment\r\n"},
         {"   // another long one\r\n", "' another long one\r\n"},
         {"&& and the third\r\n", "' and the third\r\n"},
         {"SKIP // move to the next record\r\n", "' move to the next record\r\noTB.MoveNext\r\n"},
-        {"SKIP // next\r\n", "oTB.MoveNext\r\n"},
+        {"SKIP // next\r\n", "' next\r\noTB.MoveNext\r\n"},
         {"x = 1 && set the counter\r\n", "' set the counter\r\nx = 1\r\n"},
-        {"x = 1 // 12/08/26 dev\r\n", "x = 1\r\n"},
+        {"x = 1 // 12/08/26\r\n", "x = 1\r\n"},
+        {"x = 1 // 12/08/26 dev\r\n", "' 12/08/26 dev\r\nx = 1\r\n"},
         {"? \"http://host/a\"\r\n", "? \"http://host/a\"\r\n"},
     });
 }
@@ -222,6 +229,20 @@ TEST(XBaseStatements, TheAliasOfTheLastSelect)
         {"SELECT orders\r\nPROCEDURE Next\r\nSKIP\r\n",
          "Sub Next\r\noTB.MoveNext\r\nEnd Sub\r\n \r\n"},
         {"SELECT CASE x\r\nSELECT(1)\r\n", "SELECT CASE x\r\nSELECT(1)\r\n"},
+    });
+}
+
+TEST(XBaseStatements, TextBlocksAreTextNotCode)
+{
+    expectCases({
+        {"TEXT\r\n-----BEGIN MESSAGE-----\r\nProc-Type: 4,ENCRYPTED\r\n\r\n  DO WHILE .T.\r\n"
+         "ENDTEXT\r\nSKIP\r\n",
+         "' TEXT\r\n' -----BEGIN MESSAGE-----\r\n' Proc-Type: 4,ENCRYPTED\r\n'\r\n' "
+         "  DO WHILE .T.\r\n' ENDTEXT\r\noTB.MoveNext\r\n"},
+        {"  text to cLetter noshow\r\nDear 'Sir' && not a comment\r\n  endt\r\n",
+         "'   text to cLetter noshow\r\n' Dear 'Sir' && not a comment\r\n'   endt\r\n"},
+        // A variable named text is assigned, not opened.
+        {"text = 1\r\nPROC Go\r\n", "text = 1\r\nSub Go\r\nEnd Sub\r\n \r\n"},
     });
 }
 
