@@ -7,6 +7,10 @@
 #include "layout/LayoutCli.h"
 #include "search/SearchCli.h"
 
+#include <iostream>
+#include <string>
+#include <vector>
+
 int main(int argc, char **argv)
 {
     qm::common::cli::CommandTable table;
@@ -18,5 +22,6 @@ int main(int argc, char **argv)
     qm::generators::addMsgBoxCommands(table);
     qm::layout::addLayoutCommands(table);
     qm::search::addFindCommands(table);
-    return qm::common::cli::runProcess(table, argc, argv);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return qm::common::cli::run(table, args, std::cin, std::cout, std::cerr);
 }
