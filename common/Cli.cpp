@@ -333,11 +333,10 @@ int runWith(const CommandTable &table,
     };
 
     Invocation invocation;
-    invocation.today = platform::today();
-    invocation.dateSeparator = platform::dateSeparator();
     invocation.programmerName = std::string(kDefaultProgrammerName);
     std::optional<std::string> name;
     std::optional<int> tabSize;
+    std::optional<platform::Date> today;
 
     size_t i = 0;
     for (; i < args.size(); ++i) {
@@ -355,10 +354,9 @@ int runWith(const CommandTable &table,
                 return usage(arg + " needs a value");
             const std::string &value = args[++i];
             if (arg == "--today") {
-                auto date = platform::parseIsoDate(value);
-                if (!date)
+                today = platform::parseIsoDate(value);
+                if (!today)
                     return usage("--today takes a date as YYYY-MM-DD, not \"" + value + "\"");
-                invocation.today = *date;
             } else if (arg == "--name") {
                 name = terminalTextToCp1252(value);
             } else {
@@ -375,6 +373,12 @@ int runWith(const CommandTable &table,
     }
     if (i >= args.size())
         return usage("no command given");
+    // Today and the locale's date separator are read only for a command that runs, so --help
+    // and --version do not wait for them.
+    if (!today)
+        today = platform::today();
+    invocation.today = *today;
+    invocation.dateSeparator = platform::dateSeparator();
 
     // A command's name may be two words ("block add").
     const Command *command = nullptr;
