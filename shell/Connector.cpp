@@ -4,20 +4,23 @@
 
 #include "common/ProgramState.h"
 #include "common/Settings.h"
+#include "common/WindowNames.h"
 #include "host/HostHelpers.h"
 #include "platform/FileSystem.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
-#include "shell/Commands.h"
+#include "shell/MenuCommands.h"
 #include "shell/Registration.h"
 #include "shell/ShellWindows.h"
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace qm::shell {
 using common::programState;
 using common::settings;
+namespace window = common::window;
 
 const MenuEntry kMenuEntries[10] = {
     {"Hot &Buttons", 9},       {"&Refresh Project", 7},       {"&MsgBox Designer", 0},
@@ -32,9 +35,24 @@ namespace {
 constexpr std::array<int, 10> kConnectOrder = {0, 1, 2, 3, 7, 5, 4, 6, 8, 9};
 
 // The tool windows closed at disconnection when open, in this order.
-constexpr std::array<const char *, 9> kToolWindows = {
-    "frmCMDDesigner", "frmCodeFinder", "frmEdit32", "frmOFWLibe2", "frmHelpContextID",
-    "frmImageClip",   "frmInputBox",   "frmMsgBox", "frmApperTab",
+constexpr std::array<std::string_view, 9> kToolWindows = {
+    window::CommonDialog, window::CodeFinder, window::Editor,
+    window::Library,      window::HelpContext, window::ImageClip,
+    window::InputBox,     window::MsgBox,     window::ApperTab,
+};
+
+// The commands that open a tool window: command index, class name, window.
+struct WindowCommand
+{
+    int commandIndex;
+    std::string_view className;
+    std::string_view window;
+};
+constexpr WindowCommand kWindowCommands[] = {
+    {0, "MsgBoxObj", window::MsgBox},         {1, "InputBoxObj", window::InputBox},
+    {2, "CommonDialogObj", window::CommonDialog}, {3, "CodeFinderObj", window::CodeFinder},
+    {4, "IconClipperObj", window::ImageClip}, {5, "EditorObj", window::Editor},
+    {8, "SelectHelpTopicObj", window::HelpContext},
 };
 
 struct ConnectionState
@@ -70,14 +88,10 @@ void ignore(const std::function<void()> &statement)
 void createCommandObjects()
 {
     auto &commands = state().commands;
-    commands[0] = std::make_unique<MsgBoxObj>();
-    commands[1] = std::make_unique<InputBoxObj>();
-    commands[2] = std::make_unique<CommonDialogObj>();
-    commands[3] = std::make_unique<CodeFinderObj>();
-    commands[4] = std::make_unique<IconClipperObj>();
-    commands[5] = std::make_unique<EditorObj>();
+    for (const WindowCommand &c : kWindowCommands)
+        commands[static_cast<size_t>(c.commandIndex)] =
+            std::make_unique<ShowToolWindowObj>(c.className, c.window);
     commands[7] = std::make_unique<RefreshProjectObj>();
-    commands[8] = std::make_unique<SelectHelpTopicObj>();
     commands[9] = std::make_unique<DisplayToolbarObj>();
 }
 
@@ -222,7 +236,7 @@ void Connector::DisconnectAddIn(int /*Mode*/)
     s.menuLines = {};
 
     if (g_windows) {
-        for (const char *window : kToolWindows) {
+        for (std::string_view window : kToolWindows) {
             ignore([&] {
                 if (programState().isWindowOpen(window))
                     g_windows->unloadToolWindow(window);

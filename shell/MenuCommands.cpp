@@ -1,7 +1,8 @@
 // AfterClick of each menu command.
-#include "shell/Commands.h"
+#include "shell/MenuCommands.h"
 
 #include "common/ProgramState.h"
+#include "common/ToolRegistry.h"
 #include "host/HostHelpers.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
@@ -18,63 +19,43 @@ void recordProjectFileName()
     host::recordProjectFileName(programState().host, programState().currentProjectFileName);
 }
 
-void show(std::string_view window)
+void openAsRegistered(std::string_view name)
 {
+    const common::ToolWindow *tool = common::toolRegistry().window(name);
+    const auto recording = tool ? tool->recording : common::HostRecording::ProjectAndCaption;
+    if (recording == common::HostRecording::ProjectAndCaption)
+        common::recordHostState();
+    else
+        recordProjectFileName();
+    if (tool && tool->beforeOpen)
+        tool->beforeOpen();
+    if (tool && tool->onlyWhenClosed && programState().isWindowOpen(name))
+        return;
     if (ShellWindows *windows = shellWindows())
-        windows->showToolWindow(window);
+        windows->showToolWindow(name);
 }
 
 } // namespace
 
-void MsgBoxObj::AfterClick()
+void openToolWindow(std::string_view window)
 {
-    common::recordHostState();
-    show("frmMsgBox");
-}
-
-void InputBoxObj::AfterClick()
-{
-    common::recordHostState();
-    show("frmInputBox");
-}
-
-void CommonDialogObj::AfterClick()
-{
-    common::recordHostState();
-    show("frmCMDDesigner");
-}
-
-void CodeFinderObj::AfterClick()
-{
-    common::recordHostCaption();
-    recordProjectFileName();
-    programState().codeFinderProjectMode = true;
-    recordProjectFileName(); // the host check
-    show("frmCodeFinder");
-}
-
-void EditorObj::AfterClick()
-{
-    common::recordHostState();
-    if (programState().isWindowOpen("frmEdit32"))
-        return;
-    show("frmEdit32");
-}
-
-void IconClipperObj::AfterClick()
-{
-    recordProjectFileName();
-    show("frmImageClip");
-}
-
-void SelectHelpTopicObj::AfterClick()
-{
+    const common::ToolWindow *tool = common::toolRegistry().window(window);
     try {
-        recordProjectFileName();
-        if (!programState().isWindowOpen("frmHelpContextID"))
-            show("frmHelpContextID");
+        openAsRegistered(window);
     } catch (const platform::VbError &) {
+        if (!tool || !tool->ignoreErrors)
+            throw;
     }
+}
+
+ShowToolWindowObj::ShowToolWindowObj(std::string_view className, std::string_view window)
+    : m_className(className)
+    , m_window(window)
+{}
+
+void ShowToolWindowObj::AfterClick()
+{
+    openToolWindow(m_window);
 }
 
 void togglePalette()

@@ -2,14 +2,13 @@
 #include "generators/ui/frmMsgBox.h"
 
 #include "common/ErrorReports.h"
-#include "common/ProgramState.h"
+#include "common/WindowNames.h"
 #include "generators/ui/PaintCode.h"
 #include "platform/UiRuntime.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,8 +22,6 @@
 
 namespace qm::generators {
 namespace {
-
-constexpr const char *kWindowName = "frmMsgBox";
 
 template <typename T>
 T *named(T *widget, const char *name, const char *toolTip = nullptr)
@@ -56,7 +53,7 @@ QToolButton *iconButton(QWidget *parent, const char *name, QStyle::StandardPixma
 frmMsgBox::frmMsgBox(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QString::fromLatin1(kWindowName));
+    setObjectName(platform::toQString(common::window::MsgBox));
     setWindowTitle(QStringLiteral("Quillmark MsgBox Designer"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
@@ -72,19 +69,12 @@ frmMsgBox::frmMsgBox(QWidget *parent)
     rbButton1->setChecked(true);
     txtMessage->setPlainText(QStringLiteral("Type lines and press Enter for Multiline\n"));
     showIconChoice();
-    common::programState().setWindowOpen(kWindowName, true);
 
     adjustSize();
     platform::CenterForm(*this);
 }
 
-frmMsgBox::~frmMsgBox()
-{
-    // Deleted without being closed (at disconnection): that is its unload too. A designer that
-    // was closed already leaves the flag alone, which may belong to the next designer by now.
-    if (!m_unloaded)
-        common::programState().setWindowOpen(kWindowName, false);
-}
+frmMsgBox::~frmMsgBox() = default;
 
 void frmMsgBox::buildControls()
 {
@@ -340,13 +330,6 @@ void frmMsgBox::pbHelp_Click()
 void frmMsgBox::picProduct_Click()
 {
     common::guarded("picProduct_Click", [] { platform::showProductHelp(); });
-}
-
-void frmMsgBox::closeEvent(QCloseEvent *event)
-{
-    m_unloaded = true;
-    common::programState().setWindowOpen(kWindowName, false);
-    event->accept();
 }
 
 } // namespace qm::generators

@@ -89,9 +89,6 @@ public slots:
     void pbHelp_Click();
     void picProduct_Click();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void buildControls();
     void setButtonStyle(std::int16_t style, std::int16_t buttonCount);
@@ -103,7 +100,6 @@ private:
     std::int16_t m_buttonStyle = 0;
     std::int16_t m_icon = 16;
     std::int16_t m_modal = 0;
-    bool m_unloaded = false;
 };
 
 } // namespace qm::generators

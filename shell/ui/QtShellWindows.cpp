@@ -1,36 +1,32 @@
 // Creating, showing and unloading the shell's windows.
 #include "shell/ui/QtShellWindows.h"
 
-#include "generators/ui/frmMsgBox.h"
+#include "changes/ui/ChangesUi.h"
+#include "common/ProgramState.h"
+#include "common/ToolRegistry.h"
+#include "generators/ui/GeneratorsUi.h"
 #include "platform/qt/WindowBinding.h"
+#include "shell/ui/ShellUi.h"
 #include "shell/ui/frmApperTab.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/frmTAB2.h"
 #include "shell/ui/frmTT.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+
+#include <utility>
 
 namespace qm::shell {
 
 namespace {
 
-using Factory = std::function<QWidget *()>;
-
-// The tool windows this build has, by name; the menu commands of the others show nothing.
-const std::map<std::string, Factory, std::less<>> &toolWindowFactories()
-{
-    static const std::map<std::string, Factory, std::less<>> factories = {
-        {"frmApperTab",
-         [] {
-             return new frmApperTab;
-         }},
-        {"frmMsgBox",
-         [] {
-             return new generators::frmMsgBox;
-         }},
-    };
-    return factories;
-}
+// Each tool folder's registration of its windows and pages. A new tool folder adds its line.
+constexpr void (*kToolFolders[])(common::ToolRegistry &) = {
+    &changes::registerUi,
+    &generators::registerUi,
+    &shell::registerUi,
+};
 
 void unload(QWidget *window)
 {
@@ -40,9 +36,40 @@ void unload(QWidget *window)
     window->deleteLater();
 }
 
+// Watches a tool window for its unload: a close the window accepts, or its deletion.
+class UnloadWatch final : public QObject
+{
+public:
+    UnloadWatch(QWidget &window, std::function<void()> unloaded)
+        : QObject(&window)
+        , m_unloaded(std::move(unloaded))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close || watched != parent())
+            return QObject::eventFilter(watched, event);
+        // The window's own handler decides first: a close it refuses is no unload. The event
+        // is handled here, so it is not handed to the window a second time.
+        watched->event(event);
+        if (event->isAccepted() && m_unloaded)
+            std::exchange(m_unloaded, {})(); // once: the window is no tool window any more
+        return true;
+    }
+
+private:
+    std::function<void()> m_unloaded;
+};
+
 } // namespace
 
-QtShellWindows::QtShellWindows() = default;
+QtShellWindows::QtShellWindows()
+{
+    registerToolFolders();
+}
 
 QtShellWindows::~QtShellWindows()
 {
@@ -50,8 +77,12 @@ QtShellWindows::~QtShellWindows()
     delete m_palette;
     delete m_splash;
     delete m_about;
-    for (auto &[name, window] : m_toolWindows)
-        delete window;
+    auto loaded = std::move(m_toolWindows);
+    m_toolWindows.clear();
+    for (auto &[name, entry] : loaded) {
+        common::programState().setWindowOpen(name, false);
+        delete entry.window.data();
+    }
 }
 
 void QtShellWindows::showSplash()
@@ -122,25 +153,72 @@ void QtShellWindows::showAbout()
     m_about->raise();
 }
 
+frmTAB2 *QtShellWindows::palette() const
+{
+    return m_palette;
+}
+
+frmTT *QtShellWindows::tooltipWindow() const
+{
+    return m_tooltip;
+}
+
 QWidget *QtShellWindows::toolWindow(std::string_view name) const
 {
     auto it = m_toolWindows.find(name);
-    return it == m_toolWindows.end() ? nullptr : it->second.data();
+    return it == m_toolWindows.end() ? nullptr : it->second.window.data();
+}
+
+void QtShellWindows::registerToolFolders()
+{
+    for (auto registerFolder : kToolFolders)
+        registerFolder(common::toolRegistry());
+}
+
+// The window is loaded: its open flag is set and it has its window-registry entry. When it
+// unloads (a close it accepts, or its deletion) the flag is cleared, unless a newer window of
+// the same name has taken the flag over by then.
+QWidget *QtShellWindows::createToolWindow(std::string_view name)
+{
+    const common::ToolWindow *tool = common::toolRegistry().window(name);
+    if (!tool || !tool->create)
+        return nullptr;
+    QWidget *window = tool->create();
+    if (!window)
+        return nullptr;
+    const std::string key(name);
+    window->setObjectName(QString::fromStdString(key));
+    if (!platform::WindowBinding::of(*window))
+        platform::registerWindow(*window, "QuillmarkForm");
+    m_toolWindows[key] = {window, window};
+    common::programState().setWindowOpen(key, true);
+    new UnloadWatch(*window, [this, key, window] { toolWindowUnloaded(key, window, false); });
+    QObject::connect(window, &QObject::destroyed, &m_connections,
+                     [this, key](QObject *gone) { toolWindowUnloaded(key, gone, true); });
+    return window;
+}
+
+void QtShellWindows::toolWindowUnloaded(const std::string &name, const QObject *identity,
+                                        bool destroyed)
+{
+    auto it = m_toolWindows.find(name);
+    if (it == m_toolWindows.end() || it->second.identity != identity)
+        return; // unloaded before, or a newer window has the name now
+    QWidget *window = it->second.window.data();
+    m_toolWindows.erase(it);
+    common::programState().setWindowOpen(name, false);
+    // A window closed without deleting itself is unloaded all the same.
+    if (!destroyed && window && !window->testAttribute(Qt::WA_DeleteOnClose))
+        window->deleteLater();
 }
 
 bool QtShellWindows::showToolWindow(std::string_view name)
 {
     QWidget *window = toolWindow(name);
-    if (!window) {
-        const auto &factories = toolWindowFactories();
-        auto factory = factories.find(name);
-        if (factory == factories.end())
-            return false;
-        window = factory->second();
-        if (!platform::WindowBinding::of(*window))
-            platform::registerWindow(*window, "QuillmarkForm");
-        m_toolWindows[std::string(name)] = window;
-    }
+    if (!window)
+        window = createToolWindow(name);
+    if (!window)
+        return false;
     window->show();
     window->raise();
     window->activateWindow();
@@ -149,14 +227,14 @@ bool QtShellWindows::showToolWindow(std::string_view name)
 
 void QtShellWindows::unloadToolWindow(std::string_view name)
 {
-    auto it = m_toolWindows.find(name);
-    if (it == m_toolWindows.end())
+    QWidget *window = toolWindow(name);
+    if (!window)
         return;
-    if (QWidget *window = it->second) {
-        window->close();
-        unload(window);
-    }
-    m_toolWindows.erase(it);
+    QPointer<QWidget> guard = window;
+    window->close();
+    // A window that refuses to close is unloaded all the same.
+    toolWindowUnloaded(std::string(name), window, false);
+    unload(guard.data());
 }
 
 } // namespace qm::shell

@@ -1,5 +1,6 @@
 // The shell's windows on Qt: the splash, the palette and its tooltip window, the about window,
-// and every tool window by name.
+// and every tool window by name, built from what the tool folders register. Creating it
+// registers the tool folders' windows and pages.
 #pragma once
 
 #include "shell/ShellWindows.h"
@@ -37,17 +38,30 @@ public:
     bool showToolWindow(std::string_view name) override;
     void unloadToolWindow(std::string_view name) override;
 
-    frmTAB2 *palette() const { return m_palette; }
-    frmTT *tooltipWindow() const { return m_tooltip; }
+    frmTAB2 *palette() const;
+    frmTT *tooltipWindow() const;
     /// A tool window that is open, or nullptr.
     QWidget *toolWindow(std::string_view name) const;
 
+    /// Registers the windows and pages of every tool folder this build has (again).
+    static void registerToolFolders();
+
 private:
+    struct LoadedWindow
+    {
+        QPointer<QWidget> window;
+        const QObject *identity; // still comparable once the window is being destroyed
+    };
+
+    QWidget *createToolWindow(std::string_view name);
+    void toolWindowUnloaded(const std::string &name, const QObject *identity, bool destroyed);
+
     QPointer<frmSplash> m_splash;
     QPointer<frmTAB2> m_palette;
     QPointer<frmTT> m_tooltip;
     QPointer<QWidget> m_about;
-    std::map<std::string, QPointer<QWidget>, std::less<>> m_toolWindows;
+    std::map<std::string, LoadedWindow, std::less<>> m_toolWindows;
+    QObject m_connections; // what the tool windows tell this object dies with it
 };
 
 } // namespace qm::shell

@@ -1,21 +1,21 @@
-// The "Controls" window's frame and its Track Changes tab.
+// The "Controls" window's frame: its tabs in their fixed order, filled with the tools' pages.
 #include "shell/ui/frmApperTab.h"
 
-#include "changes/TrackChangesCommands.h"
 #include "common/ErrorReports.h"
 #include "common/HostWindows.h"
-#include "common/ProgramState.h"
+#include "common/ToolRegistry.h"
+#include "common/WindowNames.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
-#include "shell/Connector.h"
 
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <string_view>
 
 namespace qm::shell {
 
@@ -29,10 +29,9 @@ QPushButton *button(const char *name, const char *caption, QWidget *parent)
 }
 
 // A tab whose tools arrive with a later release of the add-in.
-QWidget *placeholderTab(const char *name, const char *what)
+QWidget *placeholderTab(const char *what)
 {
     auto *page = new QWidget;
-    page->setObjectName(QString::fromLatin1(name));
     auto *layout = new QVBoxLayout(page);
     auto *label = new QLabel(QString::fromLatin1(what), page);
     label->setWordWrap(true);
@@ -42,6 +41,34 @@ QWidget *placeholderTab(const char *name, const char *what)
     return page;
 }
 
+// The tabs in their fixed order: the page a tool folder registers, its caption, and what the
+// tab says while no tool has contributed its page.
+struct TabSpec
+{
+    std::string_view page;
+    const char *caption;
+    const char *placeholder;
+};
+constexpr TabSpec kTabs[] = {
+    {common::page::Appear, "Appear",
+     "Alignment, size, spacing and appearance of the selected controls."},
+    {common::page::TabOrder, "Tab Order", "Tab order of the active form's controls."},
+    {common::page::MultiClip, "MultiClip", "Three extra clipboards."},
+    {common::page::Errors, "Errors", "Error traps and the control structure analyzer."},
+    {common::page::Cleanup, "Cleanup", "Removal of comments and of dead event procedures."},
+    {common::page::TrackChanges, "Track Changes", "Change-block markers."},
+};
+
+QWidget *pageFor(const TabSpec &tab)
+{
+    const common::ToolPage *page = common::toolRegistry().page(common::window::ApperTab, tab.page);
+    QWidget *contents = page && page->create ? page->create() : nullptr;
+    if (!contents)
+        contents = placeholderTab(tab.placeholder);
+    contents->setObjectName(platform::toQString(tab.page));
+    return contents;
+}
+
 } // namespace
 
 frmApperTab::frmApperTab(QWidget *parent)
@@ -49,68 +76,24 @@ frmApperTab::frmApperTab(QWidget *parent)
               Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                   Qt::CustomizeWindowHint)
 {
-    setObjectName(QStringLiteral("frmApperTab"));
+    setObjectName(platform::toQString(common::window::ApperTab));
     setWindowTitle(QStringLiteral("Controls"));
     setAttribute(Qt::WA_DeleteOnClose);
-    common::programState().setWindowOpen("frmApperTab", true);
 
     auto *layout = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(
-        placeholderTab("tabAppear",
-                       "Alignment, size, spacing and appearance of the selected controls."),
-        QStringLiteral("Appear"));
-    SSTab1->addTab(placeholderTab("tabTabOrder", "Tab order of the active form's controls."),
-                   QStringLiteral("Tab Order"));
-    SSTab1->addTab(placeholderTab("tabMultiClip", "Three extra clipboards."),
-                   QStringLiteral("MultiClip"));
-    SSTab1->addTab(placeholderTab("tabErrors", "Error traps and the control structure analyzer."),
-                   QStringLiteral("Errors"));
-    SSTab1->addTab(
-        placeholderTab("tabCleanup", "Removal of comments and of dead event procedures."),
-        QStringLiteral("Cleanup"));
-
-    auto *track = new QWidget;
-    track->setObjectName(QStringLiteral("tabTrackChanges"));
-    auto *trackLayout = new QHBoxLayout(track);
-    fraDocumentBlock = new QGroupBox(QStringLiteral("Document Block"), track);
-    fraDocumentBlock->setObjectName(QStringLiteral("fraDocumentBlock"));
-    auto *docLayout = new QVBoxLayout(fraDocumentBlock);
-    pbBlockanAdd = button("pbBlockanAdd", "Addition", fraDocumentBlock);
-    pbChangeBlock = button("pbChangeBlock", "Change", fraDocumentBlock);
-    pbCommentDeletion = button("pbCommentDeletion", "Deletion", fraDocumentBlock);
-    docLayout->addWidget(pbBlockanAdd);
-    docLayout->addWidget(pbChangeBlock);
-    docLayout->addWidget(pbCommentDeletion);
-    fraTrackChanges = new QGroupBox(QStringLiteral("Track Changes"), track);
-    fraTrackChanges->setObjectName(QStringLiteral("fraTrackChanges"));
-    auto *changesLayout = new QVBoxLayout(fraTrackChanges);
-    SSCommand3 = button("SSCommand3", "Delete Blocking", fraTrackChanges);
-    changesLayout->addWidget(SSCommand3);
-    changesLayout->addStretch();
-    trackLayout->addWidget(fraDocumentBlock);
-    trackLayout->addWidget(fraTrackChanges);
-    SSTab1->addTab(track, QStringLiteral("Track Changes"));
+    for (const TabSpec &tab : kTabs)
+        SSTab1->addTab(pageFor(tab), QString::fromLatin1(tab.caption));
     layout->addWidget(SSTab1);
 
     pbStayOnTop = button("pbStayOnTop", "Set Stay On Top", this);
     layout->addWidget(pbStayOnTop, 0, Qt::AlignRight);
-
     connect(pbStayOnTop, &QPushButton::clicked, this, &frmApperTab::pbStayOnTop_Click);
-    connect(pbBlockanAdd, &QPushButton::clicked, this, &frmApperTab::pbBlockanAdd_Click);
-    connect(pbChangeBlock, &QPushButton::clicked, this, &frmApperTab::pbChangeBlock_Click);
-    connect(pbCommentDeletion, &QPushButton::clicked, this, &frmApperTab::pbCommentDeletion_Click);
-    connect(SSCommand3, &QPushButton::clicked, this, &frmApperTab::SSCommand3_Click);
-
     resize(420, 240);
-    platform::registerWindow(*this, "QuillmarkForm");
 }
 
-frmApperTab::~frmApperTab()
-{
-    common::programState().setWindowOpen("frmApperTab", false);
-}
+frmApperTab::~frmApperTab() = default;
 
 void frmApperTab::placeInBottomRightCorner()
 {
@@ -135,7 +118,8 @@ void frmApperTab::showEvent(QShowEvent *event)
 
 void frmApperTab::pbStayOnTop_Click()
 {
-    platform::WindowHandle self = platform::WindowBinding::of(*this)->handle();
+    const platform::WindowBinding *binding = platform::WindowBinding::of(*this);
+    const platform::WindowHandle self = binding ? binding->handle() : 0;
     m_onTop = !m_onTop;
     if (m_onTop) {
         common::SetOnTop(self);
@@ -149,26 +133,6 @@ void frmApperTab::pbStayOnTop_Click()
         platform::windowRegistry().findByClass("QuillmarkPalette");
     if (palette)
         common::SetOnTop(palette);
-}
-
-void frmApperTab::pbBlockanAdd_Click()
-{
-    changes::pbBlockanAdd_Click();
-}
-
-void frmApperTab::pbChangeBlock_Click()
-{
-    changes::pbChangeBlock_Click();
-}
-
-void frmApperTab::pbCommentDeletion_Click()
-{
-    changes::pbCommentDeletion_Click();
-}
-
-void frmApperTab::SSCommand3_Click()
-{
-    changes::SSCommand3_Click();
 }
 
 } // namespace qm::shell

@@ -1,10 +1,10 @@
 // frmApperTab, the tabbed tool window "Controls": six tabs of form-layout, clipboard, error,
-// cleanup and change-tracking tools, kept in the bottom right corner of the screen.
+// cleanup and change-tracking tools, kept in the bottom right corner of the screen. The tool
+// folders contribute the tabs' pages; a tab whose tools this build lacks says what will come.
 #pragma once
 
 #include <QWidget>
 
-class QGroupBox;
 class QPushButton;
 class QTabWidget;
 
@@ -20,12 +20,6 @@ public:
 
     QTabWidget *SSTab1;
     QPushButton *pbStayOnTop;
-    QGroupBox *fraDocumentBlock;
-    QPushButton *pbBlockanAdd;
-    QPushButton *pbChangeBlock;
-    QPushButton *pbCommentDeletion;
-    QGroupBox *fraTrackChanges;
-    QPushButton *SSCommand3;
 
     /// Left = screen width - window width, top = screen height - window height.
     void placeInBottomRightCorner();
@@ -33,10 +27,6 @@ public:
 
 public slots:
     void pbStayOnTop_Click();
-    void pbBlockanAdd_Click();
-    void pbChangeBlock_Click();
-    void pbCommentDeletion_Click();
-    void SSCommand3_Click();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -4,11 +4,13 @@
 
 #include "common/ProgramState.h"
 #include "common/Settings.h"
+#include "common/WindowNames.h"
 #include "generators/ui/frmShowCode.h"
 #include "platform/FileSystem.h"
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 #include "platform/qt/QtText.h"
+#include "tests/support/ToolWindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,14 +52,8 @@ public:
     bool waited = false;
 };
 
-template <typename T>
-T *control(QWidget *form, const char *name)
-{
-    T *found = form->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no control " << name;
-    return found;
-}
+using test::control;
+using test::sendKey;
 
 class MsgBoxDesigner : public testing::Test
 {
@@ -68,7 +64,7 @@ protected:
         common::programState().hostCaption = kHostCaption;
         savedPasteKeys = common::settings().keys.PasteFromClipboard;
         common::settings().keys.PasteFromClipboard = "+{INSERT}";
-        form = new frmMsgBox;
+        form = windows.openAs<frmMsgBox>(common::window::MsgBox);
     }
     void TearDown() override
     {
@@ -78,7 +74,7 @@ protected:
         common::programState().hostCaption.clear();
     }
 
-    void click(const char *name) { control<QAbstractButton>(form, name)->click(); }
+    void click(const char *name) { test::click(form, name); }
 
     // Show Code, with the preview window handed over instead of its modal loop.
     std::string showCode()
@@ -104,17 +100,9 @@ protected:
         return previewText();
     }
 
-    void sendKey(QWidget *to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-                 const QString &text = {})
-    {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-        QCoreApplication::sendEvent(to, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-        QCoreApplication::sendEvent(to, &release);
-    }
-
     platform::ScriptedUi runtime;
     platform::ScopedUi scoped{runtime};
+    test::ToolWindowFixture windows;
     RecordingHost host;
     std::string savedPasteKeys;
     QPointer<frmMsgBox> form;
@@ -316,7 +304,7 @@ TEST_F(MsgBoxDesigner, PaintItWithoutTheHostWindowKeepsTheCodeOnTheClipboard)
     // No recorded host window at all: nothing is activated, least of all some other window.
     runtime.clearCalls();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    form = new frmMsgBox;
+    form = windows.openAs<frmMsgBox>(common::window::MsgBox);
     common::programState().hostCaption.clear();
     click("pbPaintIt");
     EXPECT_TRUE(host.activated.empty());
@@ -390,7 +378,7 @@ TEST_F(MsgBoxDesigner, ExitAndCloseUnloadWithoutPasting)
     EXPECT_FALSE(form);
 
     // The next load starts from the initial values again.
-    form = new frmMsgBox;
+    form = windows.openAs<frmMsgBox>(common::window::MsgBox);
     EXPECT_TRUE(common::programState().isWindowOpen("frmMsgBox"));
     EXPECT_TRUE(control<QRadioButton>(form, "rbOk")->isChecked());
     form->close();

@@ -2,6 +2,8 @@
 
 #include "common/ProgramState.h"
 #include "common/Settings.h"
+#include "common/ToolRegistry.h"
+#include "common/WindowNames.h"
 #include "platform/Profile.h"
 #include "platform/ScriptedUi.h"
 #include "platform/WindowRegistry.h"
@@ -205,6 +207,12 @@ TEST_F(ConnectorTest, BadSettingsAreRecoveredKeepingTheOldFileBeside)
 
 TEST_F(ConnectorTest, MenuCommandsOpenTheirWindowsAndRecordTheHost)
 {
+    // The editor and the icon clipper register what their commands record, as their folders do.
+    common::ToolWindow editor(common::window::Editor, {});
+    editor.onlyWhenClosed = true;
+    common::ToolWindow clipper(common::window::ImageClip, {});
+    clipper.recording = common::HostRecording::ProjectOnly;
+    common::toolRegistry().add({.windows = {editor, clipper}, .pages = {}});
     installSettings();
     connector.ConnectAddIn(host);
     platform::windowRegistry().clear();
@@ -221,6 +229,7 @@ TEST_F(ConnectorTest, MenuCommandsOpenTheirWindowsAndRecordTheHost)
     EXPECT_EQ(common::programState().hostCaption, "Sample - Microsoft Visual Basic [design]");
     EXPECT_EQ(common::programState().currentProjectFileName, "C:\\VB\\Sample.vbp");
     platform::windowRegistry().clear();
+    common::toolRegistry().clear();
 }
 
 TEST_F(ConnectorTest, HotButtonsClosesAndReopensThePalette)

@@ -14,6 +14,7 @@
 #include "tests/shell/FakeHost.h"
 #include "tests/support/FakeCodeWindow.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ToolWindowFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -229,8 +230,8 @@ TEST_F(ShellWindowsTest, ControlsWindowHasSixTabsAndTogglesStayOnTop)
 TEST_F(ShellWindowsTest, TrackChangesAdditionPastesIntoTheHost)
 {
     windows.showToolWindow("frmApperTab");
-    auto *controls = qobject_cast<shell::frmApperTab *>(windows.toolWindow("frmApperTab"));
-    QTest::mouseClick(controls->pbBlockanAdd, Qt::LeftButton);
+    QWidget *controls = windows.toolWindow("frmApperTab");
+    QTest::mouseClick(test::control(controls, "pbBlockanAdd"), Qt::LeftButton);
     EXPECT_EQ(ui.clipboardText(), "'* Block Added by dev on 12/08/2026\r\n\r\n\r\n'* End of Block "
                                   "Added by dev on 12/08/2026\r\n");
     EXPECT_EQ(host.keys().back(), "^v wait");

@@ -1,0 +1,73 @@
+// The Track Changes page and its buttons.
+#include "changes/ui/TrackChangesPage.h"
+
+#include "changes/TrackChangesCommands.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm::changes {
+
+namespace {
+
+QPushButton *button(const char *name, const char *caption, QWidget *parent)
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
+
+TrackChangesPage::TrackChangesPage(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *trackLayout = new QHBoxLayout(this);
+    fraDocumentBlock = new QGroupBox(QStringLiteral("Document Block"), this);
+    fraDocumentBlock->setObjectName(QStringLiteral("fraDocumentBlock"));
+    auto *docLayout = new QVBoxLayout(fraDocumentBlock);
+    pbBlockanAdd = button("pbBlockanAdd", "Addition", fraDocumentBlock);
+    pbChangeBlock = button("pbChangeBlock", "Change", fraDocumentBlock);
+    pbCommentDeletion = button("pbCommentDeletion", "Deletion", fraDocumentBlock);
+    docLayout->addWidget(pbBlockanAdd);
+    docLayout->addWidget(pbChangeBlock);
+    docLayout->addWidget(pbCommentDeletion);
+    fraTrackChanges = new QGroupBox(QStringLiteral("Track Changes"), this);
+    fraTrackChanges->setObjectName(QStringLiteral("fraTrackChanges"));
+    auto *changesLayout = new QVBoxLayout(fraTrackChanges);
+    SSCommand3 = button("SSCommand3", "Delete Blocking", fraTrackChanges);
+    changesLayout->addWidget(SSCommand3);
+    changesLayout->addStretch();
+    trackLayout->addWidget(fraDocumentBlock);
+    trackLayout->addWidget(fraTrackChanges);
+
+    connect(pbBlockanAdd, &QPushButton::clicked, this, &TrackChangesPage::pbBlockanAdd_Click);
+    connect(pbChangeBlock, &QPushButton::clicked, this, &TrackChangesPage::pbChangeBlock_Click);
+    connect(pbCommentDeletion, &QPushButton::clicked, this,
+            &TrackChangesPage::pbCommentDeletion_Click);
+    connect(SSCommand3, &QPushButton::clicked, this, &TrackChangesPage::SSCommand3_Click);
+}
+
+void TrackChangesPage::pbBlockanAdd_Click()
+{
+    changes::pbBlockanAdd_Click();
+}
+
+void TrackChangesPage::pbChangeBlock_Click()
+{
+    changes::pbChangeBlock_Click();
+}
+
+void TrackChangesPage::pbCommentDeletion_Click()
+{
+    changes::pbCommentDeletion_Click();
+}
+
+void TrackChangesPage::SSCommand3_Click()
+{
+    changes::SSCommand3_Click();
+}
+
+} // namespace qm::changes

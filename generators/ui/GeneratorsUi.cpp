@@ -1,0 +1,15 @@
+// Registration of the code generators' windows.
+#include "generators/ui/GeneratorsUi.h"
+
+#include "common/ToolRegistry.h"
+#include "common/WindowNames.h"
+#include "generators/ui/frmMsgBox.h"
+
+namespace qm::generators {
+
+void registerUi(common::ToolRegistry &registry)
+{
+    registry.add(common::ToolWindow(common::window::MsgBox, [] { return new frmMsgBox; }));
+}
+
+} // namespace qm::generators
