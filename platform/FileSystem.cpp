@@ -1,6 +1,7 @@
 // File operations over std::filesystem with the classic runtime's error numbers.
 #include "platform/FileSystem.h"
 
+#include "platform/AppFiles.h"
 #include "platform/Text.h"
 #include "platform/VbError.h"
 
@@ -86,14 +87,7 @@ std::string windowsDirectory()
 
 std::string programDirectory()
 {
-    std::string dir = environment("QM_APP_DIR");
-    if (!dir.empty())
-        return withoutTrailingSeparator(dir);
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return withoutTrailingSeparator(fs::current_path(ec).string());
-    return exe.parent_path().string();
+    return appShippedDirectory();
 }
 
 fs::path resolvePath(std::string_view productPath)

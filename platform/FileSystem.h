@@ -13,8 +13,10 @@ namespace qm::platform {
 /// No trailing separator.
 std::string windowsDirectory();
 
-/// The directory of the add-in's own files: $QM_APP_DIR when set, else the directory of the
-/// running program. No trailing separator.
+/// The directory of the add-in's shipped files (the classic program directory): $QM_APP_DIR
+/// when set, else share/quillmark of an installed program, else the directory of the running
+/// program. No trailing separator. Files the add-in writes live elsewhere once installed: ask
+/// platform/AppFiles.h for any file of the add-in instead of building on this.
 std::string programDirectory();
 
 /// A product path on this system: `\` and `/` both separate, a drive prefix ("C:") is ignored,
