@@ -2,6 +2,7 @@
 #include "shell/ui/QtShellWindows.h"
 
 #include "changes/ui/ChangesUi.h"
+#include "codetext/ui/CodetextUi.h"
 #include "common/ProgramState.h"
 #include "common/ToolRegistry.h"
 #include "generators/ui/GeneratorsUi.h"
@@ -24,6 +25,7 @@ namespace {
 // Each tool folder's registration of its windows and pages. A new tool folder adds its line.
 constexpr void (*kToolFolders[])(common::ToolRegistry &) = {
     &changes::registerUi,
+    &codetext::registerUi,
     &generators::registerUi,
     &shell::registerUi,
 };

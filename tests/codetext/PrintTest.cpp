@@ -3,10 +3,15 @@
 #include "platform/Printer.h"
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
+#include "platform/qt/QtPrinter.h"
+#include "platform/qt/QtUi.h"
 #include "tests/support/TempDir.h"
+
+#include <QPrinterInfo>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -147,4 +152,56 @@ TEST(PrintText, TheShortPageSettingChoosesFiftySevenLines)
     EXPECT_TRUE(ui.callsOf("msgbox").empty());
     dirs.windows.write("quillmrk.ini", "[Configuration]\r\nShortPage=0\r\n");
     EXPECT_EQ(listingPageLines(), kPageLines);
+}
+
+TEST(PrintText, WithoutAPrinterTheListingIsANewPdfFile)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is set up here";
+    test::TempDir dir;
+    test::ScopedEnv home("HOME", dir.str());
+    test::ScopedEnv temp("TMPDIR", dir.str());
+    test::ScopedEnv documents("XDG_DOCUMENTS_DIR", dir.file("Documents"));
+    platform::QtUi qt;
+    platform::ScopedUi installed(qt);
+    platform::QtPrinter printer;
+    const std::string path = printListing(printer, "Sub A()\r\n' note\r\nEnd Sub\r\n", kPageLines);
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(path.rfind(dir.str(), 0), 0u) << path;
+    std::ifstream in(path, std::ios::binary);
+    std::string head(4, '\0');
+    in.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+    // The next listing never overwrites this one.
+    EXPECT_NE(platform::pdfListingPath(), path);
+}
+
+namespace {
+
+struct PdfPrinter final : platform::Printer
+{
+    void setFont(std::string_view, int) override {}
+    void setBold(bool) override {}
+    void printLine(std::string_view) override {}
+    void newPage() override {}
+    std::string endDoc() override { return "/home/dev/Documents/Quillmark listing 1.pdf"; }
+};
+
+struct PdfUi final : platform::ScriptedUi
+{
+    PdfPrinter pdf;
+    platform::Printer &printer() override { return pdf; }
+};
+
+} // namespace
+
+TEST(PrintText, TellsWhereAPdfListingWent)
+{
+    PdfUi ui;
+    platform::ScopedUi installed(ui);
+    EXPECT_TRUE(PrintText("a\r\n"));
+    const auto boxes = ui.callsOf("msgbox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "No printer is set up, so the listing was saved as\n"
+                             "/home/dev/Documents/Quillmark listing 1.pdf");
 }
