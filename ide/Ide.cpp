@@ -205,10 +205,13 @@ Ide::~Ide()
 
 void Ide::registerWindows()
 {
-    m_main = registry().add("Microsoft Visual Basic [design]", wndclass::Main, 0, 0, 1024, 80);
-    m_projectWindow = registry().add("Project", wndclass::Project, 760, 100, 260, 300);
-    m_properties = registry().add("Properties", wndclass::Properties, 760, 420, 260, 340);
-    m_toolbox = registry().add("Toolbox", wndclass::Toolbox, 0, 100, 60, 400);
+    // The start-up layout of a 1280 x 800 screen, outer positions: the main window across the
+    // top, the toolbox at the left under it, the project and properties windows at the right;
+    // the add-in's palette (133, 100 by default) and the code windows and designers between.
+    m_main = registry().add("Microsoft Visual Basic [design]", wndclass::Main, 0, 0, 1280, 56);
+    m_projectWindow = registry().add("Project", wndclass::Project, 1020, 100, 256, 250);
+    m_properties = registry().add("Properties", wndclass::Properties, 1020, 392, 256, 380);
+    m_toolbox = registry().add("Toolbox", wndclass::Toolbox, 0, 100, 124, 124);
     registry().activate(m_main);
 }
 
@@ -340,8 +343,8 @@ CodeWindow &Ide::showCode(const ComponentPtr &component)
     CodeWindow *raw = cw.get();
     cw->pane->setOnChanged([raw] { raw->component->setCode(raw->buffer); });
     int offset = static_cast<int>(m_codeWindows.size()) * 24;
-    cw->window = registry().add(component->name() + " (Code)", wndclass::Code, 80 + offset,
-                                120 + offset, 600, 400);
+    cw->window = registry().add(component->name() + " (Code)", wndclass::Code, 136 + offset,
+                                170 + offset, 600, 400);
     m_codeWindows.push_back(std::move(cw));
     registry().activate(raw->window);
     m_lastKeyWindow = raw->window;
@@ -362,8 +365,8 @@ DesignerWindow &Ide::showDesigner(const ComponentPtr &component)
     d->designer = std::make_unique<Designer>(component);
     m_selected = component;
     int offset = static_cast<int>(m_designers.size()) * 24;
-    d->window = registry().add(component->name() + " (Form)", wndclass::Designer, 100 + offset,
-                               140 + offset, 480, 360);
+    d->window = registry().add(component->name() + " (Form)", wndclass::Designer, 160 + offset,
+                               200 + offset, 480, 360);
     DesignerWindow *raw = d.get();
     m_designers.push_back(std::move(d));
     registry().activate(raw->window);

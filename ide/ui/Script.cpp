@@ -19,6 +19,7 @@
 #include "platform/VbError.h"
 #include "platform/WindowRegistry.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/QtUi.h"
 #include "platform/qt/WindowBinding.h"
 
 #include <QAbstractButton>
@@ -38,6 +39,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QSpinBox>
@@ -237,6 +239,15 @@ std::string controlText(QWidget &target, const std::string &name)
 
 // --- the runtime --------------------------------------------------------------------------
 
+int ScriptUi::msgBox(std::string_view text, int style, std::string_view title)
+{
+    if (!m_showNext)
+        return ScriptedUi::msgBox(text, style, title);
+    m_showNext = false;
+    platform::QtUi screen;
+    return screen.msgBox(text, style, title);
+}
+
 void ScriptUi::clipboardClear()
 {
     QGuiApplication::clipboard()->clear();
@@ -413,7 +424,7 @@ const std::vector<CommandEntry> &commandTable()
         {{"connect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
         {{"disconnect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
         {{"answer", "Answers for dialogs",
-          "msgbox BUTTON | answer input TEXT | answer file PATH|cancel", 2, 2},
+          "msgbox BUTTON|show | answer input TEXT | answer file PATH|cancel", 2, 2},
          &C::answer},
         {{"print", "Looking", "WHAT ...", 1, -1}, &C::print},
         {{"echo", "Looking", "WORDS...", 0, -1}, &C::echo},
@@ -1032,7 +1043,9 @@ void ScriptCommands::connection(const Words &w)
 void ScriptCommands::answer(const Words &w)
 {
     const std::string kind = platform::toLower(w[1]);
-    if (kind == "msgbox")
+    if (kind == "msgbox" && equalsIgnoreCase(w[2], "show"))
+        r.m_runtime.showNextMsgBox();
+    else if (kind == "msgbox")
         r.m_runtime.queueMsgBoxAnswer(buttonValue(w[2]));
     else if (kind == "input")
         r.m_runtime.queueInputBoxAnswer(w[2]);
@@ -1612,10 +1625,17 @@ QWidget &ScriptRunner::findTarget(const std::string &target) const
 void saveScreenshot(const std::string &path, QWidget *only)
 {
     const QString file = QString::fromStdString(platform::resolvePath(path).string());
-    if (!only && QGuiApplication::platformName() == QLatin1String("xcb")) {
-        // A real display: the screen as it is, with the window manager's frames.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // A real display: the screen as it is, with the window manager's frames; one window is
+        // cut out of it, frame and all.
         QScreen *screen = QGuiApplication::primaryScreen();
-        if (!screen || !screen->grabWindow(0).save(file, "PNG"))
+        QPixmap shot;
+        if (screen) {
+            shot = screen->grabWindow(0);
+            if (only)
+                shot = shot.copy(only->frameGeometry());
+        }
+        if (shot.isNull() || !shot.save(file, "PNG"))
             fail("cannot write the screenshot " + path);
         return;
     }

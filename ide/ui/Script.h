@@ -23,9 +23,16 @@ class HostUi;
 class ScriptUi final : public platform::ScriptedUi
 {
 public:
+    /// The next message box is shown on screen, as the program shows it, and waits for the
+    /// script to close it (its answer is then the box's Cancel, or its only button).
+    void showNextMsgBox() { m_showNext = true; }
+    int msgBox(std::string_view text, int style, std::string_view title) override;
     void clipboardClear() override;
     void clipboardSetText(std::string_view text) override;
     std::string clipboardText() override;
+
+private:
+    bool m_showNext = false;
 };
 
 /// The commands a script may give, in the groups of the documentation, and the forms of

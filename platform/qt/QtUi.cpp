@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -94,6 +95,14 @@ int QtUi::msgBox(std::string_view text, int style, std::string_view title)
     box.setDefaultButton(buttons[static_cast<size_t>(defaultIndex)].qt);
     if (style & mb::SystemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // A box as wide as its title with the title bar's icon and buttons: the window manager
+    // would cut a title longer than the text.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 110;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto &b : buttons) {
         if (b.qt == chosen)

@@ -362,4 +362,89 @@ TEST_F(UiHost, ClosingAskesToSaveChangesAndCancelKeepsTheHostOpen)
     EXPECT_FALSE(form()->isModified());
 }
 
+TEST_F(UiHost, UndoBringsTheFormBackByteForByteAndRedoAgain)
+{
+    const std::string before = form()->text();
+    model->showDesigner(form());
+    host->sync();
+    ide::DesignerWindow *d = model->designerOf(*form());
+    // Three steps: a nested control deleted, a property of the form, a control moved.
+    d->designer->select({form()->form()->findControl("chkOne")});
+    host->deliverKey(platform::parseSendKeys("{DEL}").front());
+    form()->form()->root()->setProperty("Caption", ide::Value(std::string("Changed")));
+    host->sync();
+    form()->form()->findControl("cmdGo")->setProperty("Left", ide::Value(900));
+    host->sync();
+    ASSERT_EQ(form()->form()->findControl("chkOne"), nullptr);
+    const std::string changed = form()->text();
+
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(host->undo()) << i;
+    EXPECT_FALSE(host->undo());
+    EXPECT_EQ(form()->text(), before);
+    EXPECT_FALSE(form()->isModified());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(host->redo()) << i;
+    EXPECT_EQ(form()->text(), changed);
+    // Ctrl+Z reaches the designer as a key, like the menu.
+    host->deliverKey(platform::parseSendKeys("^z").front());
+    EXPECT_EQ(form()->form()->findControl("cmdGo")->number("Left"), 150);
+}
+
+TEST_F(UiHost, UndoInACodeWindowTakesBackTypingThenAPaste)
+{
+    ide::CodeWindow &cw = model->showCode(form());
+    host->sync();
+    cw.pane->showProcedure("cmdGo_Click"); // the caret at its header
+    host->sendKeyEvents("' one{ENTER}");
+    platform::ui().clipboardSetText("' pasted\r\n");
+    host->sendKeyEvents("^v");
+    EXPECT_NE(form()->code().find("' one\r\n' pasted\r\nPrivate Sub"), std::string::npos);
+    host->sendKeyEvents("^z");
+    EXPECT_NE(form()->code().find("' one\r\nPrivate Sub"), std::string::npos);
+    host->sendKeyEvents("^z");
+    EXPECT_EQ(form()->code().find("' one"), std::string::npos);
+    EXPECT_FALSE(form()->isModified());
+    host->sendKeyEvents("^y^y");
+    EXPECT_NE(form()->code().find("' one\r\n' pasted\r\nPrivate Sub"), std::string::npos);
+    // Select All takes what the window shows.
+    host->sendKeyEvents("^a");
+    EXPECT_EQ(cw.pane->selectedText(), cw.pane->shownText());
+}
+
+TEST_F(UiHost, LeavingAsksForEachChangedFileAndThenTheProjectFile)
+{
+    dirs.program.write("modB.bas", "Attribute VB_Name = \"modB\"\r\nSub B()\r\nEnd Sub\r\n");
+    dirs.program.write("Test.vbp",
+                       "Type=Exe\r\nForm=frmTest.frm\r\nModule=modB; modB.bas\r\nName=\"Test\"\r\n");
+    ASSERT_TRUE(host->openProject(dirs.program.file("Test.vbp")));
+    form()->form()->findControl("cmdGo")->setProperty("Left", ide::Value(600));
+    model->project()->findComponent("modB")->setCode("Sub B()\r\n    Beep\r\nEnd Sub\r\n");
+    // No for the form, Yes for the module: only the module is written; the project file did
+    // not change, so it is not asked about.
+    ui.queueMsgBoxAnswer(platform::mb::No);
+    ui.queueMsgBoxAnswer(platform::mb::Yes);
+    EXPECT_TRUE(host->askToSaveChanges());
+    const auto boxes = ui.callsOf("msgbox");
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Save changes to frmTest?");
+    EXPECT_EQ(boxes[1].text, "Save changes to modB?");
+    EXPECT_EQ(dirs.program.read("frmTest.frm"), kForm);
+    EXPECT_NE(dirs.program.read("modB.bas").find("    Beep"), std::string::npos);
+    // A new project nobody touched is left without a question.
+    model->newProject();
+    host->sync();
+    EXPECT_TRUE(host->askToSaveChanges());
+    EXPECT_EQ(ui.callsOf("msgbox").size(), 2u);
+}
+
+TEST_F(UiHost, AMissingProjectIsNamedInTheSystemsOwnSpelling)
+{
+    EXPECT_FALSE(host->openProject(dirs.program.str() + "\\sub\\Missing.vbp"));
+    const auto boxes = ui.callsOf("msgbox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(dirs.program.str() + "/sub/Missing.vbp"), std::string::npos)
+        << boxes[0].text;
+}
+
 } // namespace

@@ -8,7 +8,11 @@
 #include "ide/ui/HostUi.h"
 #include "tests/support/TempDir.h"
 
+#include <QDialog>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -152,9 +156,144 @@ TEST_F(UiScriptRunner, AScreenshotShowsTheVisibleWindows)
     ASSERT_FALSE(all.isNull());
     ASSERT_FALSE(one.isNull());
     // The project window with its title bar, and the desktop holding it and the others.
-    EXPECT_GE(one.width(), 260);
+    EXPECT_GE(one.width(), 256);
     EXPECT_GT(all.width(), one.width());
     EXPECT_GT(all.height(), one.height());
+}
+
+TEST_F(UiScriptRunner, AControlNamedLikeItsFormIsTheControlAndFormIsTheForm)
+{
+    dirs.program.write("frmA.frm", "VERSION 5.00\r\n"
+                                   "Begin VB.Form frmA \r\n"
+                                   "   Caption         =   \"Form A\"\r\n"
+                                   "   Begin VB.Label frmA \r\n"
+                                   "      Caption         =   \"Label A\"\r\n"
+                                   "      Height          =   300\r\n"
+                                   "      Left            =   120\r\n"
+                                   "      Top             =   120\r\n"
+                                   "      Width           =   900\r\n"
+                                   "   End\r\n"
+                                   "End\r\n"
+                                   "Attribute VB_Name = \"frmA\"\r\n");
+    dirs.program.write("A.vbp", "Form=frmA.frm\r\n");
+    std::ostringstream err;
+    const std::string script = "open " + dirs.program.file("A.vbp") +
+                               "\nproperty frmA frmA Caption \"Label B\"\n"
+                               "property frmA Form Caption \"Form B\"\n"
+                               "expect property frmA frmA Caption \"Label B\"\n"
+                               "expect property frmA Form Caption \"Form B\"\n";
+    EXPECT_EQ(runner->run(ide::parseScript(script), "t.qms", err), 0) << err.str();
+}
+
+TEST_F(UiScriptRunner, WhatAPersonCouldNotDoFailsAndLookingChangesNothing)
+{
+    dirs.program.write("frmB.frm", "VERSION 5.00\r\nBegin VB.Form frmB \r\n"
+                                   "   Begin VB.CommandButton Command1 \r\n"
+                                   "      Caption         =   \"Go\"\r\n"
+                                   "   End\r\nEnd\r\nAttribute VB_Name = \"frmB\"\r\n");
+    dirs.program.write("P.vbp", "Module=modA; modA.bas\r\nForm=frmB.frm\r\n");
+    // A designer that is not open (or was closed) takes no mouse.
+    EXPECT_NE(errorOf("drag vbForm_frmB 10 10 40 40").find("no window 'vbForm_frmB'"),
+              std::string::npos);
+    EXPECT_NE(errorOf("show form frmB\nclose vbForm_frmB\nclick-at vbForm_frmB 5 5")
+                  .find("no window 'vbForm_frmB'"),
+              std::string::npos);
+    // Printing a form's properties opens no designer and leaves the code window active.
+    std::ostringstream err;
+    ASSERT_EQ(runner->run(ide::parseScript("open " + dirs.program.file("P.vbp") +
+                                           "\nshow code modA\nprint properties frmB Command1\n"
+                                           "print controls frmB\n"),
+                          "t.qms", err),
+              0)
+        << err.str();
+    EXPECT_NE(out.str().find("Caption = Go\n"), std::string::npos);
+    const platform::WindowHandle active = platform::windowRegistry().activeWindow();
+    EXPECT_EQ(platform::windowCaption(active), "modA (Code)");
+}
+
+TEST_F(UiScriptRunner, AClickPutsTheFocusInATextBox)
+{
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmTest"));
+    auto *one = new QLineEdit(&window);
+    one->setObjectName(QStringLiteral("txtOne"));
+    auto *two = new QLineEdit(&window);
+    two->setObjectName(QStringLiteral("txtTwo"));
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(one);
+    layout->addWidget(two);
+    window.show();
+    one->setFocus();
+    runner->runCommand({"click", "frmTest/txtTwo"});
+    EXPECT_EQ(window.focusWidget(), two);
+}
+
+// A window that opens a modal dialog from a button, as the add-in's preview does.
+struct ModalOwner
+{
+    QWidget window;
+    QPushButton *show = new QPushButton(QStringLiteral("Show"), &window);
+    QString typed;
+    bool returned = false;
+    ModalOwner()
+    {
+        window.setObjectName(QStringLiteral("frmOwner"));
+        show->setObjectName(QStringLiteral("pbShow"));
+        QObject::connect(show, &QPushButton::clicked, [this] {
+            QDialog dialog(&window);
+            dialog.setObjectName(QStringLiteral("frmModal"));
+            auto *text = new QLineEdit(&dialog);
+            text->setObjectName(QStringLiteral("txtValue"));
+            auto *close = new QPushButton(QStringLiteral("Close"), &dialog);
+            close->setObjectName(QStringLiteral("pbClose"));
+            QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+            auto *layout = new QVBoxLayout(&dialog);
+            layout->addWidget(text);
+            layout->addWidget(close);
+            dialog.exec();
+            typed = text->text();
+            returned = true;
+        });
+        window.show();
+    }
+};
+
+TEST_F(UiScriptRunner, AScriptGoesOnInsideAModalWindowAndClosesIt)
+{
+    ModalOwner owner;
+    std::ostringstream err;
+    const char *script = "click frmOwner/pbShow\n"
+                         "set frmModal/txtValue hello\n"
+                         "fails click frmOwner/pbShow\n"
+                         "click frmModal/pbClose\n"
+                         "echo after\n";
+    ASSERT_EQ(runner->run(ide::parseScript(script), "t.qms", err), 0) << err.str();
+    EXPECT_TRUE(owner.returned);
+    EXPECT_EQ(owner.typed, QStringLiteral("hello"));
+    EXPECT_NE(out.str().find("the modal window 'frmModal' is open"), std::string::npos);
+    EXPECT_NE(out.str().find("after\n"), std::string::npos);
+}
+
+TEST_F(UiScriptRunner, AModalWindowLeftUpFailsTheScriptWithItsName)
+{
+    ModalOwner owner;
+    runner->setModalWait(50);
+    std::ostringstream err;
+    EXPECT_EQ(runner->run(ide::parseScript("click frmOwner/pbShow\necho up\n"), "t.qms", err), 1);
+    EXPECT_EQ(err.str(), "t.qms:2: echo: the modal window 'frmModal' is still waiting at the end "
+                         "of the script\n");
+    EXPECT_TRUE(owner.returned); // closed, so nothing hangs
+}
+
+TEST_F(UiScriptRunner, ClosingTheMainWindowEndsTheHostAndTheScript)
+{
+    std::ostringstream err;
+    EXPECT_EQ(runner->run(ide::parseScript("show code Form1\nclose vbMain\necho never\n"),
+                          "t.qms", err),
+              0)
+        << err.str();
+    EXPECT_TRUE(host->hasEnded());
+    EXPECT_EQ(out.str(), "vbhost ended; no window is open\n");
 }
 
 TEST(UiCodeLists, AProcedureBelongsToTheLongestObjectItsNameStartsWith)
