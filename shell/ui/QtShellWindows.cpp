@@ -7,6 +7,7 @@
 #include "common/ToolRegistry.h"
 #include "generators/ui/GeneratorsUi.h"
 #include "platform/qt/WindowBinding.h"
+#include "search/ui/SearchUi.h"
 #include "shell/ui/ShellUi.h"
 #include "shell/ui/frmApperTab.h"
 #include "shell/ui/frmSplash.h"
@@ -27,6 +28,7 @@ constexpr void (*kToolFolders[])(common::ToolRegistry &) = {
     &changes::registerUi,
     &codetext::registerUi,
     &generators::registerUi,
+    &search::registerUi,
     &shell::registerUi,
 };
 
