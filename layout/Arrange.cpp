@@ -189,7 +189,9 @@ Writes spaceControls(const std::vector<Geometry> &selection, Spacing spacing, Ax
         r.push_back(records[i]);
 
     const std::size_t n = r.size();
-    auto end = [&r](std::size_t k) { return std::int64_t(r[k].position) + r[k].extent; };
+    auto end = [&r](std::size_t k) {
+        return std::int64_t(r[k].position) + r[k].extent;
+    };
     switch (spacing) {
     case Spacing::Space:
         if (n >= 2) {

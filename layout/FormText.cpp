@@ -156,8 +156,8 @@ struct PropertyEntry
 };
 
 constexpr PropertyEntry Properties[] = {
-    {"Left", L},     {"Top", T},        {"Width", W},      {"Height", H},
-    {"TabIndex", TI}, {"TabStop", TS},  {"Text", TX},      {"Caption", CA},
+    {"Left", L},        {"Top", T},        {"Width", W}, {"Height", H},
+    {"TabIndex", TI},   {"TabStop", TS},   {"Text", TX}, {"Caption", CA},
     {"Appearance", AP}, {"BackStyle", BS}, {"Font", FO},
 };
 
@@ -238,10 +238,8 @@ public:
             return true;
         }
         text = m_bytes.substr(m_pos, end - m_pos);
-        std::size_t eolSize = m_bytes[end] == '\r' && end + 1 < m_bytes.size() &&
-                                      m_bytes[end + 1] == '\n'
-                                  ? 2
-                                  : 1;
+        std::size_t eolSize =
+            m_bytes[end] == '\r' && end + 1 < m_bytes.size() && m_bytes[end + 1] == '\n' ? 2 : 1;
         eol = m_bytes.substr(end, eolSize);
         m_pos = end + eolSize;
         return true;
@@ -257,8 +255,7 @@ private:
 namespace {
 
 // Splits a "Name = value" line into its lead and its value; false for another line.
-template<typename Item>
-bool parseProperty(std::string_view text, std::string_view eol, Item &item)
+template<typename Item> bool parseProperty(std::string_view text, std::string_view eol, Item &item)
 {
     std::string_view trimmed = trimLeading(text);
     std::size_t n = 0;
@@ -282,8 +279,7 @@ bool parseProperty(std::string_view text, std::string_view eol, Item &item)
     return true;
 }
 
-template<typename Item>
-void readBlock(Parser &lines, Item &block, int depth)
+template<typename Item> void readBlock(Parser &lines, Item &block, int depth)
 {
     if (depth > MaxDepth)
         notAForm("property blocks nested too deep");
@@ -630,7 +626,7 @@ bool FormText::setEnum(std::size_t control, std::string_view name, std::int32_t 
     raw.append(raw.size() < 3 ? 3 - raw.size() : 1, ' ');
     raw += '\'';
     raw += isAppearance ? appearance[value] : backStyle[value];
-    const std::int32_t fallback = isAppearance ? 1
+    const std::int32_t fallback = isAppearance                                    ? 1
                                   : equalsIgnoreCase(className(control), "Shape") ? 0
                                                                                   : 1;
     writeRaw(control + 1, name, std::move(raw), fallback, {});

@@ -26,8 +26,9 @@ std::vector<std::size_t> namedControls(const FormText &form, const std::vector<s
     for (const std::string &name : names) {
         std::optional<std::size_t> control = form.findControl(name);
         if (!control)
-            throw common::UserMessageError(
-                {"Error", "The form has no control named \"" + name + "\"", platform::mb::Exclamation});
+            throw common::UserMessageError({"Error",
+                                            "The form has no control named \"" + name + "\"",
+                                            platform::mb::Exclamation});
         controls.push_back(*control);
     }
     return controls;
@@ -45,7 +46,8 @@ std::string withExtension(const std::string &path, const char *extension)
 {
     const std::string name = platform::fileNamePart(path);
     const std::size_t dot = name.rfind('.');
-    const std::size_t cut = dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
+    const std::size_t cut =
+        dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
     return path.substr(0, cut) + extension;
 }
 
@@ -198,7 +200,8 @@ std::string runLayout(const Invocation &in)
         if (in.arguments.front() == name)
             op = value;
     if (!op)
-        throw UsageError{"unknown operation \"" + in.arguments.front() + "\" (qm --help lists them)"};
+        throw UsageError{"unknown operation \"" + in.arguments.front() +
+                         "\" (qm --help lists them)"};
     FormText form(in.input);
     const std::vector<std::string> names(in.arguments.begin() + 1, in.arguments.end());
     const std::vector<std::size_t> controls = namedControls(form, names);

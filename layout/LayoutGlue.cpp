@@ -27,8 +27,14 @@ host::ControlList selectedControls()
 class BusyPointerScope
 {
 public:
-    BusyPointerScope() { ignoreErrors([] { platform::ui().setMousePointer(BusyPointer); }); }
-    ~BusyPointerScope() { ignoreErrors([] { platform::ui().setMousePointer(DefaultPointer); }); }
+    BusyPointerScope()
+    {
+        ignoreErrors([] { platform::ui().setMousePointer(BusyPointer); });
+    }
+    ~BusyPointerScope()
+    {
+        ignoreErrors([] { platform::ui().setMousePointer(DefaultPointer); });
+    }
     BusyPointerScope(const BusyPointerScope &) = delete;
     BusyPointerScope &operator=(const BusyPointerScope &) = delete;
 };

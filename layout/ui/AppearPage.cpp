@@ -22,8 +22,8 @@ QPushButton *textButton(const QString &name, const char *caption, const char *ti
     return b;
 }
 
-QPushButton *pictureButton(const QString &name, LayoutPicture picture, const char *tip,
-                           QWidget *parent)
+QPushButton *
+pictureButton(const QString &name, LayoutPicture picture, const char *tip, QWidget *parent)
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(name);
@@ -86,20 +86,20 @@ AppearPage::AppearPage(QWidget *parent)
     for (int i = 0; i < 3; ++i)
         pbSize[i] = pictureButton(element("pbSize", i), sizePictures[i], sizeTips[i], this);
     lblSpace = label("lblSpace", "Space", this);
-    pbSpaceHorizontal = pictureButton(QStringLiteral("pbSpaceHorizontal"), P::SpaceHorizontal,
-                                      "Space the selected controls across as the first two are",
-                                      this);
+    pbSpaceHorizontal =
+        pictureButton(QStringLiteral("pbSpaceHorizontal"), P::SpaceHorizontal,
+                      "Space the selected controls across as the first two are", this);
     pbSpaceVertical = pictureButton(QStringLiteral("pbSpaceVertical"), P::SpaceVertical,
                                     "Space the selected controls down as the first two are", this);
 
     fraSizeSpace = new QGroupBox(QStringLiteral("Size && Space"), this);
     fraSizeSpace->setObjectName(QStringLiteral("fraSizeSpace"));
-    pbDistributeHorizontal = pictureButton(
-        QStringLiteral("pbDistributeHorizontal"), P::DistributeHorizontal,
-        "Equal gaps across the width the selected controls cover", fraSizeSpace);
-    pbDistributeVertical = pictureButton(
-        QStringLiteral("pbDistributeVertical"), P::DistributeVertical,
-        "Equal gaps down the height the selected controls cover", fraSizeSpace);
+    pbDistributeHorizontal =
+        pictureButton(QStringLiteral("pbDistributeHorizontal"), P::DistributeHorizontal,
+                      "Equal gaps across the width the selected controls cover", fraSizeSpace);
+    pbDistributeVertical =
+        pictureButton(QStringLiteral("pbDistributeVertical"), P::DistributeVertical,
+                      "Equal gaps down the height the selected controls cover", fraSizeSpace);
     pbFillHorizontal = pictureButton(
         QStringLiteral("pbFillHorizontal"), P::FillHorizontal,
         "Equal widths, edge to edge, across the width the selected controls cover", fraSizeSpace);
@@ -130,9 +130,9 @@ AppearPage::AppearPage(QWidget *parent)
 
     fraReference = new QGroupBox(QStringLiteral("Reference Control"), this);
     fraReference->setObjectName(QStringLiteral("fraReference"));
-    pbSetRefObj = textButton(QStringLiteral("pbSetRefObj"), "Select",
-                             "Align and size on the first selected control from now on",
-                             fraReference);
+    pbSetRefObj =
+        textButton(QStringLiteral("pbSetRefObj"), "Select",
+                   "Align and size on the first selected control from now on", fraReference);
     pbClearRefObj = textButton(QStringLiteral("pbClearRefObj"), "Clear",
                                "Align and size on the selection again", fraReference);
     auto *reference = new QHBoxLayout(fraReference);

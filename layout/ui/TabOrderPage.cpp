@@ -35,9 +35,9 @@ TabOrderPage::TabOrderPage(QWidget *parent)
     auto *manual = new QVBoxLayout(fraManual);
     tbMark = button("tbMark", "Mark Controls To Be Tabbed",
                     "Add the selected controls, in order, to the marked controls", fraManual);
-    tbSetOrder = button("tbSetOrder", "Set Marked Control's Tab Order",
-                        "Give the marked controls the first tab positions in the order marked",
-                        fraManual);
+    tbSetOrder =
+        button("tbSetOrder", "Set Marked Control's Tab Order",
+               "Give the marked controls the first tab positions in the order marked", fraManual);
     tbClearMarkedControls = button("tbClearMarkedControls", " Clear Marked Controls Collection",
                                    "Forget the marked controls", fraManual);
     manual->addWidget(tbMark);
@@ -48,12 +48,12 @@ TabOrderPage::TabOrderPage(QWidget *parent)
     auto *right = new QVBoxLayout;
     fraAutomatic = frame("fraAutomatic", "Automatic Setting", this);
     auto *automatic = new QVBoxLayout(fraAutomatic);
-    pbAutoLeft = button("pbAutoLeft", "By Columns",
-                        "Tab order of the selected controls column by column, left to right",
-                        fraAutomatic);
-    pbAutoTop = button("pbAutoTop", "By Rows",
-                       "Tab order of the selected controls row by row, top to bottom",
-                       fraAutomatic);
+    pbAutoLeft =
+        button("pbAutoLeft", "By Columns",
+               "Tab order of the selected controls column by column, left to right", fraAutomatic);
+    pbAutoTop =
+        button("pbAutoTop", "By Rows",
+               "Tab order of the selected controls row by row, top to bottom", fraAutomatic);
     automatic->addWidget(pbAutoLeft);
     automatic->addWidget(pbAutoTop);
 

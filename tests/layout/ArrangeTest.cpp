@@ -69,9 +69,9 @@ TEST(Arrange, SizesFromTheFirstControlOrTheReference)
               (Writes{{1, C::Width, 500}, {2, C::Width, 500}}));
     EXPECT_EQ(sizeControls(sel, SizeHeight, std::nullopt),
               (Writes{{1, C::Height, 300}, {2, C::Height, 300}}));
-    EXPECT_EQ(sizeControls(sel, SizeWidth | SizeHeight, std::nullopt),
-              (Writes{{1, C::Width, 500}, {1, C::Height, 300}, {2, C::Width, 500},
-                      {2, C::Height, 300}}));
+    EXPECT_EQ(
+        sizeControls(sel, SizeWidth | SizeHeight, std::nullopt),
+        (Writes{{1, C::Width, 500}, {1, C::Height, 300}, {2, C::Width, 500}, {2, C::Height, 300}}));
     const Geometry ref{600, 240, 1200, 300};
     EXPECT_EQ(sizeControls({sel[0]}, SizeWidth | SizeHeight, ref),
               (Writes{{0, C::Width, 1200}, {0, C::Height, 300}}));
@@ -113,18 +113,12 @@ TEST(Arrange, SpacesDistributesAndFills)
          Spacing::Distribute,
          {{0, 0, 300, 1}, {100, 0, 300, 1}, {200, 0, 300, 1}},
          {{0, 0, 300, 1}, {100, 0, 300, 1}, {200, 0, 300, 1}}},
-        {"distribute one control",
-         Spacing::Distribute,
-         {{100, 0, 200, 1}},
-         {{100, 0, 200, 1}}},
+        {"distribute one control", Spacing::Distribute, {{100, 0, 200, 1}}, {{100, 0, 200, 1}}},
         {"fill",
          Spacing::Fill,
          {{100, 0, 200, 1}, {400, 0, 100, 1}, {1000, 0, 300, 1}},
          {{100, 0, 400, 1}, {500, 0, 400, 1}, {900, 0, 400, 1}}},
-        {"fill one control",
-         Spacing::Fill,
-         {{100, 0, 200, 1}},
-         {{100, 0, 200, 1}}},
+        {"fill one control", Spacing::Fill, {{100, 0, 200, 1}}, {{100, 0, 200, 1}}},
         {"two controls starting together both take the first one's place",
          Spacing::Distribute,
          {{100, 0, 200, 1}, {100, 0, 100, 1}, {1000, 0, 300, 1}},
@@ -148,9 +142,12 @@ TEST(Arrange, SpacesDistributesAndFills)
 TEST(Arrange, VerticalSpacingUsesTopAndHeight)
 {
     const std::vector<Geometry> sel = {{7, 100, 1, 200}, {8, 400, 1, 100}, {9, 1000, 1, 300}};
-    EXPECT_EQ(spaceControls(sel, Spacing::Fill, Axis::Vertical),
-              (Writes{{0, C::Top, 100}, {0, C::Height, 400}, {1, C::Top, 500},
-                      {1, C::Height, 400}, {2, C::Top, 900}, {2, C::Height, 400}}));
+    EXPECT_EQ(spaceControls(sel, Spacing::Fill, Axis::Vertical), (Writes{{0, C::Top, 100},
+                                                                         {0, C::Height, 400},
+                                                                         {1, C::Top, 500},
+                                                                         {1, C::Height, 400},
+                                                                         {2, C::Top, 900},
+                                                                         {2, C::Height, 400}}));
 }
 
 TEST(Arrange, FormatsCoordinatesAsFiveDigits)

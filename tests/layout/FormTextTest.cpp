@@ -47,8 +47,7 @@ const char *const SmallForm = "VERSION 5.00\r\n"
 TEST(FormText, KeepsEveryByteItIsNotAskedToChange)
 {
     const std::vector<std::string> inputs = {
-        sampleForm(),
-        SmallForm,
+        sampleForm(), SmallForm,
         // Lone LF and CR line ends, a tab, an unreadable line, no line end at the end.
         "VERSION 4.00\nBegin Form F\r\tCaption = \"x\"\n  ??? odd\r\n  Begin Label L\n  End\nEnd",
         "Begin VB.Form F\r\nEnd\r\nBegin\r\nEnd\r\n", // code after the form is not parsed

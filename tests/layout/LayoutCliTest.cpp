@@ -84,11 +84,13 @@ TEST(LayoutCli, ArrangesChangingOnlyTheChangedLines)
     };
     const std::vector<Case> cases = {
         {{"align-left", "lblCustomer", "txtCustomer"}, {"         Left            =   240\r"}},
-        {{"--ref", "lstNotes", "same-width", "txtQuantity"}, {"         Width           =   1695\r"}},
+        {{"--ref", "lstNotes", "same-width", "txtQuantity"},
+         {"         Width           =   1695\r"}},
         {{"align-top", "txtCustomer"}, {}},
         {{"3d", "chkGift"}, {}},
         {{"flat", "lblQuantity"},
-         {"         Appearance      =   0  'Flat\r", "         BackStyle       =   0  'Transparent\r"}},
+         {"         Appearance      =   0  'Flat\r",
+          "         BackStyle       =   0  'Transparent\r"}},
         {{"clear-text", "txtQuantity"}, {"         Text            =   \"\"\r"}},
     };
     for (const Case &c : cases) {
@@ -165,9 +167,8 @@ TEST(LayoutCli, RewritesInPlaceAfterBackingUpTheFormAndItsFrx)
     EXPECT_NE(rewritten.find("Weight          =   700"), std::string::npos);
     EXPECT_NO_THROW(ide::FormFile::parse(rewritten, "frmOrder.frm"));
 
-    const auto stdinRun = runQmCommand(addLayoutCommands, {"layout", "--in-place", "bold", "-",
-                                                           "cmdAction(1)"},
-                                       original);
+    const auto stdinRun = runQmCommand(
+        addLayoutCommands, {"layout", "--in-place", "bold", "-", "cmdAction(1)"}, original);
     EXPECT_EQ(stdinRun.status, 2);
 }
 

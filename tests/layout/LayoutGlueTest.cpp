@@ -16,9 +16,9 @@ using Names = std::vector<std::string>;
 
 Props box(int left, int top, int width, int height, int tabIndex)
 {
-    return {{"Left", left},         {"Top", top},          {"Width", width},
-            {"Height", height},     {"TabIndex", tabIndex}, {"TabStop", true},
-            {"Caption", "x"},       {"Font.Bold", false},  {"Appearance", 1}};
+    return {{"Left", left},     {"Top", top},           {"Width", width},
+            {"Height", height}, {"TabIndex", tabIndex}, {"TabStop", true},
+            {"Caption", "x"},   {"Font.Bold", false},   {"Appearance", 1}};
 }
 
 class LayoutGlueTest : public ::testing::Test
@@ -27,7 +27,9 @@ protected:
     void SetUp() override
     {
         common::programState().host = &host;
-        host.form.pointer = [this] { return ui.mousePointer(); };
+        host.form.pointer = [this] {
+            return ui.mousePointer();
+        };
         host.form.add("A", box(120, 900, 100, 50, 0));
         host.form.add("B", box(120, 300, 200, 60, 1));
         host.form.add("C", box(2000, 100, 300, 70, 2));

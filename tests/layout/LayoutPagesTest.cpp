@@ -19,10 +19,9 @@ using Names = std::vector<std::string>;
 
 Props box(int left, int top, int width, int height, int tabIndex)
 {
-    return {{"Left", left},       {"Top", top},          {"Width", width},
-            {"Height", height},   {"TabIndex", tabIndex}, {"TabStop", true},
-            {"Caption", "Name"},  {"Font.Bold", false},  {"Appearance", 1},
-            {"BackStyle", 1}};
+    return {{"Left", left},         {"Top", top},      {"Width", width},    {"Height", height},
+            {"TabIndex", tabIndex}, {"TabStop", true}, {"Caption", "Name"}, {"Font.Bold", false},
+            {"Appearance", 1},      {"BackStyle", 1}};
 }
 
 class LayoutPagesTest : public ::testing::Test
@@ -109,11 +108,10 @@ TEST_F(LayoutPagesTest, TabOrderPageMarksAppliesAndOrders)
 TEST_F(LayoutPagesTest, AppearPageHasItsPictureButtonsWithTips)
 {
     AppearPage page;
-    for (const char *name :
-         {"pbAlign(0)", "pbAlign(1)", "pbAlign(2)", "pbAlign(3)", "pbSize(0)", "pbSize(1)",
-          "pbSize(2)", "pbSpaceHorizontal", "pbSpaceVertical", "pbDistributeHorizontal",
-          "pbDistributeVertical", "pbFillHorizontal", "pbFillVertical", "pbUndo", "pbFontBold",
-          "pbClearText"}) {
+    for (const char *name : {"pbAlign(0)", "pbAlign(1)", "pbAlign(2)", "pbAlign(3)", "pbSize(0)",
+                             "pbSize(1)", "pbSize(2)", "pbSpaceHorizontal", "pbSpaceVertical",
+                             "pbDistributeHorizontal", "pbDistributeVertical", "pbFillHorizontal",
+                             "pbFillVertical", "pbUndo", "pbFontBold", "pbClearText"}) {
         auto *button = page.findChild<QPushButton *>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         EXPECT_FALSE(button->icon().isNull()) << name;
