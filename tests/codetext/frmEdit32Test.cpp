@@ -324,6 +324,14 @@ TEST_F(Editor, TheTextToolsWorkOnTheSelection)
     editor->txtEdit->clear();
     editor->tbComment->click();
     EXPECT_EQ(ui.callsOf("msgbox").at(0).title, "Error");
+
+    // Convert takes the selection only; with none it converts nothing.
+    editor->txtEdit->setPlainText("* top\nIF x == 1\nENDIF\n");
+    editor->Command3D2->click();
+    EXPECT_EQ(editor->editorText(), "* top\nIF x == 1\nENDIF\n");
+    select(6, 16);
+    trigger("mnuConvert");
+    EXPECT_EQ(editor->editorText(), "* top\nIf x = 1 Then\nEnd If\n");
 }
 
 TEST_F(Editor, PrintsTheSelectionWithCommentLinesInBold)
