@@ -2,6 +2,8 @@
 include(GNUInstallDirs)
 
 set(QM_SHARE_DIR "${CMAKE_INSTALL_DATADIR}/quillmark")
+# Named after the package (GNUInstallDirs would take the project's capitalised name).
+set(QM_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/quillmark")
 
 install(TARGETS qm quillmark RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 if(TARGET vbhost)
@@ -38,7 +40,7 @@ qm_compress("${PROJECT_SOURCE_DIR}/packaging/changelog" "${CMAKE_BINARY_DIR}/man
 file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/man")
 add_custom_target(qm_compressed ALL DEPENDS ${QM_COMPRESSED})
 install(FILES "${CMAKE_BINARY_DIR}/man/changelog.gz" "${PROJECT_SOURCE_DIR}/packaging/copyright"
-        DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+        DESTINATION "${QM_DOC_DIR}")
 
 # The Debian package.
 set(CPACK_PACKAGE_NAME quillmark)
