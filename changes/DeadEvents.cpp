@@ -5,7 +5,9 @@
 #include "common/TextHelpers.h"
 #include "platform/Text.h"
 
+#include <map>
 #include <optional>
+#include <vector>
 
 namespace qm::changes {
 namespace {
@@ -122,7 +124,75 @@ bool isListedEvent(std::string_view event)
     return false;
 }
 
-bool isDeadEvent(std::string_view name, const std::string &controls)
+// The texts contained in the control-name list, letter case ignored: a suffix automaton of the
+// list, built as the "Begin" lines come, answers "is this a part of it" in the length of the
+// question, however many controls the form has.
+class ContainedTexts
+{
+public:
+    ContainedTexts() { m_states.push_back({}); }
+
+    void append(std::string_view text)
+    {
+        for (char c : text)
+            extend(platform::toLowerAscii(c));
+    }
+
+    bool contains(std::string_view text) const
+    {
+        int state = 0;
+        for (char c : text) {
+            auto next = m_states[static_cast<size_t>(state)].next.find(platform::toLowerAscii(c));
+            if (next == m_states[static_cast<size_t>(state)].next.end())
+                return false;
+            state = next->second;
+        }
+        return true;
+    }
+
+private:
+    struct State
+    {
+        int length = 0;
+        int link = -1;
+        std::map<char, int> next;
+    };
+
+    void extend(char c)
+    {
+        const int current = static_cast<int>(m_states.size());
+        m_states.push_back({m_states[static_cast<size_t>(m_last)].length + 1, 0, {}});
+        int p = m_last;
+        while (p != -1 && !at(p).next.count(c)) {
+            at(p).next[c] = current;
+            p = at(p).link;
+        }
+        if (p != -1) {
+            const int q = at(p).next[c];
+            if (at(p).length + 1 == at(q).length) {
+                at(current).link = q;
+            } else {
+                const int clone = static_cast<int>(m_states.size());
+                State copy = at(q);
+                copy.length = at(p).length + 1;
+                m_states.push_back(std::move(copy));
+                while (p != -1 && at(p).next[c] == q) {
+                    at(p).next[c] = clone;
+                    p = at(p).link;
+                }
+                at(q).link = clone;
+                at(current).link = clone;
+            }
+        }
+        m_last = current;
+    }
+    State &at(int index) { return m_states[static_cast<size_t>(index)]; }
+
+    std::vector<State> m_states;
+    int m_last = 0;
+};
+
+bool isDeadEvent(std::string_view name, const ContainedTexts &controls)
 {
     size_t split = name.rfind('_');
     if (split == std::string_view::npos)
@@ -131,7 +201,7 @@ bool isDeadEvent(std::string_view name, const std::string &controls)
     if (control.empty() || !isListedEvent(name.substr(split + 1)))
         return false;
     // A name contained in any control's name counts as present: only sure cases go.
-    return !platform::containsIgnoreCase(controls, control);
+    return !controls.contains(control);
 }
 
 } // namespace
@@ -140,7 +210,7 @@ DeadEventsResult removeDeadEvents(std::string_view formText)
 {
     DeadEventsResult result;
     result.text.reserve(formText.size());
-    std::string controls; // "name|name|..."
+    ContainedTexts controls; // "name|name|..."
     size_t pos = 0;
     // A dead procedure waits here until its "End Sub" shows it whole; without one it stays.
     constexpr size_t kNone = std::string_view::npos;
@@ -163,7 +233,8 @@ DeadEventsResult removeDeadEvents(std::string_view formText)
         }
         if (std::optional<std::string_view> control = beginLineControl(line.text)) {
             result.hasControlList = true;
-            controls.append(*control).push_back('|');
+            controls.append(*control);
+            controls.append("|");
             result.text.append(line.whole);
             continue;
         }

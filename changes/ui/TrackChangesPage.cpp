@@ -2,6 +2,7 @@
 #include "changes/ui/TrackChangesPage.h"
 
 #include "changes/TrackChangesCommands.h"
+#include "changes/ui/frmShowChanges.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,6 +40,8 @@ TrackChangesPage::TrackChangesPage(QWidget *parent)
     auto *changesLayout = new QVBoxLayout(fraTrackChanges);
     SSCommand3 = button("SSCommand3", "Delete Blocking", fraTrackChanges);
     changesLayout->addWidget(SSCommand3);
+    pbShowChanges = button("pbShowChanges", "Show Changes", fraTrackChanges);
+    changesLayout->addWidget(pbShowChanges);
     changesLayout->addStretch();
     trackLayout->addWidget(fraDocumentBlock);
     trackLayout->addWidget(fraTrackChanges);
@@ -48,6 +51,7 @@ TrackChangesPage::TrackChangesPage(QWidget *parent)
     connect(pbCommentDeletion, &QPushButton::clicked, this,
             &TrackChangesPage::pbCommentDeletion_Click);
     connect(SSCommand3, &QPushButton::clicked, this, &TrackChangesPage::SSCommand3_Click);
+    connect(pbShowChanges, &QPushButton::clicked, this, &TrackChangesPage::pbShowChanges_Click);
 }
 
 void TrackChangesPage::pbBlockanAdd_Click()
@@ -68,6 +72,18 @@ void TrackChangesPage::pbCommentDeletion_Click()
 void TrackChangesPage::SSCommand3_Click()
 {
     changes::SSCommand3_Click();
+}
+
+void TrackChangesPage::pbShowChanges_Click()
+{
+    // One dialog at a time: a second click brings the open one forward.
+    if (m_showChanges) {
+        m_showChanges->raise();
+        m_showChanges->activateWindow();
+        return;
+    }
+    m_showChanges = new frmShowChanges(window());
+    m_showChanges->show();
 }
 
 } // namespace qm::changes

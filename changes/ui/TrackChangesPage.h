@@ -1,12 +1,15 @@
 // The "Track Changes" page of frmApperTab: the Document Block buttons and Delete Blocking.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QGroupBox;
 class QPushButton;
 
 namespace qm::changes {
+
+class frmShowChanges;
 
 class TrackChangesPage final : public QWidget
 {
@@ -21,12 +24,17 @@ public:
     QPushButton *pbCommentDeletion;
     QGroupBox *fraTrackChanges;
     QPushButton *SSCommand3;
+    QPushButton *pbShowChanges;
 
 public slots:
     void pbBlockanAdd_Click();
     void pbChangeBlock_Click();
     void pbCommentDeletion_Click();
     void SSCommand3_Click();
+    void pbShowChanges_Click();
+
+private:
+    QPointer<frmShowChanges> m_showChanges;
 };
 
 } // namespace qm::changes

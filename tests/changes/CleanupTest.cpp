@@ -84,6 +84,8 @@ TEST(DeadEvents, RemovesTheProceduresOfControlsThatAreGone)
                              "End Sub\r\n"
                              "Private Sub cmd_Go_Click()\r\n" // "_" in the control's name
                              "End Sub\r\n"
+                             "Private Sub OKALL_Click()\r\n" // inside a name, other case
+                             "End Sub\r\n"
                              "Private Sub lstGone_DblClick()\r\n"
                              "    If x Then Exit Sub\r\n"
                              "  End Sub\r\n"
@@ -105,6 +107,8 @@ TEST(DeadEvents, RemovesTheProceduresOfControlsThatAreGone)
                                        "Private Sub cmdOK_Click()\r\n"
                                        "End Sub\r\n"
                                        "Private Sub cmd_Go_Click()\r\n"
+                                       "End Sub\r\n"
+                                       "Private Sub OKALL_Click()\r\n"
                                        "End Sub\r\n"
                                        "Public Sub Save_Data()\r\n"
                                        "End Sub\r\n"

@@ -1,6 +1,7 @@
 // frmShowChanges, the Cleanup page and the notice window, driven through their controls.
 #include "changes/CleanupGlue.h"
 #include "changes/ui/CleanupPage.h"
+#include "changes/ui/TrackChangesPage.h"
 #include "changes/ui/frmPleaseWait.h"
 #include "changes/ui/frmShowChanges.h"
 
@@ -61,6 +62,19 @@ TEST_F(CleanupWindows, ShowChangesStartsWithTheOwnNameAndToday)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_FALSE(common::programState().isWindowOpen("frmShowChanges"));
+}
+
+TEST_F(CleanupWindows, ShowChangesOpensOnceFromTheTrackChangesPage)
+{
+    changes::TrackChangesPage page;
+    page.pbShowChanges->click();
+    page.pbShowChanges->click();
+    const auto dialogs = page.findChildren<changes::frmShowChanges *>();
+    ASSERT_EQ(dialogs.size(), 1);
+    EXPECT_TRUE(dialogs[0]->isVisible());
+    dialogs[0]->pbCancel->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(page.findChildren<changes::frmShowChanges *>().isEmpty());
 }
 
 TEST_F(CleanupWindows, ShowChangesRunsOverEachScope)
