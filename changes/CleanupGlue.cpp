@@ -205,6 +205,11 @@ std::optional<Notice> DeleteDeadEventsProc()
         try {
             const std::string text = platform::readFile(form);
             const DeadEventsResult result = removeDeadEvents(text);
+            if (!result.hasControlList)
+                throw UserMessageError(UserMessage{
+                    "No Action",
+                    "Can't find the controls of " + form + "; nothing was deleted.",
+                    mb::Exclamation});
             try {
                 const std::string work =
                     platform::appFilePath("tmp_code.cod", platform::AppFile::Written);

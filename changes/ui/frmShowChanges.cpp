@@ -4,11 +4,10 @@
 
 #include "changes/CleanupGlue.h"
 #include "changes/ui/frmPleaseWait.h"
-#include "common/ErrorReports.h"
 #include "common/ProgramState.h"
 #include "common/Settings.h"
-#include "host/HostHelpers.h"
 #include "platform/Dates.h"
+#include "platform/Help.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
@@ -132,7 +131,7 @@ void frmShowChanges::pbCancel_Click()
 
 void frmShowChanges::pbHelp_Click()
 {
-    common::ignoreErrors([] { host::sendKeysToActiveWindow("{F1}", false); });
+    platform::showUserGuide(kWindowName);
 }
 
 } // namespace qm::changes

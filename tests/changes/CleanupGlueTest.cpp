@@ -84,15 +84,25 @@ TEST_F(CleanupGlue, DeadEventsWaitBoundedForTheSaveAndKeepTheFormInTheProject)
     EXPECT_LE(ui.callsOf("wait").size(), 200u);
     EXPECT_EQ(formHost.keys(), std::vector<std::string>{"^s wait"}); // never removed
 
-    // A read-only form: nothing is rewritten, and the form goes back into the project.
+    // A text without "Begin " lines has no controls to go by: nothing is deleted.
     formHost.silentSave = false;
+    work.write("frmA.frm", "Sub cmdA_Click()\r\nEnd Sub\r\n");
+    EXPECT_FALSE(changes::DeleteDeadEventsProc());
+    EXPECT_EQ(messages().back().text,
+              "Can't find the controls of " + formHost.activeFile + "; nothing was deleted.");
+    EXPECT_EQ(work.read("frmA.frm"), "Sub cmdA_Click()\r\nEnd Sub\r\n");
+    EXPECT_EQ(formHost.added, std::vector<std::string>{formHost.activeFile});
+    formHost.added.clear();
+    work.write("frmA.frm", kForm);
+
+    // A read-only form: nothing is rewritten, and the form goes back into the project.
     fs::permissions(work.path() / "frmA.frm", fs::perms::all & ~fs::perms::owner_write &
                                                   ~fs::perms::group_write &
                                                   ~fs::perms::others_write);
     EXPECT_FALSE(changes::DeleteDeadEventsProc());
-    ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[1].title, "Process Terminated");
-    EXPECT_EQ(messages()[1].text, "Can't copy temporary code file!");
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_EQ(messages()[2].title, "Process Terminated");
+    EXPECT_EQ(messages()[2].text, "Can't copy temporary code file!");
     EXPECT_EQ(work.read("frmA.frm"), kForm);
     EXPECT_EQ(formHost.added, std::vector<std::string>{formHost.activeFile});
 }
