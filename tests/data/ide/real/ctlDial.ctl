@@ -1,0 +1,4 @@
+VERSION 5.00
+Begin VB.UserControl ctlDial 
+End
+Attribute VB_Name = "ctlDial"
