@@ -85,6 +85,14 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
+    // The add-in's own files are looked for there; say so at once rather than let every tool
+    // fail on a missing template.
+    if (const char *appDir = std::getenv("QM_APP_DIR");
+        appDir && *appDir && !qm::platform::directoryExists(appDir)) {
+        std::cerr << "vbhost: QM_APP_DIR names " << appDir
+                  << ", which is not a directory; the add-in will not find its files there\n";
+    }
+
     std::string scriptText;
     if (!script.empty()) {
         try {
