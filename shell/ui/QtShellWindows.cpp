@@ -6,6 +6,7 @@
 #include "common/ProgramState.h"
 #include "common/ToolRegistry.h"
 #include "generators/ui/GeneratorsUi.h"
+#include "layout/ui/LayoutUi.h"
 #include "platform/qt/WindowBinding.h"
 #include "search/ui/SearchUi.h"
 #include "shell/ui/ShellUi.h"
@@ -28,6 +29,7 @@ constexpr void (*kToolFolders[])(common::ToolRegistry &) = {
     &changes::registerUi,
     &codetext::registerUi,
     &generators::registerUi,
+    &layout::registerUi,
     &search::registerUi,
     &shell::registerUi,
 };
