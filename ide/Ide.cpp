@@ -206,12 +206,13 @@ Ide::~Ide()
 void Ide::registerWindows()
 {
     // The start-up layout of a 1280 x 800 screen, outer positions: the main window across the
-    // top, the toolbox at the left under it, the project and properties windows at the right;
-    // the add-in's palette (133, 100 by default) and the code windows and designers between.
+    // top, the project and properties windows at the right, the add-in's palette (133, 100 by
+    // default) under the main window, the toolbox at the left under the palette (wide enough
+    // for a title bar's buttons and caption), the code windows and designers between.
     m_main = registry().add("Microsoft Visual Basic [design]", wndclass::Main, 0, 0, 1280, 56);
     m_projectWindow = registry().add("Project", wndclass::Project, 1020, 100, 256, 250);
     m_properties = registry().add("Properties", wndclass::Properties, 1020, 392, 256, 380);
-    m_toolbox = registry().add("Toolbox", wndclass::Toolbox, 0, 100, 124, 124);
+    m_toolbox = registry().add("Toolbox", wndclass::Toolbox, 0, 160, 176, 124);
     registry().activate(m_main);
 }
 
@@ -343,7 +344,7 @@ CodeWindow &Ide::showCode(const ComponentPtr &component)
     CodeWindow *raw = cw.get();
     cw->pane->setOnChanged([raw] { raw->component->setCode(raw->buffer); });
     int offset = static_cast<int>(m_codeWindows.size()) * 24;
-    cw->window = registry().add(component->name() + " (Code)", wndclass::Code, 136 + offset,
+    cw->window = registry().add(component->name() + " (Code)", wndclass::Code, 184 + offset,
                                 170 + offset, 600, 400);
     m_codeWindows.push_back(std::move(cw));
     registry().activate(raw->window);
@@ -365,7 +366,7 @@ DesignerWindow &Ide::showDesigner(const ComponentPtr &component)
     d->designer = std::make_unique<Designer>(component);
     m_selected = component;
     int offset = static_cast<int>(m_designers.size()) * 24;
-    d->window = registry().add(component->name() + " (Form)", wndclass::Designer, 160 + offset,
+    d->window = registry().add(component->name() + " (Form)", wndclass::Designer, 208 + offset,
                                200 + offset, 480, 360);
     DesignerWindow *raw = d.get();
     m_designers.push_back(std::move(d));

@@ -172,9 +172,6 @@ ToolboxWindow::ToolboxWindow(HostUi &ui)
     : HostWindow(ui)
 {
     setObjectName(QStringLiteral("vbToolbox"));
-    // A tool window: a close box only, so that its title has room.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(1);
@@ -195,8 +192,7 @@ ToolboxWindow::ToolboxWindow(HostUi &ui)
         grid->addWidget(b, i / kColumns, i % kColumns);
         ++i;
     }
-    grid->setRowStretch(i / kColumns + 1, 1);
-    grid->setColumnStretch(kColumns, 1);
+    grid->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     connect(m_group, &QButtonGroup::idClicked, this,
             [this](int id) { m_ui.setCurrentTool(kTools[id].cls); });
     refresh();
