@@ -4,6 +4,7 @@
 #include "codetext/EditorText.h"
 #include "platform/FileSystem.h"
 #include "platform/LineReader.h"
+#include "platform/Text.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
@@ -29,6 +30,9 @@ bool isSameFile(std::string_view a, std::string_view b)
 // the name its new text declares.
 const ModuleEntry *entryToReplace(const std::vector<ModuleEntry> &entries, const ModuleSave &save)
 {
+    if (save.entryIndex < entries.size() &&
+        platform::equalsIgnoreCase(entries[save.entryIndex].name, save.entryName))
+        return &entries[save.entryIndex];
     if (const ModuleEntry *entry = findEntry(entries, save.entryName))
         return entry;
     platform::LineReader reader(save.replacement);
@@ -51,7 +55,7 @@ void saveWholeFile(std::string_view path, std::string_view bytes)
     }
 }
 
-std::vector<ModuleEntry> saveModuleEntry(const ModuleSave &save)
+ModuleSaved saveModuleEntry(const ModuleSave &save)
 {
     std::string source;
     if (isSameFile(save.currentPath, save.destination)) {
@@ -76,7 +80,7 @@ std::vector<ModuleEntry> saveModuleEntry(const ModuleSave &save)
         throw common::UserMessageError({"", "eof", platform::mb::OkOnly});
     const std::string written = replaceEntry(source, *entry, save.replacement, lineEndOf(source));
     saveWholeFile(save.destination, written);
-    return divideModule(written, moduleKindOf(save.destination));
+    return {divideModule(written, moduleKindOf(save.destination)), entry->start};
 }
 
 } // namespace qm::codetext

@@ -413,18 +413,28 @@ bool frmEdit32::saveTo(const std::string &destination)
     try {
         if (m_moduleMode) {
             const std::string replacement = fromEditorText(text, m_lineEnd);
-            m_division = saveModuleEntry({m_path, destination, m_procedure, replacement});
+            ModuleSaved saved =
+                saveModuleEntry({m_path, destination, m_procedure, replacement,
+                                 static_cast<size_t>(std::max(m_procedureIndex, 0))});
             m_fileBytes = platform::readFile(destination);
             m_path = destination;
+            m_division = std::move(saved.entries);
             fillProcedureList();
-            int index = 0;
+            // The entry now starting where the text went. When the text no longer starts an
+            // entry of its own (its header was deleted), the entry before it is loaded instead,
+            // so the box never holds a text that a later save would put in the wrong place.
+            size_t index = 0;
             for (size_t i = 0; i < m_division.size(); ++i) {
-                if (platform::equalsIgnoreCase(m_division[i].name, m_procedure))
-                    index = static_cast<int>(i);
+                if (m_division[i].start <= saved.start)
+                    index = i;
             }
-            m_procedureIndex = index;
-            m_procedure = m_division[static_cast<size_t>(index)].name;
-            selectListEntry(index);
+            if (m_division[index].start != saved.start) {
+                loadEntry(static_cast<int>(index));
+                return true;
+            }
+            m_procedureIndex = static_cast<int>(index);
+            m_procedure = m_division[index].name;
+            selectListEntry(m_procedureIndex);
         } else {
             ui.setMousePointer(11);
             // An unedited text writes the file's own bytes back, whatever the box could not show.

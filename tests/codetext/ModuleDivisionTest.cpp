@@ -230,8 +230,10 @@ TEST(ModuleWriteBack, SavingInPlaceKeepsABackupOfTheFileBefore)
 {
     test::TempDir dir;
     dir.write("Orders.bas", kModule);
-    const auto entries = saveModuleEntry({dir.file("Orders.bas"), dir.file("Orders.bas"), "Total",
+    const auto written = saveModuleEntry({dir.file("Orders.bas"), dir.file("Orders.bas"), "Total",
                                           "Function Total()\r\nEnd Function\r\n"});
+    const auto &entries = written.entries;
+    EXPECT_EQ(written.start, entries[2].start);
     EXPECT_EQ(dir.read("Orders.BAK"), kModule);
     const std::string saved = dir.read("Orders.bas");
     EXPECT_NE(saved.find("\r\n' helper\r\nFunction Total()\r\nEnd Function\r\nFunction Last()"),
@@ -245,6 +247,15 @@ TEST(ModuleWriteBack, SavingInPlaceKeepsABackupOfTheFileBefore)
     EXPECT_EQ(dir.read("Orders.bas"), saved);
     EXPECT_NE(dir.read("Copy.bas").find("Sub Load()\r\nEnd Sub\r\n\r\n' helper"),
               std::string::npos);
+}
+
+TEST(ModuleWriteBack, OfTwoEntriesOfOneNameTheOneLoadedIsReplaced)
+{
+    test::TempDir dir;
+    const std::string program = "PROC a\r\n? 1\r\nPROC b\r\n? 2\r\nPROC a\r\n? 3\r\n";
+    dir.write("Two.prg", program);
+    saveModuleEntry({dir.file("Two.prg"), dir.file("Two.prg"), "a", "PROC a\r\n? 4\r\n", 3});
+    EXPECT_EQ(dir.read("Two.prg"), "PROC a\r\n? 1\r\nPROC b\r\n? 2\r\nPROC a\r\n? 4\r\n");
 }
 
 TEST(ModuleWriteBack, FailedSavesLeaveTheFileAsItWas)

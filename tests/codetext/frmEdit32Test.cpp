@@ -199,6 +199,29 @@ TEST_F(Editor, ModuleSaveRewritesOneProcedureAndKeepsABackup)
     EXPECT_EQ(dir.read("Orders.bas").find("' more"), std::string::npos);
 }
 
+TEST_F(Editor, AfterASaveTheBoxAlwaysHoldsTheEntryItWillReplace)
+{
+    dir.write("Orders.bas", kModule);
+    ASSERT_TRUE(editor->openFile(dir.file("Orders.bas"), true));
+    editor->cbProc->setCurrentIndex(1);
+    // Renamed: the list follows the new name.
+    editor->txtEdit->selectAll();
+    editor->txtEdit->insertPlainText("Sub Reload()\n    total = 1\nEnd Sub\n");
+    trigger("mnuFileSave");
+    EXPECT_EQ(editor->currentProcedure(), "Reload");
+    EXPECT_EQ(editor->cbProc->currentText().toStdString(), "Reload");
+    // Its header deleted: the text joins the declarations, which are loaded.
+    editor->txtEdit->selectAll();
+    editor->txtEdit->insertPlainText("    total = 2\n");
+    trigger("mnuFileSave");
+    EXPECT_EQ(editor->currentProcedure(), "(declarations)");
+    EXPECT_EQ(editor->editorText(), "Attribute VB_Name = \"Orders\"\nDim total\n    total = 2\n\n");
+    trigger("mnuFileSave");
+    EXPECT_EQ(dir.read("Orders.bas"), "Attribute VB_Name = \"Orders\"\r\nDim total\r\n    total = "
+                                      "2\r\n\r\nFunction Report()\r\n    ' totals\r\n    Report = "
+                                      "total\r\nEnd Function\r\n");
+}
+
 TEST_F(Editor, ASaveThatFailsSaysSoAndKeepsTheEdit)
 {
     dir.write("Orders.bas", kModule);
