@@ -13,7 +13,6 @@
 namespace qm::changes {
 namespace {
 
-
 constexpr int kExclamationIcon = 48;
 
 std::string_view kindWord(BlockKind kind)

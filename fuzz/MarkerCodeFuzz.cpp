@@ -26,9 +26,15 @@ constexpr std::array<std::string_view, 8> kCode = {
 };
 
 constexpr std::array<std::string_view, 10> kPhrases = {
-    "append EOB (end of block)", "see Block Added by the old tool", "Block Deleted by ann",
-    "End of Block Deleted",      "Block Changed by dev on 12/08/2026", "* Commented on 1/2/03",
-    "END OF BLOCK",              "'* Block Added by dev",              "** End of Block Commented **",
+    "append EOB (end of block)",
+    "see Block Added by the old tool",
+    "Block Deleted by ann",
+    "End of Block Deleted",
+    "Block Changed by dev on 12/08/2026",
+    "* Commented on 1/2/03",
+    "END OF BLOCK",
+    "'* Block Added by dev",
+    "** End of Block Commented **",
     "block deleted BY",
 };
 
@@ -126,28 +132,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             text += indent + eol;
             continue;
         case 4: // a comment line mentioning a phrase later in it
-            text += indent + "' note: " + std::string(kPhrases[bytes.next() % kPhrases.size()]) +
-                    eol;
+            text +=
+                indent + "' note: " + std::string(kPhrases[bytes.next() % kPhrases.size()]) + eol;
             continue;
         case 5: // a commented-out block of code, as the palette writes it
-            text += codetext::CommentBlock(indent + std::string(kCode[bytes.next() % kCode.size()]) +
-                                               " ' " + bytes.text(),
-                                           "1/2/03", "dev");
+            text += codetext::CommentBlock(
+                indent + std::string(kCode[bytes.next() % kCode.size()]) + " ' " + bytes.text(),
+                "1/2/03", "dev");
             continue;
         case 6: { // an addition or change block around code
             std::string inner = indent + std::string(kCode[bytes.next() % kCode.size()]);
             code.push_back(inner);
-            text += bytes.next() % 2 ? changes::ChangeBlock(inner + eol, "dev", date)
-                                     : changes::beginMarker(changes::BlockKind::Addition, "dev",
-                                                            date) +
-                                           inner + eol +
-                                           changes::endMarker(changes::BlockKind::Addition, "dev",
-                                                              date);
+            text += bytes.next() % 2
+                        ? changes::ChangeBlock(inner + eol, "dev", date)
+                        : changes::beginMarker(changes::BlockKind::Addition, "dev", date) + inner +
+                              eol + changes::endMarker(changes::BlockKind::Addition, "dev", date);
             continue;
         }
         default: // a deletion block: commented-out code only
-            text += changes::DeletionBlock(std::string(kCode[bytes.next() % kCode.size()]) +
-                                               " ' " + bytes.text(),
+            text += changes::DeletionBlock(std::string(kCode[bytes.next() % kCode.size()]) + " ' " +
+                                               bytes.text(),
                                            "dev", date);
             continue;
         }

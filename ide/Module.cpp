@@ -87,7 +87,8 @@ std::string CodeSection::text() const
             break;
         }
         out.append(m_code, pos, end - pos).append(m_lineEnd);
-        pos = end + (m_code[end] == '\r' && end + 1 < m_code.size() && m_code[end + 1] == '\n' ? 2 : 1);
+        pos = end +
+              (m_code[end] == '\r' && end + 1 < m_code.size() && m_code[end + 1] == '\n' ? 2 : 1);
     }
     return out;
 }

@@ -107,10 +107,9 @@ size_t skipBlanks(std::string_view text, size_t at)
 }
 
 // Keys of project lines whose value is (or holds) a file, relative to the project's folder.
-constexpr std::string_view kFileKeys[] = {"Form",        "Module",       "Class",
-                                          "UserControl", "UserDocument", "PropertyPage",
-                                          "Designer",    "RelatedDoc",   "ResFile32",
-                                          "ResFile",     "HelpFile",     "Path32"};
+constexpr std::string_view kFileKeys[] = {"Form",         "Module",       "Class",    "UserControl",
+                                          "UserDocument", "PropertyPage", "Designer", "RelatedDoc",
+                                          "ResFile32",    "ResFile",      "HelpFile", "Path32"};
 
 // Where the file part of a line that names a file starts and how long it is (quotes left
 // out); nothing for other lines. A Reference line names its file between its third and fourth
@@ -567,8 +566,9 @@ std::vector<std::string> Project::saveAs(std::string_view productPath)
                 target = line.component->path();
             } else {
                 std::string written = line.text.substr(line.fileStart, line.fileLength);
-                target = isAbsolute(written) || oldDir.empty() ? written
-                                                               : platform::joinPath(oldDir, written);
+                target = isAbsolute(written) || oldDir.empty()
+                             ? written
+                             : platform::joinPath(oldDir, written);
             }
             std::string file = relativeProductPath(target, newDir);
             line.text.replace(line.fileStart, line.fileLength, file);

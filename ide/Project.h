@@ -93,7 +93,7 @@ private:
         std::string text;
         std::string eol;
         const Component *component = nullptr; ///< the component the line names, if any
-        size_t fileStart = std::string::npos;  ///< where the file the line names starts in text
+        size_t fileStart = std::string::npos; ///< where the file the line names starts in text
         size_t fileLength = 0;
     };
     std::string lineFor(const Component &component) const;
@@ -106,7 +106,7 @@ private:
     std::vector<ComponentPtr> m_components;
     std::string m_savedText;
     std::vector<LoadProblem> m_problems;
-    bool m_bareNames = false;      ///< an old .MAK that names its components by file alone
+    bool m_bareNames = false;       ///< an old .MAK that names its components by file alone
     std::string m_lineEnd = "\r\n"; ///< the line end of the file's own lines
 };
 

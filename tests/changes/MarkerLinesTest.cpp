@@ -31,7 +31,7 @@ TEST(MarkerLines, APhraseCountsOnlyWhereTheLinesTextBegins)
         {"'* x = 1 ' Block Deleted by ann", "Block Deleted by", false},
         {"' note: Block Added by dev", "Block Added by", false},
         {"'**** Block Added by dev", "Block Added by", false}, // more stars than a mark and one
-        {"Block Added by dev", "Block Added by", false},         // no comment mark
+        {"Block Added by dev", "Block Added by", false},       // no comment mark
         {"'", "Block Added by", false},
         {"", "End of Block", false},
     };

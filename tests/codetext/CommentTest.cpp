@@ -180,7 +180,8 @@ TEST(UncommentBlock, KeepsCodeWhoseCommentMentionsAMarkerText)
     const Case cases[] = {
         {"    If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n",
          "    If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n"},
-        {"x = 1 ' see Block Added by the old tool\r\n", "x = 1 ' see Block Added by the old tool\r\n"},
+        {"x = 1 ' see Block Added by the old tool\r\n",
+         "x = 1 ' see Block Added by the old tool\r\n"},
         {"'* x = 1 ' Block Deleted by ann\r\n", "x = 1 ' Block Deleted by ann\r\n"},
         {"  '* Call Log(\"* Commented on\")\r\n", "  Call Log(\"* Commented on\")\r\n"},
         {"Block Added by = 1\r\n", "Block Added by = 1\r\n"}, // no mark: code, whatever it says

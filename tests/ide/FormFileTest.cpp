@@ -212,8 +212,9 @@ TEST(FormFile, NewLinesFollowTheFilesOwnLineEnds)
         form.section().setAttribute("VB_Description", "\"Settings\"");
         std::string text = component->text();
         EXPECT_EQ(text.find("\r\n"), std::string::npos);
-        EXPECT_NE(text.find(std::string("End Sub") + std::string(eol) + "Private Sub Form_Unload()" +
-                            std::string(eol) + "End Sub" + std::string(eol)),
+        EXPECT_NE(text.find(std::string("End Sub") + std::string(eol) +
+                            "Private Sub Form_Unload()" + std::string(eol) + "End Sub" +
+                            std::string(eol)),
                   std::string::npos);
         EXPECT_NE(text.find(std::string("Begin VB.Label lblNote ") + std::string(eol)),
                   std::string::npos);

@@ -304,7 +304,8 @@ TEST_F(ProjectTest, AnOldMakKeepsItsBareNamesAndLineEnds)
 {
     dir.write("FORM1.FRM", formData("frmOld.frm"));
     dir.write("MCI_REC.BAS", "Declare Function mciSend Lib \"mmsystem\" () As Long\n");
-    dir.write("OLD.MAK", "FORM1.FRM\nMCI_REC.BAS\nProjWinSize=152,402,248,215\nTitle=\"Recorder\"\n");
+    dir.write("OLD.MAK",
+              "FORM1.FRM\nMCI_REC.BAS\nProjWinSize=152,402,248,215\nTitle=\"Recorder\"\n");
     auto project = Project::load(dir.file("OLD.MAK"));
     ASSERT_EQ(project->components().size(), 2u);
     EXPECT_EQ(project->components()[1]->name(), "MCI_REC");
