@@ -39,9 +39,11 @@ public:
     BusyPointerScope &operator=(const BusyPointerScope &) = delete;
 };
 
+// Coordinates are read whole: one past 16 bits (where an alignment on a far edge may have put
+// it) must not read as 0 and pull the other controls along.
 void readInto(const host::Control &control, const char *name, std::int32_t &value)
 {
-    ignoreErrors([&] { value = control.property(name).toInt(); });
+    ignoreErrors([&] { value = control.property(name).toLong(); });
 }
 
 } // namespace

@@ -137,6 +137,17 @@ TEST_F(LayoutGlueTest, AlignsOnTheReferenceAndNeedsTwoControls)
     EXPECT_EQ(*tool.reference(), (Geometry{2000, 100, 300, 70}));
 }
 
+TEST_F(LayoutGlueTest, ACoordinatePastSixteenBitsIsReadWhole)
+{
+    AppearTool tool;
+    form()["C"]->props["Left"] = 33000;
+    form().select({"C", "B"});
+    tool.DoAlignment("Left", "");
+    EXPECT_EQ(form()["C"]->number("Left"), 120);
+    tool.UndoProc();
+    EXPECT_EQ(form()["C"]->number("Left"), 33000);
+}
+
 TEST_F(LayoutGlueTest, UndoRestoresEachTouchedControlWhateverIsSelectedNow)
 {
     AppearTool tool;
