@@ -40,9 +40,8 @@ bool hasDrive(std::string_view path)
 
 bool isSourceKey(std::string_view key)
 {
-    static constexpr std::string_view keys[] = {"Form",         "Module",       "Class",
-                                                "UserControl",  "PropertyPage", "UserDocument",
-                                                "Designer"};
+    static constexpr std::string_view keys[] = {
+        "Form", "Module", "Class", "UserControl", "PropertyPage", "UserDocument", "Designer"};
     for (std::string_view k : keys)
         if (equalsIgnoreCase(key, k))
             return true;

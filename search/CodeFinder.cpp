@@ -152,7 +152,9 @@ struct SearchCursor::Reader
     }
 };
 
-SearchCursor::SearchCursor(std::vector<SearchFile> files, std::string_view searchText, FindKind kind)
+SearchCursor::SearchCursor(std::vector<SearchFile> files,
+                           std::string_view searchText,
+                           FindKind kind)
     : m_files(std::move(files))
     , m_text(searchText)
     , m_kind(kind)
@@ -307,7 +309,9 @@ SearchCursor::Step SearchCursor::next(size_t sliceBytes)
     if (m_done)
         return Step::Done;
     size_t budget = sliceBytes;
-    auto spend = [&budget](size_t bytes) { budget = bytes >= budget ? 0 : budget - bytes; };
+    auto spend = [&budget](size_t bytes) {
+        budget = bytes >= budget ? 0 : budget - bytes;
+    };
 
     Reader &r = *m_reader;
     if (!m_started) {

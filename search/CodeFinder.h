@@ -48,9 +48,9 @@ bool isAssignmentLine(std::string_view line, std::string_view searchText);
 struct SearchHit
 {
     size_t fileIndex = 0;
-    std::string procedure;    ///< "declarations" before the first procedure of a file
-    int64_t lineNumber = 0;   ///< within the procedure; its header is line 1
-    std::string line;         ///< without its line end
+    std::string procedure;  ///< "declarations" before the first procedure of a file
+    int64_t lineNumber = 0; ///< within the procedure; its header is line 1
+    std::string line;       ///< without its line end
 };
 
 /// Walks the files line by line and stops at each hit, at each file it cannot open and, when
@@ -91,7 +91,7 @@ private:
     bool openFile(); // the file at m_fileIndex
     bool refill();   // false at the end of the file
     bool isHit(std::string_view line) const;
-    void passLine(std::string_view line);              // counts a line, taking a header
+    void passLine(std::string_view line);             // counts a line, taking a header
     void passLines(const char *from, const char *to); // the same for every line in [from, to)
 
     std::vector<SearchFile> m_files;

@@ -12,9 +12,8 @@ namespace qm::search {
 std::string codeWindowKeys(std::string_view procedure, int64_t lineNumber)
 {
     const std::string_view name = platform::trimBlanks(procedure);
-    std::string keys = name == "declarations"
-                           ? std::string("^{HOME}")
-                           : "^F" + platform::escapeSendKeys(name) + "{Enter}";
+    std::string keys = name == "declarations" ? std::string("^{HOME}")
+                                              : "^F" + platform::escapeSendKeys(name) + "{Enter}";
     // Find leaves the caret on the header, line 1 of the procedure.
     if (lineNumber > 1)
         keys += "{DOWN " + std::to_string(lineNumber - 1) + "}";

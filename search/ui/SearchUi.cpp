@@ -12,7 +12,9 @@ void registerUi(common::ToolRegistry &registry)
 {
     common::ToolWindow finder(common::window::CodeFinder, [] { return new frmCodeFinder; });
     // Code Finder searches the host's project: the host check records its file name.
-    finder.beforeOpen = [] { common::programState().codeFinderProjectMode = true; };
+    finder.beforeOpen = [] {
+        common::programState().codeFinderProjectMode = true;
+    };
     registry.add(std::move(finder));
 }
 

@@ -44,8 +44,7 @@ constexpr int kDefaultPointer = 0;
 constexpr qint64 kSliceMilliseconds = 30;
 constexpr size_t kSliceBytes = 1024 * 1024;
 
-template <typename T>
-T *named(T *object, const char *name)
+template<typename T> T *named(T *object, const char *name)
 {
     object->setObjectName(QString::fromLatin1(name));
     return object;
@@ -111,7 +110,8 @@ void frmCodeFinder::buildControls()
 {
     menuBar = named(new QMenuBar(this), "menuBar");
     QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
-    mnuSelectProject = named(file->addAction(QStringLiteral("Select &Project")), "mnuSelectProject");
+    mnuSelectProject =
+        named(file->addAction(QStringLiteral("Select &Project")), "mnuSelectProject");
     mnuSelectDirectory =
         named(file->addAction(QStringLiteral("Select &Directory")), "mnuSelectDirectory");
     file->addSeparator();
@@ -132,8 +132,8 @@ void frmCodeFinder::buildControls()
 
     fraFindType = named(new QGroupBox(QStringLiteral("Find Type"), this), "fraFindType");
     auto *kinds = new QVBoxLayout(fraFindType);
-    rbAllInstances = named(new QRadioButton(QStringLiteral("All Instances"), fraFindType),
-                           "rbAllInstances");
+    rbAllInstances =
+        named(new QRadioButton(QStringLiteral("All Instances"), fraFindType), "rbAllInstances");
     rbShowDefinitions = named(new QRadioButton(QStringLiteral("Show Definitions"), fraFindType),
                               "rbShowDefinitions");
     rbShowAssignments = named(new QRadioButton(QStringLiteral("Show Assignments"), fraFindType),
@@ -183,12 +183,10 @@ void frmCodeFinder::buildControls()
     connect(pbFind, &QPushButton::clicked, this, &frmCodeFinder::pbFind_Click);
     connect(pbFindNext, &QPushButton::clicked, this, &frmCodeFinder::pbFindNext_Click);
     connect(pbStopSearch, &QPushButton::clicked, this, &frmCodeFinder::pbStopSearch_Click);
-    connect(pbLoadCodeEditor, &QPushButton::clicked, this,
-            &frmCodeFinder::pbLoadCodeEditor_Click);
+    connect(pbLoadCodeEditor, &QPushButton::clicked, this, &frmCodeFinder::pbLoadCodeEditor_Click);
     connect(pbClose, &QPushButton::clicked, this, &frmCodeFinder::pbClose_Click);
     connect(mnuSelectProject, &QAction::triggered, this, &frmCodeFinder::mnuSelectProject_Click);
-    connect(mnuSelectDirectory, &QAction::triggered, this,
-            &frmCodeFinder::pbSelectDirectory_Click);
+    connect(mnuSelectDirectory, &QAction::triggered, this, &frmCodeFinder::pbSelectDirectory_Click);
     connect(mnuExit, &QAction::triggered, this, &frmCodeFinder::pbClose_Click);
     // The Find menu follows its buttons, Find disabled with its button while a search runs.
     connect(mnuFindFind, &QAction::triggered, this, [this] {
@@ -202,9 +200,8 @@ void frmCodeFinder::buildControls()
 void frmCodeFinder::showSearchPath()
 {
     const CodeFinderSettings &settings = codeFinderSettings();
-    lblSearchPath->setText(platform::toQString(common::programState().codeFinderProjectMode
-                                                   ? settings.projectPath
-                                                   : settings.directory));
+    lblSearchPath->setText(platform::toQString(
+        common::programState().codeFinderProjectMode ? settings.projectPath : settings.directory));
 }
 
 void frmCodeFinder::selectProject(const char *filter)
@@ -246,8 +243,9 @@ void frmCodeFinder::pbSelectDirectory_Click()
 void frmCodeFinder::pbFind_Click()
 {
     QPointer<frmCodeFinder> self(this);
-    std::string text = platform::ui().inputBox("Please enter the search string that you wish to find.",
-                                               "Enter Search Pattern", "search pattern");
+    std::string text =
+        platform::ui().inputBox("Please enter the search string that you wish to find.",
+                                "Enter Search Pattern", "search pattern");
     if (!self)
         return;
     codeFinderSettings().searchText = std::move(text);

@@ -49,12 +49,13 @@ DirListBox::DirListBox(QWidget *parent)
     : QListWidget(parent)
 {
     // Queued: the list is rebuilt for the new path, which must not happen inside its own signal.
-    connect(this, &QListWidget::currentItemChanged, this,
-            [this](QListWidgetItem *item) {
-                if (item && item->data(kPathRole).toString() != m_path)
-                    setPath(item->data(kPathRole).toString());
-            },
-            Qt::QueuedConnection);
+    connect(
+        this, &QListWidget::currentItemChanged, this,
+        [this](QListWidgetItem *item) {
+            if (item && item->data(kPathRole).toString() != m_path)
+                setPath(item->data(kPathRole).toString());
+        },
+        Qt::QueuedConnection);
 }
 
 void DirListBox::setPath(const QString &path)
@@ -69,7 +70,7 @@ void DirListBox::setPath(const QString &path)
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     // The folders from the root down, each shown by its whole path.
     QStringList chain;
-    for (QDir up(m_path);; ) {
+    for (QDir up(m_path);;) {
         chain.prepend(up.absolutePath());
         if (up.isRoot() || !up.cdUp())
             break;
@@ -127,8 +128,7 @@ frmSelectDirectory::frmSelectDirectory(QWidget *parent)
     platform::CenterForm(*this);
 }
 
-std::optional<std::string> frmSelectDirectory::choose(QWidget *parent,
-                                                      const std::string &directory)
+std::optional<std::string> frmSelectDirectory::choose(QWidget *parent, const std::string &directory)
 {
     QPointer<frmSelectDirectory> window = new frmSelectDirectory(parent);
     if (!directory.empty())

@@ -30,16 +30,17 @@ void expectEntries(const std::vector<ProjectFileEntry> &got, const std::vector<E
 
 TEST(ProjectFiles, VbpLinesNameTheirFiles)
 {
-    const std::string vbp = "Type=Exe\r\n"
-                            "Form=frmMain.frm\r\n"
-                            "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#STDOLE2.TLB\r\n"
-                            "Object={F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.2#0; COMDLG32.OCX\r\n"
-                            "Module=Tools; TOOLS.BAS\r\n"
-                            "class = Account ; \"Account.cls\"\r\n"
-                            "UserControl=ctlGrid.ctl\r\n"
-                            "Startup=\"frmMain\"\r\n"
-                            "Module=Empty;\r\n"
-                            "ResFile32=\"Orders.res\"\r\n";
+    const std::string vbp =
+        "Type=Exe\r\n"
+        "Form=frmMain.frm\r\n"
+        "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#STDOLE2.TLB\r\n"
+        "Object={F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.2#0; COMDLG32.OCX\r\n"
+        "Module=Tools; TOOLS.BAS\r\n"
+        "class = Account ; \"Account.cls\"\r\n"
+        "UserControl=ctlGrid.ctl\r\n"
+        "Startup=\"frmMain\"\r\n"
+        "Module=Empty;\r\n"
+        "ResFile32=\"Orders.res\"\r\n";
     expectEntries(readProjectFiles(vbp, "/p/Orders.vbp"),
                   {{"Form", "", "frmMain.frm", "/p\\frmMain.frm"},
                    {"Module", "Tools", "TOOLS.BAS", "/p\\TOOLS.BAS"},
@@ -92,7 +93,8 @@ TEST(ProjectFiles, ResolvedPathsOpenFilesInSubfoldersAndSiblings)
     dir.write("common/util.bas", "module");
     const std::string project = dir.file("app/App.vbp");
     auto got = readProjectFiles("Form=forms\\FRMMAIN.FRM\r\nModule=Util; ..\\common\\util.bas\r\n"
-                                "Form=" + dir.str() + "/common/util.bas\r\n",
+                                "Form=" +
+                                    dir.str() + "/common/util.bas\r\n",
                                 project);
     ASSERT_EQ(got.size(), 3u);
     EXPECT_EQ(qm::platform::readFile(got[0].path), "form");

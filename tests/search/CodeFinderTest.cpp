@@ -54,8 +54,10 @@ std::vector<Found> searchAll(std::vector<SearchFile> files,
 }
 
 // The rules applied the plain way, a whole file in memory, to check the streaming cursor.
-std::vector<Found> searchPlainly(const std::string &name, const std::string &bytes,
-                                 std::string_view text, FindKind kind)
+std::vector<Found> searchPlainly(const std::string &name,
+                                 const std::string &bytes,
+                                 std::string_view text,
+                                 FindKind kind)
 {
     std::vector<Found> found;
     std::string procedure = "declarations";
@@ -146,9 +148,9 @@ TEST(CodeFinderRules, DefinitionsAndAssignments)
         {"Total   ", "Total", false},
         {"total = 2", "TOTAL", true},
         {"Me.Total = 2", "Me.Total", true},
-        {"Total = 1", "Total =", true},   // a word of the search text
+        {"Total = 1", "Total =", true}, // a word of the search text
         {"Tot = 1: Total = 2", "Total", true},
-        {"a = Total", "Total", false},    // "a" is in "Total" but is not a word of it
+        {"a = Total", "Total", false}, // "a" is in "Total" but is not a word of it
         {"Tot = Total", "Total", false},
         {"Total_Sum = 1", "Total", false},
         {"", "", false},
@@ -203,8 +205,8 @@ TEST(CodeFinder, ProjectFilesOfEveryKindAndFolder)
     std::vector<std::string> names;
     for (const Found &f : found)
         names.push_back(f.file);
-    EXPECT_EQ(names, (std::vector<std::string>{"Main.frm", "forms\\Sub.frm",
-                                               "..\\common\\util.bas", "Acct.cls", "old.prg"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Main.frm", "forms\\Sub.frm", "..\\common\\util.bas",
+                                               "Acct.cls", "old.prg"}));
     EXPECT_EQ(cantOpen, std::vector<std::string>{dir.file("app") + "\\gone.bas"});
 }
 
@@ -230,11 +232,10 @@ TEST(CodeFinder, LineEndsEmptyTextAndLiteralText)
     qm::test::TempDir dir;
     dir.write("m.bas", "a.*b\nSub S()\rx(1)+[y]\r\n\xE9t\xE9 = 1");
     auto files = directorySearchFiles(dir.str());
-    EXPECT_EQ(searchAll(files, ""),
-              (std::vector<Found>{{"m.bas", "declarations", 1, "a.*b"},
-                                  {"m.bas", "Sub S", 1, "Sub S()"},
-                                  {"m.bas", "Sub S", 2, "x(1)+[y]"},
-                                  {"m.bas", "Sub S", 3, "\xE9t\xE9 = 1"}}));
+    EXPECT_EQ(searchAll(files, ""), (std::vector<Found>{{"m.bas", "declarations", 1, "a.*b"},
+                                                        {"m.bas", "Sub S", 1, "Sub S()"},
+                                                        {"m.bas", "Sub S", 2, "x(1)+[y]"},
+                                                        {"m.bas", "Sub S", 3, "\xE9t\xE9 = 1"}}));
     EXPECT_EQ(searchAll(files, ".*").size(), 1u);
     EXPECT_EQ(searchAll(files, "(1)+[").size(), 1u);
     EXPECT_EQ(searchAll(files, "\xC9T\xC9").size(), 0u); // only ASCII letters fold
@@ -293,9 +294,10 @@ TEST(CodeFinder, StreamingMatchesThePlainReadingAcrossBlocks)
     // Random files larger than a read block, with every kind of line end and line ends split
     // between blocks, searched in slices: the same hits as reading each file whole.
     std::mt19937 random(7);
-    const char *const pieces[] = {"Total", "total = 1", "Sub P(a)", "Dim Total", " ", "x",
-                                  "Private Function F()", "\r\n", "\n", "\r", "\r\n", "TOTAL=",
-                                  "\xE9", "If Total = 2 Then", "\r\n\r\n"};
+    const char *const pieces[] = {
+        "Total",   "total = 1", "Sub P(a)", "Dim Total", " ",      "x",    "Private Function F()",
+        "\r\n",    "\n",        "\r",       "\r\n",      "TOTAL=", "\xE9", "If Total = 2 Then",
+        "\r\n\r\n"};
     qm::test::TempDir dir;
     std::vector<std::string> contents;
     for (int f = 0; f < 3; ++f) {

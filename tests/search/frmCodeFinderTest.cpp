@@ -112,9 +112,12 @@ TEST_F(CodeFinderWindow, HasItsCaptionControlsAndMenus)
     EXPECT_TRUE(form->rbAllInstances->isChecked());
     EXPECT_EQ(form->fraFindType->title(), "Find Type");
     const std::pair<const char *, const char *> buttons[] = {
-        {"pbSelectProject", "Select Project"}, {"pbSelectDirectory", "Select Directory"},
-        {"pbFind", "Find"},                    {"pbFindNext", "Find Next"},
-        {"pbStopSearch", "Stop Search"},       {"pbLoadCodeEditor", "Show Code Window"},
+        {"pbSelectProject", "Select Project"},
+        {"pbSelectDirectory", "Select Directory"},
+        {"pbFind", "Find"},
+        {"pbFindNext", "Find Next"},
+        {"pbStopSearch", "Stop Search"},
+        {"pbLoadCodeEditor", "Show Code Window"},
         {"pbClose", "Close"}};
     for (auto [name, caption] : buttons)
         EXPECT_EQ(test::control<QPushButton>(form, name)->text(), caption);
@@ -230,8 +233,8 @@ TEST_F(CodeFinderWindow, FilesThatCannotBeOpenedAreToldAndSkipped)
     codeFinderSettings().projectPath = dir.file("Gone.vbp");
     find("sum");
     settle();
-    EXPECT_EQ(messages(), std::vector<std::string>{"File Error: Can't open " + dir.str() +
-                                                   "\\gone.bas (16)"});
+    EXPECT_EQ(messages(),
+              std::vector<std::string>{"File Error: Can't open " + dir.str() + "\\gone.bas (16)"});
     EXPECT_EQ(text(form->lblFile), "TOOLS.BAS");
 }
 
@@ -283,8 +286,7 @@ TEST_F(CodeFinderWindow, ShowCodeWindowSendsTheHostFindAndTheLine)
     find("sum =");
     settle();
     click("pbLoadCodeEditor");
-    EXPECT_EQ(host.keysSent,
-              std::vector<std::string>{"^FPublic Function Sum{Enter}{DOWN 1}"});
+    EXPECT_EQ(host.keysSent, std::vector<std::string>{"^FPublic Function Sum{Enter}{DOWN 1}"});
 }
 
 TEST(CodeWindowKeys, FindTheHeaderThenGoDownToTheLine)
