@@ -28,6 +28,22 @@ namespace mb = platform::mb;
 
 namespace {
 
+// The busy mouse pointer for the life of a long operation, whichever way it ends.
+class BusyPointer
+{
+public:
+    BusyPointer()
+    {
+        ignoreErrors([] { platform::ui().setMousePointer(11); });
+    }
+    ~BusyPointer()
+    {
+        ignoreErrors([] { platform::ui().setMousePointer(0); });
+    }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
 [[noreturn]] void stop(const char *title, const char *text, int style)
 {
     throw UserMessageError(UserMessage{title, text, style});
@@ -134,6 +150,7 @@ ReportOutcome runChangeReport(const ShowChangesRequest &request)
 {
     ReportOutcome outcome = ReportOutcome::Stopped;
     common::guarded("pbOk_Click", [&] {
+        BusyPointer busy;
         common::recordHostState();
         const ChangeFilter filter =
             makeChangeFilter(request.programmer, request.startDate, request.endDate);
@@ -188,6 +205,7 @@ std::optional<Notice> DeleteDeadEventsProc()
         removed = false;
     };
     common::guarded("DeleteDeadEventsProc", [&] {
+        BusyPointer busy;
         auto &ui = platform::ui();
         common::recordHostState();
         programState().capturedFileName.clear();
@@ -207,8 +225,7 @@ std::optional<Notice> DeleteDeadEventsProc()
             const DeadEventsResult result = removeDeadEvents(text);
             if (!result.hasControlList)
                 throw UserMessageError(UserMessage{
-                    "No Action",
-                    "Can't find the controls of " + form + "; nothing was deleted.",
+                    "No Action", "Can't find the controls of " + form + "; nothing was deleted.",
                     mb::Exclamation});
             try {
                 const std::string work =

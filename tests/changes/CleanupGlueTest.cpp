@@ -114,6 +114,7 @@ TEST_F(CleanupGlue, ShowChangesOfTheCurrentFileOpensTheReport)
     formHost.activeFile = work.file("modA.bas");
     changes::ShowChangesRequest request{"dev", "12/08/2026", "12/08/2026", false};
     EXPECT_EQ(changes::runChangeReport(request), changes::ReportOutcome::Opened);
+    EXPECT_EQ(ui.mousePointer(), 0);
     const std::string report = dirs.program.read("ChgdCode.Txt");
     EXPECT_EQ(report, "{Module: " + formHost.activeFile + "}\r\n" + std::string(35, '=') +
                           "\r\n*** [General Declarations] ***\r\n"

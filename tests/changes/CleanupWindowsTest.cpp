@@ -7,8 +7,10 @@
 
 #include "tests/changes/CleanupFixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -58,6 +60,15 @@ TEST_F(CleanupWindows, ShowChangesStartsWithTheOwnNameAndToday)
     EXPECT_EQ(window->txtEndDate->text(), "12/08/2026");
     EXPECT_TRUE(window->rbCurrentFile->isChecked());
     EXPECT_TRUE(common::programState().isWindowOpen("frmShowChanges"));
+
+    // Enter moves on to the next box, which takes its whole text.
+    window->show();
+    QApplication::setActiveWindow(window);
+    window->txtProgrammer->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(window->txtProgrammer, &enter);
+    EXPECT_TRUE(window->txtStartDate->hasFocus());
+    EXPECT_EQ(window->txtStartDate->selectedText(), "12/08/2026");
     window->pbCancel->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
