@@ -2,6 +2,7 @@
 #include "ide/Ide.h"
 
 #include "ide/Form.h"
+#include "ide/PlatformPath.h"
 #include "platform/FileSystem.h"
 #include "platform/Help.h"
 #include "platform/Text.h"
@@ -268,7 +269,10 @@ void Ide::openProject(std::string_view path)
         for (const LoadProblem &p : m_project->problems()) {
             if (!message.empty())
                 message += '\n';
-            message += p.text();
+            LoadProblem shown = p; // the files as this system writes them
+            shown.file = platformPath(p.file);
+            shown.message = withPlatformPaths(p.message, m_project->directory());
+            message += shown.text();
         }
         platform::ui().msgBox(message, platform::mb::Exclamation, "Open Project");
     }

@@ -5,6 +5,7 @@
 #include "ide/Form.h"
 #include "ide/Ide.h"
 #include "ide/IdeHost.h"
+#include "ide/PlatformPath.h"
 #include "ide/Keyboard.h"
 #include "ide/ui/AddIns.h"
 #include "ide/ui/CodeView.h"
@@ -401,18 +402,6 @@ void HostUi::sendKeyEvents(std::string_view keys)
 void HostUi::showError(std::string_view title, const std::exception &error)
 {
     platform::ui().msgBox(describeFailure(error), platform::mb::Critical, title);
-}
-
-std::string platformPath(std::string_view productPath)
-{
-    try {
-        if (platform::fileExists(productPath))
-            return platform::resolvePath(productPath).string();
-    } catch (const std::exception &) {
-    }
-    std::string out(productPath);
-    std::replace(out.begin(), out.end(), '\\', '/');
-    return out;
 }
 
 bool HostUi::openProject(std::string_view path)

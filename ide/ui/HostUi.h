@@ -160,8 +160,4 @@ template<typename Action> bool HostUi::guard(std::string_view title, Action &&ac
 /// The message text of a failure: a VbError's description, else what() says.
 std::string describeFailure(const std::exception &error);
 
-/// A product path as this system writes it, for messages: the file's own spelling when it
-/// exists, else its parts joined with the system's separator.
-std::string platformPath(std::string_view productPath);
-
 } // namespace qm::ide

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace qm;
 using platform::KeyChord;
 
@@ -445,6 +447,15 @@ TEST_F(UiHost, AMissingProjectIsNamedInTheSystemsOwnSpelling)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find(dirs.program.str() + "/sub/Missing.vbp"), std::string::npos)
         << boxes[0].text;
+
+    // A component the project names with backslashes and that cannot be read.
+    std::filesystem::create_directories(dirs.program.path() / "sub");
+    dirs.program.write("sub/Broken.frm", "VERSION 5.00\r\nBegin VB.Form Broken\r\n");
+    dirs.program.write("Two.vbp", "Form=sub\\Broken.frm\r\n");
+    host->openProject(dirs.program.file("Two.vbp"));
+    const std::string said = ui.callsOf("msgbox").back().text;
+    EXPECT_NE(said.find(dirs.program.str() + "/sub/Broken.frm"), std::string::npos) << said;
+    EXPECT_EQ(said.find('\\'), std::string::npos) << said;
 }
 
 } // namespace
