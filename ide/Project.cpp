@@ -161,7 +161,8 @@ std::optional<std::pair<size_t, size_t>> fileSpan(std::string_view text)
         ++start;
         --end;
     }
-    if (end <= start)
+    // A quote left over (an unclosed or inner one) means the value is no file name.
+    if (end <= start || text.substr(start, end - start).find('"') != std::string_view::npos)
         return std::nullopt;
     return std::make_pair(start, end - start);
 }

@@ -300,6 +300,24 @@ TEST_F(ProjectTest, SaveAsIntoAnotherFolderKeepsEveryReference)
     EXPECT_EQ(dir.read("copy/deeper/Copy.vbp"), text);
 }
 
+TEST_F(ProjectTest, SaveAsKeepsLinesThatNameNoFileAsTheyAre)
+{
+    // Lines that look like file lines but name nothing, or are cut short, stay as written.
+    const std::string kept = "Reference=*\\G{00020430}#2.0\r\n"
+                             "Reference=*\\G{00020430}#2.0#0##OLE\r\n"
+                             "ResFile32=\"\"\r\n"
+                             "ResFile32=\"\r\n"
+                             "HelpFile=\r\n"
+                             "RelatedDoc=   \r\n"
+                             "Object={F9043C88}#1.2#0; COMDLG32.OCX\r\n"
+                             "ExeName32=\"Customers.exe\"\r\n";
+    dir.write("p.vbp", kept + "RelatedDoc=\"notes\\a.txt\"\r\n");
+    auto project = Project::load(dir.file("p.vbp"));
+    std::filesystem::create_directories(dir.path() / "b");
+    project->saveAs(dir.file("b/p.vbp"));
+    EXPECT_EQ(dir.read("b/p.vbp"), kept + "RelatedDoc=\"..\\notes\\a.txt\"\r\n");
+}
+
 TEST_F(ProjectTest, AnOldMakKeepsItsBareNamesAndLineEnds)
 {
     dir.write("FORM1.FRM", formData("frmOld.frm"));
