@@ -91,8 +91,8 @@ void addFindCommands(common::cli::CommandTable &table)
 {
     common::cli::Command find;
     find.name = "find";
-    find.summary = "PATH TEXT: the lines of a project's (.vbp/.mak) or a directory's files that "
-                   "hold TEXT, as FILE<tab>PROCEDURE<tab>LINE<tab>TEXT";
+    find.summary = "PATH TEXT: the lines holding TEXT in the files of a project (.vbp, .mak) or "
+                   "a directory: FILE TAB PROCEDURE TAB LINE TAB TEXT per hit";
     find.readsInput = false;
     find.wordsBeforeFile = 2;
     find.options = {{"--definitions", false, "only lines that define it (Dim, Const, Sub, ...)"},
