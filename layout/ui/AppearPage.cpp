@@ -29,6 +29,7 @@ pictureButton(const QString &name, LayoutPicture picture, const char *tip, QWidg
     b->setObjectName(name);
     b->setIcon(layoutIcon(picture));
     b->setIconSize(QSize(24, 24));
+    b->setFixedSize(QSize(36, 32));
     b->setToolTip(QString::fromLatin1(tip));
     b->setAccessibleName(QString::fromLatin1(tip));
     return b;
@@ -56,6 +57,7 @@ QVBoxLayout *group(QLabel *caption, std::initializer_list<QPushButton *> buttons
         row->addWidget(b);
     row->addStretch();
     column->addLayout(row);
+    column->addStretch();
     return column;
 }
 
@@ -151,6 +153,7 @@ AppearPage::AppearPage(QWidget *parent)
     grid->addLayout(group(lblAppear, {pbAppear3D, pbAppearFlat}), 2, 1);
     grid->addLayout(group(lblText, {pbClearText}), 3, 0);
     grid->addWidget(fraReference, 3, 1);
+    grid->setRowStretch(4, 1);
 
     for (int i = 0; i < 4; ++i)
         connect(pbAlign[i], &QPushButton::clicked, this, [this, i] { pbAlign_Click(i); });
