@@ -37,6 +37,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qm::codetext {
 namespace {
 
@@ -67,6 +69,9 @@ QPushButton *toolButton(QWidget *parent, const char *name, const char *caption, 
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(QString::fromLatin1(tip));
     button->setFocusPolicy(Qt::NoFocus);
+    // Small picture-sized buttons, as on a toolbar.
+    button->setFixedWidth(
+        std::max(32, button->fontMetrics().horizontalAdvance(button->text()) + 16));
     return button;
 }
 
