@@ -318,6 +318,16 @@ TEST_F(ProjectTest, SaveAsKeepsLinesThatNameNoFileAsTheyAre)
     EXPECT_EQ(dir.read("b/p.vbp"), kept + "RelatedDoc=\"..\\notes\\a.txt\"\r\n");
 }
 
+TEST_F(ProjectTest, AFailedSaveAsLeavesTheProjectAsItWas)
+{
+    dir.write("Customers.vbp", vbp());
+    auto project = Project::load(dir.file("Customers.vbp"));
+    EXPECT_THROW(project->saveAs(dir.file("no/such/folder/Copy.vbp")), VbError);
+    EXPECT_EQ(project->fileName(), dir.file("Customers.vbp"));
+    EXPECT_EQ(project->text(), vbp());
+    EXPECT_FALSE(project->isModified());
+}
+
 TEST_F(ProjectTest, AnOldMakKeepsItsBareNamesAndLineEnds)
 {
     dir.write("FORM1.FRM", formData("frmOld.frm"));
