@@ -19,4 +19,7 @@ std::string Host::activeComponentFileName() const
     throw platform::VbError(platform::err::PropertyNotSupported);
 }
 
+void Host::selectWholeLines() {}
+void Host::caretToLineStart() {}
+
 } // namespace qm::host

@@ -132,6 +132,14 @@ public:
     /// designer); empty for one never saved. Throws VbError 91 with none active; a host that
     /// cannot tell throws 438.
     virtual std::string activeComponentFileName() const;
+
+    /// Widens the selection of the active code window to whole lines: from the start of its
+    /// first line to the start of the line after its last (an end already at a line start
+    /// stays). A caret alone stays where it is. A host that cannot does nothing.
+    virtual void selectWholeLines();
+    /// Puts the caret of the active code window at the start of its line (the first line of a
+    /// selection), selecting nothing. A host that cannot does nothing.
+    virtual void caretToLineStart();
 };
 
 } // namespace qm::host

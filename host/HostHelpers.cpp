@@ -5,6 +5,8 @@
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
+#include <algorithm>
+
 namespace qm::host {
 namespace {
 
@@ -100,6 +102,36 @@ void FileControlSpy::AfterWriteFile(std::string_view FileName, bool Success)
 void FileControlSpy::DoGetOpenProjectName(std::string &ProjectName, bool &)
 {
     m_project = ProjectName;
+}
+
+std::size_t lineStartOf(std::string_view text, std::size_t position)
+{
+    position = std::min(position, text.size());
+    const std::size_t end = text.find_last_of("\r\n", position == 0 ? 0 : position - 1);
+    if (position == 0 || end == std::string_view::npos)
+        return 0;
+    return end + 1;
+}
+
+std::pair<std::size_t, std::size_t>
+wholeLinesOf(std::string_view text, std::size_t from, std::size_t to)
+{
+    if (from > to)
+        std::swap(from, to);
+    to = std::min(to, text.size());
+    from = std::min(from, to);
+    if (from == to)
+        return {from, to};
+    from = lineStartOf(text, from);
+    if (to < text.size() && text[to] == '\n' && text[to - 1] == '\r')
+        return {from, to + 1}; // inside a CR LF: the line end is whole
+    if (lineStartOf(text, to) == to)
+        return {from, to};
+    const std::size_t end = text.find_first_of("\r\n", to);
+    if (end == std::string_view::npos)
+        return {from, text.size()};
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    return {from, end + (crlf ? 2 : 1)};
 }
 
 } // namespace qm::host

@@ -5,8 +5,10 @@
 #include "host/Host.h"
 #include "platform/WindowRegistry.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace qm::host {
 
@@ -39,6 +41,14 @@ void processEvents();
 void clipboardClear();
 void clipboardSetText(std::string_view text);
 std::string clipboardText();
+
+/// Where the line holding `position` starts in `text` (after a CR LF, a lone LF or a lone CR).
+std::size_t lineStartOf(std::string_view text, std::size_t position);
+/// The selection [from, to) widened to whole lines: `from` to the start of its line, `to` to the
+/// start of the line after it unless it is at a line start already (or the end of the text).
+/// An empty selection stays as it is.
+std::pair<std::size_t, std::size_t>
+wholeLinesOf(std::string_view text, std::size_t from, std::size_t to);
 
 /// The host check: stores the active project's file name in `currentProjectFileName`. It never
 /// fails: with no host, or a host that refuses, the stored name stays as it was.

@@ -1,9 +1,12 @@
 // The host interface over the IDE model; controls are handed out as handles that outlive them.
 #include "ide/IdeHost.h"
 
+#include "host/HostHelpers.h"
 #include "ide/Form.h"
 #include "ide/Ide.h"
 #include "platform/VbError.h"
+
+#include <algorithm>
 
 namespace qm::ide {
 namespace {
@@ -99,6 +102,26 @@ std::string IdeHost::activeComponentFileName() const
 void IdeHost::reloadActiveProject()
 {
     m_ide.reloadProject();
+}
+
+void IdeHost::selectWholeLines()
+{
+    CodeWindow *window = m_ide.activeCodeWindow();
+    if (!window)
+        return;
+    CodePane &pane = *window->pane;
+    const auto [from, to] = host::wholeLinesOf(pane.text(), pane.anchor(), pane.caret());
+    if (from != to)
+        pane.select(from, to);
+}
+
+void IdeHost::caretToLineStart()
+{
+    CodeWindow *window = m_ide.activeCodeWindow();
+    if (!window)
+        return;
+    CodePane &pane = *window->pane;
+    pane.setCaret(host::lineStartOf(pane.text(), std::min(pane.anchor(), pane.caret())));
 }
 
 } // namespace qm::ide

@@ -23,6 +23,8 @@ public:
     host::ControlList selectedControls() override;
     void reloadActiveProject() override;
     std::string activeComponentFileName() const override;
+    void selectWholeLines() override;
+    void caretToLineStart() override;
 
 private:
     Ide &m_ide;

@@ -4,6 +4,7 @@
 #include "codetext/ExtraClipboards.h"
 #include "codetext/PaletteCommands.h"
 #include "common/ErrorReports.h"
+#include "common/HostRoundTrip.h"
 #include "common/HostWindows.h"
 #include "common/ProgramState.h"
 #include "common/Settings.h"
@@ -48,18 +49,7 @@ constexpr int kButtonHeight = 22; // pixels
 // failure (no host window) ends the button silently.
 bool sendToHost(const std::string &keys, const char *handler)
 {
-    try {
-        platform::parseSendKeys(keys);
-    } catch (const platform::VbError &e) {
-        common::ShowSystemError(e.number, e.description, handler);
-        return false;
-    }
-    return common::ignoreErrors([&] {
-        auto &ui = platform::ui();
-        ui.activate(programState().hostCaption);
-        ui.sendKeys(keys, true);
-        ui.processEvents();
-    });
+    return common::HostRoundTrip(handler).quietFailures().sendKeys(keys);
 }
 
 } // namespace

@@ -160,3 +160,28 @@ TEST(PropertyValueTest, ConvertsAsTheRuntimeDoes)
         EXPECT_EQ(e.number, 6);
     }
 }
+
+TEST(WholeLines, ASelectionWidensToTheLinesItTouches)
+{
+    const std::string text = "ab\r\ncd\nef\rgh";
+    const struct
+    {
+        std::size_t from, to, wantFrom, wantTo;
+    } cases[] = {
+        {1, 1, 1, 1},   // a caret alone stays
+        {1, 2, 0, 4},   // inside the first line: the line with its CR LF
+        {5, 8, 4, 10},  // from "d" to "f": both lines, LF and CR ends
+        {4, 7, 4, 7},   // already whole lines
+        {8, 4, 4, 10},  // a selection made backwards
+        {11, 12, 10, 12}, // the last line has no end
+        {2, 3, 0, 4},   // ending between CR and LF keeps the pair whole
+        {0, 99, 0, 12}, // past the end
+    };
+    for (const auto &c : cases) {
+        const auto [from, to] = host::wholeLinesOf(text, c.from, c.to);
+        EXPECT_EQ(from, c.wantFrom) << c.from << "-" << c.to;
+        EXPECT_EQ(to, c.wantTo) << c.from << "-" << c.to;
+    }
+    EXPECT_EQ(host::lineStartOf(text, 9), 7u);
+    EXPECT_EQ(host::lineStartOf(text, 0), 0u);
+}

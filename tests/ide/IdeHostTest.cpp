@@ -584,3 +584,24 @@ TEST_F(IdeHostTest, FailedSaveIsReportedAndNotCaptured)
     EXPECT_EQ(ui.callsOf("msgbox").size(), 1u);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "Form2.frm"));
 }
+
+TEST_F(IdeHostTest, TheLineToolsWidenTheSelectionToWholeLines)
+{
+    openProject();
+    ide::CodeWindow &code = ide().showCode(component("Module1"));
+    ASSERT_TRUE(code.pane->showProcedure("Twice"));
+    const std::size_t at = code.buffer.find("n * 2");
+    code.pane->select(at, at + 3);
+    // The palette is in front when its button is pressed; the add-in activates the host first.
+    platform::windowRegistry().activate(platform::windowRegistry().add("Quillmark", "QMWindow"));
+    host::activateHost(host::GetVBCaption("[design]", "[break]"));
+    host().selectWholeLines();
+    EXPECT_EQ(code.pane->selectedText(), "    Twice = n * 2\r\n");
+
+    code.pane->setCaret(code.buffer.find("Function", at) + 3);
+    host().caretToLineStart();
+    EXPECT_FALSE(code.pane->hasSelection());
+    EXPECT_EQ(code.pane->caretColumn(), 1);
+    host().selectWholeLines(); // a caret alone selects nothing
+    EXPECT_FALSE(code.pane->hasSelection());
+}

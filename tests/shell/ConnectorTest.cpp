@@ -7,7 +7,7 @@
 #include "platform/Profile.h"
 #include "platform/ScriptedUi.h"
 #include "platform/WindowRegistry.h"
-#include "tests/shell/FakeHost.h"
+#include "tests/shell/FakeShellWindows.h"
 #include "tests/support/TempDir.h"
 
 #include <algorithm>

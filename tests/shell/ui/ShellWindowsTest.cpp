@@ -11,7 +11,7 @@
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/frmTAB2.h"
 #include "shell/ui/frmTT.h"
-#include "tests/shell/FakeHost.h"
+#include "tests/support/FakeHost.h"
 #include "tests/support/FakeCodeWindow.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ToolWindowFixture.h"
