@@ -63,6 +63,14 @@ void guardedText(const std::function<void()> &body)
         [](const platform::VbError &e) { return common::productErrorReport(e.description); }, body);
 }
 
+int confirmSave(const std::string &path)
+{
+    return platform::ui().msgBox("The text in [" + path +
+                                     "] has changed.\n\rDo you want to save "
+                                     "the changes?",
+                                 platform::mb::YesNoCancel | Exclamation, "Confirm Save");
+}
+
 QPushButton *toolButton(QWidget *parent, const char *name, const char *caption, const char *tip)
 {
     auto *button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -240,8 +248,32 @@ void frmEdit32::buildMenus()
 
 // --- opening ---------------------------------------------------------------------------------
 
+bool frmEdit32::settleChangedText()
+{
+    if (!m_dirty)
+        return true;
+    const int answer = confirmSave(m_path);
+    if (answer == platform::mb::Cancel)
+        return false;
+    if (answer != platform::mb::Yes)
+        return true;
+    if (!m_path.empty())
+        return saveTo(m_path);
+    platform::FileDialogRequest request;
+    request.filter = kFilters[6];
+    std::optional<std::string> path;
+    common::ignoreErrors([&] { path = platform::ui().saveFileDialog(request); });
+    if (!path || path->empty())
+        return false;
+    m_path = *path;
+    return saveTo(*path);
+}
+
 void frmEdit32::openWithDialog(int filterIndex, bool moduleMode)
 {
+    // Opening another file would drop a changed text: it is asked about first.
+    if (!settleChangedText())
+        return;
     platform::FileDialogRequest request;
     request.filter = kFilters[filterIndex - 1];
     std::optional<std::string> path;
@@ -503,18 +535,6 @@ void frmEdit32::resetFile()
     setEditorText({});
     updateCaption();
 }
-
-namespace {
-
-int confirmSave(const std::string &path)
-{
-    return platform::ui().msgBox("The text in [" + path +
-                                     "] has changed.\n\rDo you want to save "
-                                     "the changes?",
-                                 platform::mb::YesNoCancel | Exclamation, "Confirm Save");
-}
-
-} // namespace
 
 void frmEdit32::mnuFileClose_Click()
 {

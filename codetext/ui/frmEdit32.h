@@ -92,6 +92,9 @@ protected:
 private:
     QAction *addEntry(QMenu *menu, const char *name, const char *caption);
     void buildMenus();
+    /// Asks about a changed text before it would be dropped: Yes saves it (asking for a path
+    /// when there is none), No drops it. False when the programmer cancelled or the save failed.
+    bool settleChangedText();
     void openWithDialog(int filterIndex, bool moduleMode);
     void setEditorText(const std::string &bytes);
     void loadEntry(int index);

@@ -263,6 +263,23 @@ TEST_F(Editor, ClosingAChangedTextAsksFirst)
     EXPECT_EQ(dir.read("New.bas"), "new text");
 }
 
+TEST_F(Editor, OpeningAnotherFileAsksAboutAChangedText)
+{
+    dir.write("Orders.bas", kModule);
+    dir.write("Other.bas", "Dim other\r\n");
+    ASSERT_TRUE(editor->openFile(dir.file("Orders.bas"), false));
+    editor->txtEdit->insertPlainText("' kept\n");
+    ui.queueMsgBoxAnswer(platform::mb::Cancel);
+    trigger("mnuFileBas"); // cancelled: no dialog, the text stays
+    EXPECT_TRUE(ui.callsOf("open").empty());
+    EXPECT_EQ(editor->currentPath(), dir.file("Orders.bas"));
+    ui.queueMsgBoxAnswer(platform::mb::Yes);
+    ui.queueFileAnswer(dir.file("Other.bas"));
+    trigger("mnuFileBas");
+    EXPECT_EQ(dir.read("Orders.bas"), "' kept\r\n" + kModule);
+    EXPECT_EQ(editor->editorText(), "Dim other\n");
+}
+
 TEST_F(Editor, FindsUpAndDownWithAndWithoutLetterCase)
 {
     editor->txtEdit->setPlainText("Total total TOTAL total");
