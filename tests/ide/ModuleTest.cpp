@@ -48,6 +48,16 @@ TEST(ModuleFile, AModuleWithoutVbNameIsKnownByItsFilesBaseName)
     EXPECT_EQ(module->text(), "Sub Main()\r\n"); // nothing is added to the file
 }
 
+TEST(ModuleFile, TypedLinesTakeTheFilesOwnLineEnd)
+{
+    auto module = Component::fromText(ComponentKind::Module, "m.bas",
+                                      "Attribute VB_Name = \"m\"\nSub Main()\nEnd Sub\n");
+    module->setCode("Sub Main()\r\n    Beep\r\nEnd Sub\n");
+    module->module()->section().setAttribute("VB_Description", "\"x\"");
+    EXPECT_EQ(module->text(), "Attribute VB_Name = \"m\"\nAttribute VB_Description = \"x\"\n"
+                              "Sub Main()\n    Beep\nEnd Sub\n");
+}
+
 TEST(ModuleFile, AClassHeaderWithoutItsEndIsRefused)
 {
     try {
