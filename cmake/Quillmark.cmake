@@ -43,11 +43,14 @@ function(qm_test name)
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
     qm_warnings(${name})
+    # The environment comes from env(1) in front of the test program: gtest_discover_tests
+    # (CMake 3.25) would hand the discovered tests only the first entry of an ENVIRONMENT list.
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+        "env;QT_QPA_PLATFORM=offscreen;QM_APP_DIR=${QM_PROGRAM_DIR};LC_ALL=C")
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 30
-        PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QM_APP_DIR=${QM_PROGRAM_DIR};LC_ALL=C")
+        PROPERTIES TIMEOUT ${ARG_TIMEOUT})
 endfunction()
 
 # qm_fuzzer(NAME SOURCE DEPENDS libs... [SEEDS files...] [ITERATIONS n])
