@@ -213,6 +213,16 @@ QList<QWidget *> scriptWindows()
     return out;
 }
 
+/// The window-registry handle of a top-level window; 0 for one that is not registered.
+platform::WindowHandle handleOf(const QWidget &w)
+{
+    if (WindowFollower *f = WindowFollower::of(w))
+        return f->handle();
+    if (platform::WindowBinding *b = platform::WindowBinding::of(w))
+        return b->handle();
+    return 0;
+}
+
 /// The text a control shows: a text box's text, a label's or button's caption, a list's
 /// current item.
 std::string controlText(QWidget &target, const std::string &name)
@@ -1449,8 +1459,29 @@ void ScriptRunner::settle() const
     // Queued work (a menu's deferred action, an edit applied after its editor closed) runs now.
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
-    if (!m_ui.hasEnded())
-        m_ui.sync();
+    if (m_ui.hasEnded())
+        return;
+    m_ui.sync();
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    // On a real display the window manager hands the focus over in its own time: the next
+    // command waits (a little, never long) until the window the host made active has it, so
+    // that keys go where a person's would.
+    const platform::WindowHandle active = platform::windowRegistry().activeWindow();
+    QWidget *wanted = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && handleOf(*w) == active)
+            wanted = w;
+    }
+    if (!wanted || QApplication::activeModalWidget())
+        return;
+    QElapsedTimer t;
+    t.start();
+    while (QApplication::activeWindow() != wanted && t.elapsed() < 500) {
+        wanted->activateWindow();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    m_ui.sync();
 }
 
 void ScriptRunner::runCommand(const std::vector<std::string> &words)
@@ -1647,20 +1678,13 @@ void saveScreenshot(const std::string &path, QWidget *only)
     };
     std::vector<Shot> shots;
     const platform::WindowRegistry &registry = platform::windowRegistry();
-    auto handleOf = [](QWidget *w) -> platform::WindowHandle {
-        if (WindowFollower *f = WindowFollower::of(*w))
-            return f->handle();
-        if (platform::WindowBinding *b = platform::WindowBinding::of(*w))
-            return b->handle();
-        return 0;
-    };
     if (only) {
         shots.push_back({only, true});
     } else {
         const std::vector<platform::WindowHandle> &order = registry.zOrder();
         for (auto it = order.rbegin(); it != order.rend(); ++it) {
             for (QWidget *w : QApplication::topLevelWidgets()) {
-                if (w->isVisible() && handleOf(w) == *it)
+                if (w->isVisible() && handleOf(*w) == *it)
                     shots.push_back({w, registry.activeWindow() == *it});
             }
         }
