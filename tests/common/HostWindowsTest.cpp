@@ -3,6 +3,8 @@
 #include "common/Settings.h"
 #include "platform/ScriptedUi.h"
 
+#include "tests/support/RecordingKeyboard.h"
+
 #include <gtest/gtest.h>
 
 using namespace qm::common;
@@ -117,15 +119,7 @@ TEST_F(HostWindowsTest, OnTopKeepsPositionAndSizeAndSkipsMinimizedWindows)
 
 TEST_F(HostWindowsTest, CloseWindowsLeavesTheProjectWindow)
 {
-    struct Keyboard : KeyboardTarget
-    {
-        std::vector<std::string> log;
-        void activate(std::string_view caption) override
-        {
-            log.push_back("activate " + std::string(caption));
-        }
-        void sendKeys(std::string_view keys, bool) override { log.push_back(std::string(keys)); }
-    } keyboard;
+    qm::test::RecordingKeyboard keyboard;
     ui.setKeyboardTarget(&keyboard);
     qm::common::settings().keys.VBDesignName = "[design]";
     qm::common::settings().keys.ViewProject = "^r";
@@ -137,7 +131,8 @@ TEST_F(HostWindowsTest, CloseWindowsLeavesTheProjectWindow)
     CloseWindows();
     const std::string host = "activate Project1 - Microsoft Visual Basic [design]";
     EXPECT_EQ(keyboard.log,
-              (std::vector<std::string>{host, "^r", "^{F4}", host, "^{F4}", host, "^{F4}"}));
+              (std::vector<std::string>{host, "^r wait", "^{F4} wait", host, "^{F4} wait", host,
+                                        "^{F4} wait"}));
 }
 
 TEST_F(HostWindowsTest, WindowCommandsStopSilentlyWhenTheHostIsGone)

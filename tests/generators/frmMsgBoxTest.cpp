@@ -10,6 +10,7 @@
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 #include "platform/qt/QtText.h"
+#include "tests/support/RecordingKeyboard.h"
 #include "tests/support/ToolWindowFixture.h"
 
 #include <QApplication>
@@ -30,28 +31,6 @@ namespace {
 
 constexpr const char *kHostCaption = "Project1 - Microsoft Visual Basic [design]";
 
-// The host side of Paint It: what was activated, what the clipboard held then, which keys came.
-class RecordingHost final : public platform::KeyboardTarget
-{
-public:
-    void activate(std::string_view caption) override
-    {
-        if (caption != kHostCaption)
-            throw platform::VbError(5);
-        activated.emplace_back(caption);
-        clipboardAtActivation = platform::ui().clipboardText();
-    }
-    void sendKeys(std::string_view keys, bool wait) override
-    {
-        keysSent.emplace_back(keys);
-        waited = wait;
-    }
-    std::vector<std::string> activated;
-    std::string clipboardAtActivation;
-    std::vector<std::string> keysSent;
-    bool waited = false;
-};
-
 using test::control;
 using test::sendKey;
 
@@ -60,6 +39,7 @@ class MsgBoxDesigner : public testing::Test
 protected:
     void SetUp() override
     {
+        host.onlyWindow = kHostCaption;
         runtime.setKeyboardTarget(&host);
         common::programState().hostCaption = kHostCaption;
         savedPasteKeys = common::settings().keys.PasteFromClipboard;
@@ -103,7 +83,7 @@ protected:
     platform::ScriptedUi runtime;
     platform::ScopedUi scoped{runtime};
     test::ToolWindowFixture windows;
-    RecordingHost host;
+    test::RecordingKeyboard host; // the host side of Paint It
     std::string savedPasteKeys;
     QPointer<frmMsgBox> form;
 };
@@ -279,10 +259,9 @@ TEST_F(MsgBoxDesigner, PaintItPastesIntoTheRecordedHostWindow)
                              "sMsg = \"Continue?\"\r\n"
                              "MsgBox sMsg, 17, \"MsgBox Caption\"\r\n\r\n";
     EXPECT_EQ(runtime.clipboardText(), code);
-    EXPECT_EQ(host.activated, std::vector<std::string>{kHostCaption});
+    EXPECT_EQ(host.activations(), std::vector<std::string>{kHostCaption});
     EXPECT_EQ(host.clipboardAtActivation, code);
-    EXPECT_EQ(host.keysSent, std::vector<std::string>{"+{INSERT}"});
-    EXPECT_TRUE(host.waited);
+    EXPECT_EQ(host.keys(), std::vector<std::string>{"+{INSERT} wait"});
     EXPECT_TRUE(runtime.callsOf("msgbox").empty());
     EXPECT_FALSE(common::programState().isWindowOpen("frmMsgBox"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -294,7 +273,7 @@ TEST_F(MsgBoxDesigner, PaintItWithoutTheHostWindowKeepsTheCodeOnTheClipboard)
     common::programState().hostCaption = "Project9 - gone";
     click("pbPaintIt");
     EXPECT_NE(runtime.clipboardText().find("MsgBox sMsg, 16,"), std::string::npos);
-    EXPECT_TRUE(host.keysSent.empty());
+    EXPECT_TRUE(host.keys().empty());
     const auto boxes = runtime.callsOf("msgbox");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "Error");
@@ -307,7 +286,7 @@ TEST_F(MsgBoxDesigner, PaintItWithoutTheHostWindowKeepsTheCodeOnTheClipboard)
     form = windows.openAs<frmMsgBox>(common::window::MsgBox);
     common::programState().hostCaption.clear();
     click("pbPaintIt");
-    EXPECT_TRUE(host.activated.empty());
+    EXPECT_TRUE(host.activations().empty());
     EXPECT_TRUE(runtime.callsOf("activate").empty());
     ASSERT_EQ(runtime.callsOf("msgbox").size(), 1u);
     EXPECT_EQ(runtime.callsOf("msgbox")[0].style, 48);
@@ -361,8 +340,8 @@ TEST_F(MsgBoxDesigner, PaintItKeepsTheDesignerWhenTheClipboardRefusesTheCode)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "The Following Error \"521: Can't open Clipboard\"\n\r"
                              "Occured in Function/Sub \"pbPaintIt_Click\"");
-    EXPECT_TRUE(host.activated.empty());
-    EXPECT_TRUE(host.keysSent.empty());
+    EXPECT_TRUE(host.activations().empty());
+    EXPECT_TRUE(host.keys().empty());
     EXPECT_TRUE(common::programState().isWindowOpen("frmMsgBox"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form);
@@ -372,8 +351,8 @@ TEST_F(MsgBoxDesigner, ExitAndCloseUnloadWithoutPasting)
 {
     click("pbExit");
     EXPECT_FALSE(common::programState().isWindowOpen("frmMsgBox"));
-    EXPECT_TRUE(host.activated.empty());
-    EXPECT_TRUE(host.keysSent.empty());
+    EXPECT_TRUE(host.activations().empty());
+    EXPECT_TRUE(host.keys().empty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(form);
 
@@ -388,8 +367,7 @@ TEST_F(MsgBoxDesigner, ExitAndCloseUnloadWithoutPasting)
 TEST_F(MsgBoxDesigner, HelpButtonAndProductPicture)
 {
     click("pbHelp");
-    EXPECT_EQ(host.keysSent, std::vector<std::string>{"{F1}"});
-    EXPECT_FALSE(host.waited);
+    EXPECT_EQ(host.keys(), std::vector<std::string>{"{F1}"}); // without waiting
     click("picProduct");
     const auto help = runtime.callsOf("help");
     ASSERT_EQ(help.size(), 1u);

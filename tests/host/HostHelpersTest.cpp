@@ -3,6 +3,8 @@
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 
+#include "tests/support/RecordingKeyboard.h"
+
 #include <gtest/gtest.h>
 
 using namespace qm;
@@ -72,18 +74,7 @@ TEST_F(HostHelpersTest, KeystrokesActivateSendWithWaitingAndProcessEvents)
 {
     platform::ScriptedUi ui;
     platform::ScopedUi scope(ui);
-    struct Recorder : platform::KeyboardTarget
-    {
-        std::vector<std::string> log;
-        void activate(std::string_view caption) override
-        {
-            log.push_back("activate " + std::string(caption));
-        }
-        void sendKeys(std::string_view keys, bool wait) override
-        {
-            log.push_back(std::string(wait ? "wait " : "nowait ") + std::string(keys));
-        }
-    } target;
+    test::RecordingKeyboard target;
     ui.setKeyboardTarget(&target);
     int processed = 0;
     ui.onProcessEvents = [&] {
@@ -94,8 +85,8 @@ TEST_F(HostHelpersTest, KeystrokesActivateSendWithWaitingAndProcessEvents)
     host::sendKeysToHostNoWait("VB [design]", "^v");
     host::sendKeysToActiveWindow("{F1}", false);
     EXPECT_EQ(target.log,
-              (std::vector<std::string>{"activate VB [design]", "wait ^c", "activate VB [design]",
-                                        "nowait ^v", "nowait {F1}"}));
+              (std::vector<std::string>{"activate VB [design]", "^c wait", "activate VB [design]",
+                                        "^v", "{F1}"}));
     EXPECT_EQ(processed, 1);
     ui.setKeyboardTarget(nullptr);
     EXPECT_THROW(host::activateHost("VB"), platform::VbError);

@@ -15,6 +15,7 @@
 #include "platform/VbError.h"
 #include "platform/WindowRegistry.h"
 #include "platform/qt/QtText.h"
+#include "tests/support/IdeFixture.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
@@ -70,26 +71,14 @@ const char kForm[] = "VERSION 5.00\r\n"
                      "    Beep\r\n"
                      "End Sub\r\n";
 
-struct UiHost : ::testing::Test
+struct UiHost : test::IdeFixture<>
 {
-    test::SandboxDirs dirs;
-    platform::ScriptedUi ui;
-    platform::ScopedUi installed{ui};
-    std::unique_ptr<ide::Ide> model;
-    std::unique_ptr<ide::HostUi> host;
-
     void SetUp() override
     {
         dirs.program.write("frmTest.frm", kForm);
         dirs.program.write("Test.vbp", "Type=Exe\r\nForm=frmTest.frm\r\nName=\"Test\"\r\n");
-        model = std::make_unique<ide::Ide>();
-        host = std::make_unique<ide::HostUi>(*model);
+        IdeFixture::SetUp();
         ASSERT_TRUE(host->openProject(dirs.program.file("Test.vbp")));
-    }
-    void TearDown() override
-    {
-        host.reset();
-        model.reset();
     }
     ide::ComponentPtr form() { return model->project()->findComponent("frmTest"); }
     static void

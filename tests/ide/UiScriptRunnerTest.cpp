@@ -6,6 +6,7 @@
 #include "ide/Ide.h"
 #include "ide/ui/CodeView.h"
 #include "ide/ui/HostUi.h"
+#include "tests/support/IdeFixture.h"
 #include "tests/support/TempDir.h"
 
 #include <QDialog>
@@ -22,20 +23,14 @@ using namespace qm;
 
 namespace {
 
-struct UiScriptRunner : ::testing::Test
+struct UiScriptRunner : test::IdeFixture<ide::ScriptUi>
 {
-    test::SandboxDirs dirs;
-    ide::ScriptUi ui;
-    platform::ScopedUi installed{ui};
-    std::unique_ptr<ide::Ide> model;
-    std::unique_ptr<ide::HostUi> host;
     std::ostringstream out;
     std::unique_ptr<ide::ScriptRunner> runner;
 
     void SetUp() override
     {
-        model = std::make_unique<ide::Ide>();
-        host = std::make_unique<ide::HostUi>(*model);
+        IdeFixture::SetUp();
         runner = std::make_unique<ide::ScriptRunner>(*host, ui, out);
         dirs.program.write("modA.bas", "Attribute VB_Name = \"modA\"\r\nSub Main()\r\nEnd Sub\r\n");
         dirs.program.write("P.vbp", "Module=modA; modA.bas\r\n");
@@ -43,8 +38,7 @@ struct UiScriptRunner : ::testing::Test
     void TearDown() override
     {
         runner.reset();
-        host.reset();
-        model.reset();
+        IdeFixture::TearDown();
     }
     /// The error of a script that must fail, as vbhost prints it.
     std::string errorOf(const std::string &script)

@@ -2,6 +2,8 @@
 
 #include "platform/VbError.h"
 
+#include "tests/support/RecordingKeyboard.h"
+
 #include <gtest/gtest.h>
 
 using namespace qm::platform;
@@ -29,34 +31,18 @@ TEST(ScriptedUiTest, AnswersFromQueuesThenDefaults)
     EXPECT_EQ(boxes[0].answer, "2");
 }
 
-namespace {
-struct RecordingKeyboard : KeyboardTarget
-{
-    std::vector<std::string> log;
-    void activate(std::string_view caption) override
-    {
-        if (caption == "none")
-            throw VbError(5);
-        log.push_back("activate " + std::string(caption));
-    }
-    void sendKeys(std::string_view keys, bool wait) override
-    {
-        log.push_back(std::string(wait ? "wait " : "") + std::string(keys));
-    }
-};
-} // namespace
-
 TEST(ScriptedUiTest, KeystrokesGoToTheKeyboardTargetAndAreRecorded)
 {
     ScriptedUi ui;
     EXPECT_THROW(ui.activate("Project1 - Microsoft Visual Basic [design]"), VbError);
-    RecordingKeyboard keyboard;
+    qm::test::RecordingKeyboard keyboard;
+    keyboard.onlyWindow = "Project1";
     ui.setKeyboardTarget(&keyboard);
     ui.activate("Project1");
     ui.sendKeys("^c", true);
     ui.sendKeys("^v", false);
     EXPECT_THROW(ui.activate("none"), VbError);
-    EXPECT_EQ(keyboard.log, (std::vector<std::string>{"activate Project1", "wait ^c", "^v"}));
+    EXPECT_EQ(keyboard.log, (std::vector<std::string>{"activate Project1", "^c wait", "^v"}));
     auto keys = ui.callsOf("sendkeys");
     ASSERT_EQ(keys.size(), 2u);
     EXPECT_EQ(keys[0].style, 1);

@@ -1,5 +1,5 @@
 // A code window for tests of the add-in's host commands: its selection is a text, the copy
-// keystroke puts it on the clipboard and the paste keystroke replaces it. It logs what it is
+// keystroke puts it on the clipboard and the paste keystroke replaces it. It records what it is
 // sent, and a fixture gives the program the settings and the host main window such commands need.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 #include "platform/WindowRegistry.h"
+#include "tests/support/RecordingKeyboard.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -19,19 +20,15 @@ namespace qm::test {
 
 inline constexpr const char *kHostCaption = "Sample - Microsoft Visual Basic [design]";
 
-struct FakeCodeWindow : platform::KeyboardTarget
+struct FakeCodeWindow : RecordingKeyboard
 {
     explicit FakeCodeWindow(platform::ScriptedUi &runtime)
         : ui(runtime)
     {}
 
-    void activate(std::string_view caption) override
-    {
-        log.push_back("activate " + std::string(caption));
-    }
     void sendKeys(std::string_view keys, bool wait) override
     {
-        log.push_back(std::string(keys) + (wait ? " wait" : ""));
+        RecordingKeyboard::sendKeys(keys, wait);
         if (keys == "^c")
             ui.clipboardSetText(selection);
         if (keys == "^v") {
@@ -41,19 +38,9 @@ struct FakeCodeWindow : platform::KeyboardTarget
             ++pastes;
         }
     }
-    /// The keys sent, without the activations.
-    std::vector<std::string> keys() const
-    {
-        std::vector<std::string> sent;
-        for (const auto &entry : log)
-            if (entry.rfind("activate ", 0) != 0)
-                sent.push_back(entry);
-        return sent;
-    }
 
     platform::ScriptedUi &ui;
     std::string selection;
-    std::vector<std::string> log;
     bool failPaste = false;
     int pastes = 0;
 };
