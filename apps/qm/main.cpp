@@ -7,10 +7,6 @@
 #include "layout/LayoutCli.h"
 #include "search/SearchCli.h"
 
-#include <iostream>
-#include <string>
-#include <vector>
-
 int main(int argc, char **argv)
 {
     qm::common::cli::CommandTable table;
@@ -22,6 +18,5 @@ int main(int argc, char **argv)
     qm::generators::addMsgBoxCommands(table);
     qm::layout::addLayoutCommands(table);
     qm::search::addFindCommands(table);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return qm::common::cli::run(table, args, std::cin, std::cout, std::cerr);
+    return qm::common::cli::runProcess(table, argc, argv);
 }
