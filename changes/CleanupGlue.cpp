@@ -6,6 +6,7 @@
 #include "changes/DeadEvents.h"
 #include "changes/FormBackup.h"
 #include "common/ErrorReports.h"
+#include "common/HostRoundTrip.h"
 #include "common/ProgramState.h"
 #include "common/Settings.h"
 #include "host/Host.h"
@@ -178,19 +179,10 @@ ReportOutcome runChangeReport(const ShowChangesRequest &request)
 
 void DeleteCommentedCode(bool allComments)
 {
-    common::guarded("DeleteCommentedCode", [&] {
-        auto &ui = platform::ui();
-        common::recordHostCaption();
-        ui.clipboardClear();
-        ui.activate(programState().hostCaption);
-        ui.sendKeys(settings().keys.CopyToClipboard, true);
-        ui.processEvents();
-        const std::string result = changes::DeleteCommentedCode(
-            ui.clipboardText(), allComments ? CommentKind::All : CommentKind::Product);
-        ui.clipboardSetText(result);
-        ui.activate(programState().hostCaption);
-        ui.sendKeys(settings().keys.PasteFromClipboard, true);
-        ui.processEvents();
+    // A tool of whole lines: the host widens its selection before it is copied.
+    common::HostRoundTrip("DeleteCommentedCode").wholeLines().run([&](const std::string &code) {
+        return changes::DeleteCommentedCode(code,
+                                            allComments ? CommentKind::All : CommentKind::Product);
     });
 }
 
