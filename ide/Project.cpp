@@ -318,6 +318,7 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
     DirectoryCache listings;
     LineSplitter lines(bytes);
     TextLine line;
+    int bare = 0, keyed = 0;
     while (lines.next(line)) {
         Line kept{std::string(line.text), std::string(line.eol), nullptr};
         if (auto span = fileSpan(line.text)) {
@@ -327,8 +328,7 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
         ProjectEntry entry;
         std::string error;
         if (readEntry(line.text, entry, error)) {
-            if (entry.key.empty())
-                project->m_bareNames = true;
+            ++(entry.key.empty() ? bare : keyed);
             std::string path = isAbsolute(entry.file) || dir.empty()
                                    ? entry.file
                                    : platform::joinPath(dir, entry.file);
@@ -350,6 +350,8 @@ std::unique_ptr<Project> Project::fromText(std::string_view productPath, std::st
         }
         project->m_lines.push_back(std::move(kept));
     }
+    // Only a project that names all its components by file alone is of the old format.
+    project->m_bareNames = bare > 0 && keyed == 0;
     project->m_savedText = std::string(bytes);
     project->m_lineEnd = uniformLineEnd(bytes).value_or("\r\n");
     return project;

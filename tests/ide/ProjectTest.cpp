@@ -103,6 +103,10 @@ TEST_F(ProjectTest, AMissingComponentIsLeftOutAndReported)
     // The missing component's line is kept as it was.
     EXPECT_EQ(project->text(), dir.read("p.mak"));
     EXPECT_THROW(Project::load(dir.file("none.vbp")), VbError);
+    // A project with keyed lines writes new ones keyed, whatever bare lines it also holds.
+    project->addNew(ComponentKind::Module);
+    EXPECT_NE(project->text().find("MODTOOLS.BAS\r\nModule=Module1; Module1.bas\r\n"),
+              std::string::npos);
 }
 
 TEST_F(ProjectTest, SavingWritesOnlyChangedFilesAndTellsWhich)
