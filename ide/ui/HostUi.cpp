@@ -16,7 +16,6 @@
 #include "ide/ui/ProjectWindow.h"
 #include "ide/ui/PropertiesWindow.h"
 #include "ide/ui/ToolboxWindow.h"
-#include "ide/ui/WindowFollower.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "platform/VbError.h"
@@ -131,7 +130,7 @@ bool deliverKeyEvent(HostUi &ui, QKeyEvent &event, QWidget &receiver)
     if (!chord)
         return false;
     // The key came to this window, so it has the focus, whatever the window manager told us.
-    if (WindowFollower *f = WindowFollower::of(*receiver.window())) {
+    if (platform::WindowBinding *f = platform::WindowBinding::of(*receiver.window())) {
         if (platform::windowRegistry().activeWindow() != f->handle())
             platform::windowRegistry().activate(f->handle());
     }
@@ -150,7 +149,7 @@ void HostWindow::keyPressEvent(QKeyEvent *event)
 void HostWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    if (WindowFollower *f = WindowFollower::of(*this)) {
+    if (platform::WindowBinding *f = platform::WindowBinding::of(*this)) {
         platform::WindowHandle h = f->handle();
         m_ui.guard("Close", [&] { m_ui.ide().closeWindow(h); });
     }
@@ -168,10 +167,10 @@ HostUi::HostUi(Ide &ide)
     m_properties = std::make_unique<PropertiesWindow>(*this);
     m_toolbox = std::make_unique<ToolboxWindow>(*this);
     m_find = std::make_unique<FindWindow>(*this);
-    new WindowFollower(*m_main, ide.mainWindow());
-    new WindowFollower(*m_project, ide.projectWindow());
-    new WindowFollower(*m_properties, ide.propertiesWindow());
-    new WindowFollower(*m_toolbox, ide.toolboxWindow());
+    platform::WindowBinding::follow(*m_main, ide.mainWindow());
+    platform::WindowBinding::follow(*m_project, ide.projectWindow());
+    platform::WindowBinding::follow(*m_properties, ide.propertiesWindow());
+    platform::WindowBinding::follow(*m_toolbox, ide.toolboxWindow());
     m_keyboard = std::make_unique<HostKeyboard>(*this);
     m_previousKeyboard = platform::ui().keyboardTarget();
     platform::ui().setKeyboardTarget(m_keyboard.get());
@@ -274,7 +273,7 @@ void HostUi::sync()
                 if (!m_views.count(cw->window)) {
                     auto *view = new CodeView(*this, cw->window);
                     m_views[cw->window] = view;
-                    (new WindowFollower(*view, cw->window))->apply();
+                    platform::WindowBinding::follow(*view, cw->window)->apply();
                 }
             }
             if (DesignerWindow *d = m_ide.designerOf(*c)) {
@@ -283,7 +282,7 @@ void HostUi::sync()
                     auto *view = new DesignerView(*this, d->window);
                     m_views[d->window] = view;
                     view->refresh();
-                    (new WindowFollower(*view, d->window))->apply();
+                    platform::WindowBinding::follow(*view, d->window)->apply();
                 }
             }
         }
@@ -314,18 +313,18 @@ void HostUi::sync()
     for (QWidget *w :
          {static_cast<QWidget *>(m_main.get()), static_cast<QWidget *>(m_project.get()),
           static_cast<QWidget *>(m_properties.get()), static_cast<QWidget *>(m_toolbox.get())}) {
-        if (WindowFollower *f = WindowFollower::of(*w))
+        if (platform::WindowBinding *f = platform::WindowBinding::of(*w))
             f->apply();
     }
     for (auto &[handle, view] : m_views) {
         if (view) {
-            if (WindowFollower *f = WindowFollower::of(*view))
+            if (platform::WindowBinding *f = platform::WindowBinding::of(*view))
                 f->apply();
         }
     }
     // The active window last, so that it ends up in front.
     if (QWidget *active = widgetOf(platform::windowRegistry().activeWindow())) {
-        if (WindowFollower *f = WindowFollower::of(*active))
+        if (platform::WindowBinding *f = platform::WindowBinding::of(*active))
             f->apply();
     }
     m_syncing = false;

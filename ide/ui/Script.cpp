@@ -12,7 +12,6 @@
 #include "ide/ui/HostUi.h"
 #include "ide/ui/MainWindow.h"
 #include "ide/ui/PropertiesWindow.h"
-#include "ide/ui/WindowFollower.h"
 #include "platform/FileSystem.h"
 #include "platform/SendKeys.h"
 #include "platform/Text.h"
@@ -216,11 +215,8 @@ QList<QWidget *> scriptWindows()
 /// The window-registry handle of a top-level window; 0 for one that is not registered.
 platform::WindowHandle handleOf(const QWidget &w)
 {
-    if (WindowFollower *f = WindowFollower::of(w))
-        return f->handle();
-    if (platform::WindowBinding *b = platform::WindowBinding::of(w))
-        return b->handle();
-    return 0;
+    const platform::WindowBinding *b = platform::WindowBinding::of(w);
+    return b ? b->handle() : 0;
 }
 
 /// The text a control shows: a text box's text, a label's or button's caption, a list's
@@ -705,9 +701,7 @@ void ScriptCommands::move(const Words &w)
                    w.size() == 6 ? toNumber(w[5]) : g.height());
     // Through the window functions, as the add-in's arrangement moves windows.
     platform::WindowHandle h = 0;
-    if (WindowFollower *f = WindowFollower::of(window))
-        h = f->handle();
-    else if (platform::WindowBinding *b = platform::WindowBinding::of(window))
+    if (const platform::WindowBinding *b = platform::WindowBinding::of(window))
         h = b->handle();
     if (h)
         platform::SetWindowPos(h, 0, to.x(), to.y(), to.width(), to.height(),

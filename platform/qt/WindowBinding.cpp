@@ -1,11 +1,10 @@
-// Registry entry <-> Qt window.
+// Registry entry <-> Qt window, owning or following.
 #include "platform/qt/WindowBinding.h"
 
 #include "platform/qt/QtText.h"
 
 #include <QEvent>
 #include <QWidget>
-#include <QWindowStateChangeEvent>
 
 namespace qm::platform {
 
@@ -13,7 +12,6 @@ WindowBinding::WindowBinding(QWidget &window, std::string className)
     : QObject(&window)
     , m_window(window)
 {
-    setObjectName(QStringLiteral("qm_window_binding"));
     WindowRegistry &registry = windowRegistry();
     m_handle = registry.add(fromQString(window.windowTitle()), std::move(className), window.x(),
                             window.y(), window.width(), window.height());
@@ -21,19 +19,49 @@ WindowBinding::WindowBinding(QWidget &window, std::string className)
     if (!window.isVisible())
         registry.showWindow(m_handle, sw::Hide);
     m_applying = false;
-    registry.setObserver(m_handle, [this](const WindowInfo &info) { applyEntry(info); });
-    window.installEventFilter(this);
+    watch();
+}
+
+WindowBinding::WindowBinding(QWidget &window, WindowHandle handle)
+    : QObject(&window)
+    , m_window(window)
+    , m_handle(handle)
+    , m_owning(false)
+{
+    watch();
+}
+
+WindowBinding *WindowBinding::follow(QWidget &window, WindowHandle handle)
+{
+    return new WindowBinding(window, handle);
+}
+
+void WindowBinding::watch()
+{
+    setObjectName(QStringLiteral("qm_window_binding"));
+    windowRegistry().setObserver(m_handle, [this](const WindowInfo &info) { applyEntry(info); });
+    m_window.installEventFilter(this);
 }
 
 WindowBinding::~WindowBinding()
 {
-    windowRegistry().remove(m_handle);
+    WindowRegistry &registry = windowRegistry();
+    if (m_owning)
+        registry.remove(m_handle);
+    else if (registry.contains(m_handle))
+        registry.setObserver(m_handle, {});
 }
 
 WindowBinding *WindowBinding::of(const QWidget &window)
 {
     return window.findChild<WindowBinding *>(QStringLiteral("qm_window_binding"),
                                              Qt::FindDirectChildrenOnly);
+}
+
+void WindowBinding::apply()
+{
+    if (const WindowInfo *info = windowRegistry().find(m_handle))
+        applyEntry(*info);
 }
 
 // The entry holds the window's outer position (where its frame starts, as the system's window
@@ -46,15 +74,35 @@ void WindowBinding::storeGeometry()
 
 bool WindowBinding::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &m_window || m_applying)
-        return QObject::eventFilter(watched, event);
+    if (watched == &m_window && !m_applying && windowRegistry().contains(m_handle)) {
+        m_applying = true; // changes made here must not be applied back to the window
+        windowChanged(*event);
+        m_applying = false;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowBinding::windowChanged(const QEvent &event)
+{
     WindowRegistry &registry = windowRegistry();
-    m_applying = true; // changes made here must not be applied back to the window
-    switch (event->type()) {
+    switch (event.type()) {
     case QEvent::Move:
     case QEvent::Resize:
-        storeGeometry();
+        // A followed window's entry keeps its normal geometry while it is minimized or hidden.
+        if (m_owning || (m_window.isVisible() && !m_window.isMinimized() && !m_window.isMaximized()))
+            storeGeometry();
+        return;
+    case QEvent::WindowActivate:
+        if (m_owning || registry.activeWindow() != m_handle)
+            registry.activate(m_handle);
+        return;
+    default:
         break;
+    }
+    // Caption and visibility of a followed window are its owner's to change.
+    if (!m_owning)
+        return;
+    switch (event.type()) {
     case QEvent::WindowTitleChange:
         registry.setCaption(m_handle, fromQString(m_window.windowTitle()));
         break;
@@ -73,14 +121,9 @@ bool WindowBinding::eventFilter(QObject *watched, QEvent *event)
         else if (m_window.isVisible())
             registry.showWindow(m_handle, sw::ShowNa);
         break;
-    case QEvent::WindowActivate:
-        registry.activate(m_handle);
-        break;
     default:
         break;
     }
-    m_applying = false;
-    return QObject::eventFilter(watched, event);
 }
 
 void WindowBinding::applyEntry(const WindowInfo &info)
@@ -88,6 +131,11 @@ void WindowBinding::applyEntry(const WindowInfo &info)
     if (m_applying)
         return;
     m_applying = true;
+    if (!m_owning) {
+        const QString caption = toQString(info.caption);
+        if (m_window.windowTitle() != caption)
+            m_window.setWindowTitle(caption);
+    }
     const bool onTop = m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (onTop != info.topmost) {
         // Changing a window flag hides the window; show it again where it was.
@@ -95,7 +143,9 @@ void WindowBinding::applyEntry(const WindowInfo &info)
         if (info.visible)
             m_window.show();
     }
-    if (info.state == WindowState::Normal) {
+    // An entry the owner made without a size leaves the window's own size.
+    const bool sized = m_owning || (info.width > 0 && info.height > 0);
+    if (info.state == WindowState::Normal && sized) {
         if (m_window.pos() != QPoint(info.left, info.top))
             m_window.move(info.left, info.top);
         if (m_window.size() != QSize(info.width, info.height))

@@ -1,5 +1,9 @@
-// Ties a real Qt top-level window to its entry in the window registry, both ways: the window's
-// moves, sizes, caption, visibility and activation update the entry, and the window functions'
+// Ties a real Qt top-level window to its entry in the window registry, both ways. An owning
+// binding registers the window itself: the window's moves, sizes, caption, visibility and
+// activation update the entry, and the entry goes when the binding does. A following binding
+// ties the window to an entry someone else made and owns (the IDE model registers its windows):
+// the entry's caption, geometry and visibility are applied to the window, and only the window's
+// moves, sizes and activation go back into the entry. In both modes the window functions'
 // changes to the entry move, show, raise or pin the window.
 #pragma once
 
@@ -16,12 +20,17 @@ namespace qm::platform {
 class WindowBinding final : public QObject
 {
 public:
-    /// Registers `window` (with its current caption and geometry) under a class name. The
-    /// binding is a child of the window and unregisters it when either goes away.
+    /// Owning: registers `window` (with its current caption and geometry) under a class name.
+    /// The binding is a child of the window and unregisters it when either goes away.
     WindowBinding(QWidget &window, std::string className);
+    /// Following: ties `window` to the entry `handle`; the binding is a child of the window.
+    static WindowBinding *follow(QWidget &window, WindowHandle handle);
     ~WindowBinding() override;
 
     WindowHandle handle() const { return m_handle; }
+    bool isOwning() const { return m_owning; }
+    /// Brings the window into line with its entry (caption, geometry, visibility).
+    void apply();
 
     /// The binding of a window, or nullptr when it has none.
     static WindowBinding *of(const QWidget &window);
@@ -30,15 +39,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    WindowBinding(QWidget &window, WindowHandle handle);
+    void watch();
+    void windowChanged(const QEvent &event);
     void applyEntry(const WindowInfo &info);
     void storeGeometry();
 
     QWidget &m_window;
     WindowHandle m_handle = 0;
+    bool m_owning = true;
     bool m_applying = false; // the entry is being applied to the window: ignore its echo
 };
 
-/// Registers a window under a class name; shorthand for a new WindowBinding.
+/// Registers a window under a class name; shorthand for a new owning WindowBinding.
 WindowHandle registerWindow(QWidget &window, const std::string &className);
 
 } // namespace qm::platform

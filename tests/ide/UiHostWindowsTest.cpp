@@ -1,5 +1,5 @@
 // The host's Qt windows and their registry entries move together, both ways.
-#include "ide/ui/WindowFollower.h"
+#include "platform/qt/WindowBinding.h"
 
 #include "ide/Ide.h"
 #include "ide/ui/HostUi.h"
@@ -14,7 +14,7 @@ using namespace qm;
 
 namespace {
 
-TEST(UiWindowFollower, TheWindowFunctionsMoveShowAndNameTheHostsWindows)
+TEST(UiHostWindows, TheWindowFunctionsMoveShowAndNameTheHostsWindows)
 {
     platform::ScriptedUi ui;
     platform::ScopedUi installed(ui);
@@ -48,7 +48,7 @@ TEST(UiWindowFollower, TheWindowFunctionsMoveShowAndNameTheHostsWindows)
     EXPECT_EQ(info->height, 240);
 }
 
-TEST(UiWindowFollower, AWindowTheModelClosesLosesItsEntryAndItsView)
+TEST(UiHostWindows, AWindowTheModelClosesLosesItsEntryAndItsView)
 {
     platform::ScriptedUi ui;
     platform::ScopedUi installed(ui);
@@ -60,7 +60,7 @@ TEST(UiWindowFollower, AWindowTheModelClosesLosesItsEntryAndItsView)
     host.sync();
     QWidget *view = host.widgetOf(handle);
     ASSERT_NE(view, nullptr);
-    ASSERT_NE(ide::WindowFollower::of(*view), nullptr);
+    ASSERT_NE(platform::WindowBinding::of(*view), nullptr);
     model.closeWindow(handle);
     host.sync();
     EXPECT_EQ(host.widgetOf(handle), nullptr);
