@@ -9,5 +9,7 @@ namespace qm::generators {
 
 /// qm msgbox.
 void addMsgBoxCommands(common::cli::CommandTable &table);
+/// qm inputbox, qm dialog and qm help-topics.
+void addDesignerCommands(common::cli::CommandTable &table);
 
 } // namespace qm::generators
