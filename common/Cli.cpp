@@ -18,6 +18,7 @@
 #include <iterator>
 #include <list>
 #include <ostream>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -121,15 +122,27 @@ void printHelp(const CommandTable &table, std::ostream &out)
     out << "\nqm COMMAND --help prints the options of one command.\n";
 }
 
+constexpr off_t kMapAtLeast = 1 << 20;
+
 // Reads a whole file descriptor: a regular file in one read of its size, anything else (a
 // pipe, a terminal) in pieces joined once at the end, so the input is never copied while it
 // grows. Returns false with errno set when a read fails.
 bool readDescriptor(int fd, std::string &bytes)
 {
-    struct stat info
-    {
-    };
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    struct stat info = {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= kMapAtLeast &&
+        ::lseek(fd, 0, SEEK_CUR) == 0) {
+        // A large file is mapped and copied once into the string: no zero-filled buffer for
+        // read() to copy into a second time.
+        const auto size = static_cast<size_t>(info.st_size);
+        void *mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (mapped != MAP_FAILED) {
+            bytes.assign(static_cast<const char *>(mapped), size);
+            ::munmap(mapped, size);
+            return true;
+        }
+    }
+    if (S_ISREG(info.st_mode)) {
         const off_t here = ::lseek(fd, 0, SEEK_CUR);
         const auto size = static_cast<size_t>(info.st_size - (here > 0 ? here : 0));
         bytes.resize(size);
