@@ -693,6 +693,12 @@ bool HostUi::takeEditKey(const platform::KeyChord &chord)
         undoOrRedo(true);
         return true;
     }
+    if (chord.key == platform::Key::F3 && chord.modifiers == 0 && m_ide.activeCodeWindow()) {
+        // Find Next: the last text searched for, from after the match found last.
+        if (!m_ide.findNext())
+            platform::ui().msgBox("Specified text not found.", platform::mb::Information, "Find");
+        return true;
+    }
     if (ctrl && c == 'a') {
         // Select All: the whole of what the code window shows.
         if (CodeWindow *cw = m_ide.activeCodeWindow()) {

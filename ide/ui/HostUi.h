@@ -121,7 +121,7 @@ private:
     void observeEdits();
     History *activeHistory(bool &code);
     bool undoOrRedo(bool redo);
-    /// Keys the host's editors take before its key map: Ctrl+Z, Ctrl+Y, Ctrl+A.
+    /// Keys the host's editors take before its key map: Ctrl+Z, Ctrl+Y, Ctrl+A, F3.
     bool takeEditKey(const platform::KeyChord &chord);
 
     Ide &m_ide;

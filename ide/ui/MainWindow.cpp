@@ -137,6 +137,7 @@ MainWindow::MainWindow(HostUi &ui)
     addKeyAction(m_edit, tr("Select &All"), "^a", tr("Ctrl+A"));
     m_edit->addSeparator();
     addKeyAction(m_edit, tr("&Find..."), "^f", tr("Ctrl+F"));
+    addKeyAction(m_edit, tr("Find &Next"), "{F3}", tr("F3"));
 
     m_view = menuBar()->addMenu(tr("&View"));
     addKeyAction(m_view, tr("&Code"), "{F7}", tr("F7"));
