@@ -9,6 +9,9 @@ namespace qm::generators {
 
 /// qm msgbox.
 void addMsgBoxCommands(common::cli::CommandTable &table);
+
+/// qm errtrap add|remove|handler, qm analyze, qm document, qm newproc.
+void addProcedureCommands(common::cli::CommandTable &table);
 /// qm inputbox, qm dialog and qm help-topics.
 void addDesignerCommands(common::cli::CommandTable &table);
 

@@ -16,6 +16,7 @@ int main(int argc, char **argv)
     qm::changes::addChangeBlockCommands(table);
     qm::changes::addCleanupCommands(table);
     qm::generators::addMsgBoxCommands(table);
+    qm::generators::addProcedureCommands(table);
     qm::generators::addDesignerCommands(table);
     qm::layout::addLayoutCommands(table);
     qm::search::addFindCommands(table);
