@@ -90,33 +90,47 @@ function(qm_benchmark name)
 endfunction()
 
 # qm_folder(NAME DEPENDS libs... [UI_DEPENDS libs...])
-# The libraries of one tool folder: qm_NAME from the engines (*.cpp at the folder's top, no Qt)
-# and, when the folder has a ui/ subfolder, qm_NAME_ui from its windows and glue (Qt).
+# The libraries of one tool folder: qm_NAME from the engines and their qm commands (*.cpp at the
+# folder's top, no Qt), qm_NAME_glue from the host glue (*Glue.cpp, no Qt) when there is any, and,
+# when the folder has a ui/ subfolder, qm_NAME_ui from its windows (Qt). qm links no glue.
 function(qm_folder name)
     cmake_parse_arguments(ARG "" "" "DEPENDS;UI_DEPENDS" ${ARGN})
     file(GLOB engine_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    file(GLOB glue_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*Glue.cpp")
     file(GLOB ui_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp"
                                            "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h")
+    if(glue_sources)
+        list(REMOVE_ITEM engine_sources ${glue_sources})
+    endif()
     if(NOT engine_sources)
         return()
     endif()
     qm_library(qm_${name} SOURCES ${engine_sources} DEPENDS ${ARG_DEPENDS})
+    set(glue)
+    if(glue_sources)
+        qm_library(qm_${name}_glue SOURCES ${glue_sources} DEPENDS qm_${name} ${ARG_DEPENDS})
+        set(glue qm_${name}_glue)
+    endif()
     if(ui_sources)
         qm_library(qm_${name}_ui QT SOURCES ${ui_sources}
-                   DEPENDS qm_${name} qm_platform_qt ${ARG_UI_DEPENDS})
+                   DEPENDS qm_${name} ${glue} qm_platform_qt ${ARG_UI_DEPENDS})
     endif()
 endfunction()
 
 # qm_folder_tests(NAME [DEPENDS libs...] [TIMEOUT s])
-# One test program NAME_tests from every *.cpp of the test folder, linked with qm_NAME and,
-# when it exists, qm_NAME_ui.
+# One test program NAME_tests from every *.cpp of the test folder and of its ui/ subfolder,
+# linked with qm_NAME and, when they exist, qm_NAME_glue and qm_NAME_ui.
 function(qm_folder_tests name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "DEPENDS" ${ARGN})
-    file(GLOB test_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    file(GLOB test_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp"
+                                             "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp")
     if(NOT test_sources OR NOT TARGET qm_${name})
         return()
     endif()
     set(libs qm_${name} qm_testsupport ${ARG_DEPENDS})
+    if(TARGET qm_${name}_glue)
+        list(APPEND libs qm_${name}_glue)
+    endif()
     set(qt)
     if(TARGET qm_${name}_ui)
         list(APPEND libs qm_${name}_ui)

@@ -1,7 +1,7 @@
 // qm: the toolbox's text engines on the command line, for scripts and CI pipelines.
 #include "changes/CleanupCli.h"
-#include "changes/QmCommands.h"
-#include "codetext/QmCommands.h"
+#include "changes/ChangeBlockCli.h"
+#include "codetext/CodeTextCli.h"
 #include "common/Cli.h"
 #include "generators/QmCommands.h"
 #include "layout/LayoutCli.h"

@@ -1,7 +1,7 @@
 // The Track Changes page and its buttons.
 #include "changes/ui/TrackChangesPage.h"
 
-#include "changes/TrackChangesCommands.h"
+#include "changes/TrackChangesGlue.h"
 #include "changes/ui/frmShowChanges.h"
 
 #include <QGroupBox>

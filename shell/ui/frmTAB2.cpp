@@ -2,7 +2,7 @@
 #include "shell/ui/frmTAB2.h"
 
 #include "codetext/ExtraClipboards.h"
-#include "codetext/PaletteCommands.h"
+#include "codetext/PaletteGlue.h"
 #include "common/ErrorReports.h"
 #include "common/HostRoundTrip.h"
 #include "common/HostWindows.h"

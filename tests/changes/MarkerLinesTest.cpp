@@ -2,7 +2,7 @@
 #include "changes/MarkerLines.h"
 
 #include "changes/ChangeBlock.h"
-#include "changes/QmCommands.h"
+#include "changes/ChangeBlockCli.h"
 
 #include "tests/support/EngineTest.h"
 #include "tests/support/TempDir.h"

@@ -1,7 +1,7 @@
 // The comment and uncomment engines of the palette and the editor, byte for byte.
 #include "codetext/Comment.h"
 
-#include "codetext/QmCommands.h"
+#include "codetext/CodeTextCli.h"
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
 #include "platform/Text.h"

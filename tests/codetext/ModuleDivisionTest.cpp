@@ -1,6 +1,6 @@
 #include "codetext/ModuleDivision.h"
 #include "codetext/ModuleSave.h"
-#include "codetext/QmCommands.h"
+#include "codetext/CodeTextCli.h"
 
 #include "tests/support/EngineTest.h"
 #include "tests/support/TempDir.h"

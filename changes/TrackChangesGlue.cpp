@@ -1,6 +1,6 @@
 // The Document Block and Track Changes buttons over the host round trip: they work on whole
 // lines, paste with waiting, and report a failure under the button's handler name.
-#include "changes/TrackChangesCommands.h"
+#include "changes/TrackChangesGlue.h"
 
 #include "changes/ChangeBlock.h"
 #include "common/HostRoundTrip.h"

@@ -1,5 +1,5 @@
 // qm block: the change-block marker engines on the command line.
-#include "changes/QmCommands.h"
+#include "changes/ChangeBlockCli.h"
 
 #include "changes/ChangeBlock.h"
 #include "common/Cli.h"

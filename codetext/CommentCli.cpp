@@ -1,5 +1,5 @@
 // qm commands over the comment, uncomment and indent engines.
-#include "codetext/QmCommands.h"
+#include "codetext/CodeTextCli.h"
 
 #include "codetext/Comment.h"
 #include "codetext/Indent.h"

@@ -1,4 +1,4 @@
-// The qm commands over the change tracking engines.
+// The qm commands over the change-block engines (qm block).
 #pragma once
 
 namespace qm::common::cli {

@@ -1,5 +1,5 @@
 // qm comment, uncomment, indent and their -lines forms: options reach the engines.
-#include "codetext/QmCommands.h"
+#include "codetext/CodeTextCli.h"
 
 #include "common/Cli.h"
 #include "tests/support/EngineTest.h"

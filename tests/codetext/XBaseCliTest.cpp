@@ -1,5 +1,5 @@
 // qm xbase: standard input or a file in, the converted text out.
-#include "codetext/QmCommands.h"
+#include "codetext/CodeTextCli.h"
 
 #include "common/Cli.h"
 #include "tests/support/EngineTest.h"

@@ -1,4 +1,4 @@
-#include "codetext/PaletteCommands.h"
+#include "codetext/PaletteGlue.h"
 
 #include "tests/support/FakeCodeWindow.h"
 

@@ -1,5 +1,5 @@
 // qm block add, change, delete and remove: what they write and how they fail.
-#include "changes/QmCommands.h"
+#include "changes/ChangeBlockCli.h"
 
 #include "common/Cli.h"
 #include "tests/support/EngineTest.h"

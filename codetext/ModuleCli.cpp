@@ -1,5 +1,5 @@
 // qm procedures: the editor's module-mode division as a listing.
-#include "codetext/QmCommands.h"
+#include "codetext/CodeTextCli.h"
 
 #include "codetext/ModuleDivision.h"
 #include "common/Cli.h"

@@ -1,5 +1,5 @@
 // qm xbase: the xBase conversion engine on the command line.
-#include "codetext/QmCommands.h"
+#include "codetext/CodeTextCli.h"
 
 #include "codetext/XBase.h"
 #include "common/Cli.h"

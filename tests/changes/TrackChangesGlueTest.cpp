@@ -1,4 +1,4 @@
-#include "changes/TrackChangesCommands.h"
+#include "changes/TrackChangesGlue.h"
 
 #include "tests/support/FakeCodeWindow.h"
 

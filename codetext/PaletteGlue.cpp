@@ -1,6 +1,6 @@
 // The palette's text commands over the host round trip: every failing step is skipped, and the
 // paste does not wait. They work on whole lines.
-#include "codetext/PaletteCommands.h"
+#include "codetext/PaletteGlue.h"
 
 #include "codetext/Comment.h"
 #include "codetext/Indent.h"
