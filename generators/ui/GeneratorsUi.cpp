@@ -3,6 +3,7 @@
 
 #include "common/ToolRegistry.h"
 #include "common/WindowNames.h"
+#include "generators/ui/ErrorsPage.h"
 #include "generators/ui/frmMsgBox.h"
 
 namespace qm::generators {
@@ -10,6 +11,8 @@ namespace qm::generators {
 void registerUi(common::ToolRegistry &registry)
 {
     registry.add(common::ToolWindow(common::window::MsgBox, [] { return new frmMsgBox; }));
+    registry.add(common::ToolPage(common::window::ApperTab, common::page::Errors,
+                                  [] { return new ErrorsPage; }));
 }
 
 } // namespace qm::generators

@@ -1,0 +1,70 @@
+// The Errors page and its buttons.
+#include "generators/ui/ErrorsPage.h"
+
+#include "generators/ProcedureGlue.h"
+#include "generators/ui/frmIFAnalyzer.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm::generators {
+namespace {
+
+QPushButton *button(const char *name, const char *caption, QWidget *parent)
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
+
+ErrorsPage::ErrorsPage(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    pbSubErrorTrapping = button("pbSubErrorTrapping", "Paste Proc Err Handling", this);
+    pbDefaultErrHandler = button("pbDefaultErrHandler", "Paste Module Error Handler", this);
+    pbRemove = button("pbRemove", "Remove Local Error Code", this);
+    pbIfAnalyzer = button("pbIfAnalyzer", "Control Structure Analyzer", this);
+    for (QPushButton *b : {pbSubErrorTrapping, pbDefaultErrHandler, pbRemove, pbIfAnalyzer})
+        layout->addWidget(b);
+    layout->addStretch();
+
+    connect(pbSubErrorTrapping, &QPushButton::clicked, this,
+            &ErrorsPage::pbSubErrorTrapping_Click);
+    connect(pbDefaultErrHandler, &QPushButton::clicked, this,
+            &ErrorsPage::pbDefaultErrHandler_Click);
+    connect(pbRemove, &QPushButton::clicked, this, &ErrorsPage::pbRemove_Click);
+    connect(pbIfAnalyzer, &QPushButton::clicked, this, &ErrorsPage::pbIfAnalyzer_Click);
+}
+
+void ErrorsPage::pbSubErrorTrapping_Click()
+{
+    generators::pbSubErrorTrapping_Click();
+}
+
+void ErrorsPage::pbDefaultErrHandler_Click()
+{
+    generators::pbDefaultErrHandler_Click();
+}
+
+void ErrorsPage::pbRemove_Click()
+{
+    generators::pbRemove_Click();
+}
+
+void ErrorsPage::pbIfAnalyzer_Click()
+{
+    // One analyzer at a time: it belongs to the selection it was opened on.
+    if (m_analyzer) {
+        m_analyzer->raise();
+        m_analyzer->activateWindow();
+        return;
+    }
+    m_analyzer = new frmIFAnalyzer(window());
+    m_analyzer->show();
+}
+
+} // namespace qm::generators
