@@ -3,6 +3,7 @@
 
 #include "common/ErrorReports.h"
 #include "common/Settings.h"
+#include "common/WindowNames.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
@@ -47,7 +48,7 @@ QLabel *picture(QWidget *parent)
 frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(platform::toQString(common::window::Splash));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setStyleSheet(QStringLiteral("frmSplash { background: white; border: 2px solid #30305a; }"));
     auto *row = new QHBoxLayout(this);
@@ -74,7 +75,7 @@ frmSplash::frmSplash(QWidget *parent)
 frmAbout::frmAbout(QWidget *parent)
     : QWidget(parent, Qt::Dialog)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(platform::toQString(common::window::About));
     setWindowTitle(QStringLiteral("About Quillmark"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);

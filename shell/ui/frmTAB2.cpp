@@ -9,13 +9,15 @@
 #include "common/ProgramState.h"
 #include "common/Settings.h"
 #include "common/TextHelpers.h"
+#include "common/WindowNames.h"
 #include "platform/Runtime.h"
 #include "platform/SendKeys.h"
 #include "platform/UiRuntime.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
-#include "shell/ShellWindows.h"
 #include "shell/Connector.h"
+#include "shell/ShellWindows.h"
 #include "shell/ui/PaletteButton.h"
 #include "shell/ui/frmTT.h"
 
@@ -59,7 +61,7 @@ frmTAB2::frmTAB2(QWidget *parent)
               Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                   Qt::CustomizeWindowHint)
 {
-    setObjectName(QStringLiteral("frmTAB2"));
+    setObjectName(platform::toQString(common::window::Palette));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     auto *row = new QHBoxLayout(this);
@@ -338,7 +340,7 @@ void frmTAB2::tbToolbox_Click()
 void frmTAB2::tbSeTabOrder_MouseUp(int Button, int, int)
 {
     if (ShellWindows *windows = shellWindows())
-        windows->showToolWindow(Button == 1 ? "frmApperTab" : "frmOFWLibe2");
+        windows->showToolWindow(Button == 1 ? common::window::ApperTab : common::window::Library);
 }
 
 void frmTAB2::tbPrintOrient_MouseDown(int, int, int)

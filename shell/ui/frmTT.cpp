@@ -1,6 +1,7 @@
 // The tooltip window and its timer.
 #include "shell/ui/frmTT.h"
 
+#include "common/WindowNames.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
@@ -15,7 +16,7 @@ frmTT::frmTT(frmTAB2 &palette)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)
     , m_palette(palette)
 {
-    setObjectName(QStringLiteral("frmTT"));
+    setObjectName(platform::toQString(common::window::Tooltips));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("ToolTips"));
     Label1 = new QLabel(this);

@@ -1,6 +1,8 @@
 // Opening tool windows for tests, and driving their controls.
 #include "tests/support/ToolWindowFixture.h"
 
+#include "common/ProgramState.h"
+#include "common/Settings.h"
 #include "generators/ui/frmShowCode.h"
 #include "platform/qt/QtText.h"
 
@@ -68,6 +70,22 @@ QWidget *ToolWindowFixture::open(std::string_view name)
         return nullptr;
     }
     return m_shell.toolWindow(name);
+}
+
+void ToolWindowTest::SetUp()
+{
+    host.onlyWindow = kHostCaption;
+    runtime.setKeyboardTarget(&host);
+    common::programState().hostCaption = kHostCaption;
+    m_savedPasteKeys = common::settings().keys.PasteFromClipboard;
+    common::settings().keys.PasteFromClipboard = "+{INSERT}";
+}
+
+void ToolWindowTest::TearDown()
+{
+    generators::frmShowCode::setModalHook({});
+    common::settings().keys.PasteFromClipboard = m_savedPasteKeys;
+    common::programState().hostCaption.clear();
 }
 
 } // namespace qm::test

@@ -3,7 +3,9 @@
 // names, clicks and typed keys, and the code preview read without its modal loop.
 #pragma once
 
+#include "platform/ScriptedUi.h"
 #include "shell/ui/QtShellWindows.h"
+#include "tests/support/RecordingKeyboard.h"
 
 #include <QPointer>
 #include <QString>
@@ -60,6 +62,25 @@ public:
 
 private:
     shell::QtShellWindows m_shell;
+};
+
+/// A window test of a tool window that returns code to the host: the scripted runtime, a
+/// recording host window that is the only window there is and is recorded as the host caption,
+/// the paste keystroke "+{INSERT}", and the shell's windows to open tool windows by name.
+struct ToolWindowTest : ::testing::Test
+{
+    static constexpr const char *kHostCaption = "Project1 - Microsoft Visual Basic [design]";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    platform::ScriptedUi runtime;
+    platform::ScopedUi scoped{runtime};
+    RecordingKeyboard host;
+    ToolWindowFixture windows;
+
+private:
+    std::string m_savedPasteKeys;
 };
 
 } // namespace qm::test

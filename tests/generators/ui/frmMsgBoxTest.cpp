@@ -29,29 +29,21 @@
 namespace qm::generators {
 namespace {
 
-constexpr const char *kHostCaption = "Project1 - Microsoft Visual Basic [design]";
-
 using test::control;
 using test::sendKey;
 
-class MsgBoxDesigner : public testing::Test
+class MsgBoxDesigner : public test::ToolWindowTest
 {
 protected:
     void SetUp() override
     {
-        host.onlyWindow = kHostCaption;
-        runtime.setKeyboardTarget(&host);
-        common::programState().hostCaption = kHostCaption;
-        savedPasteKeys = common::settings().keys.PasteFromClipboard;
-        common::settings().keys.PasteFromClipboard = "+{INSERT}";
+        ToolWindowTest::SetUp();
         form = windows.openAs<frmMsgBox>(common::window::MsgBox);
     }
     void TearDown() override
     {
         delete form.data();
-        frmShowCode::setModalHook({});
-        common::settings().keys.PasteFromClipboard = savedPasteKeys;
-        common::programState().hostCaption.clear();
+        ToolWindowTest::TearDown();
     }
 
     void click(const char *name) { test::click(form, name); }
@@ -80,11 +72,6 @@ protected:
         return previewText();
     }
 
-    platform::ScriptedUi runtime;
-    platform::ScopedUi scoped{runtime};
-    test::ToolWindowFixture windows;
-    test::RecordingKeyboard host; // the host side of Paint It
-    std::string savedPasteKeys;
     QPointer<frmMsgBox> form;
 };
 
