@@ -5,6 +5,7 @@
 #include "common/Cli.h"
 #include "generators/QmCommands.h"
 #include "layout/LayoutCli.h"
+#include "library/LibraryCli.h"
 #include "search/SearchCli.h"
 
 int main(int argc, char **argv)
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     qm::generators::addProcedureCommands(table);
     qm::generators::addDesignerCommands(table);
     qm::layout::addLayoutCommands(table);
+    qm::library::addLibraryCommands(table);
     qm::search::addFindCommands(table);
     return qm::common::cli::runProcess(table, argc, argv);
 }
