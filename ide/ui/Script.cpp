@@ -1458,21 +1458,35 @@ void ScriptRunner::settle() const
     m_ui.sync();
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    // On a real display the window manager hands the focus over in its own time: the next
-    // command waits (a little, never long) until the window the host made active has it, so
-    // that keys go where a person's would.
-    const platform::WindowHandle active = platform::windowRegistry().activeWindow();
-    QWidget *wanted = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && handleOf(*w) == active)
-            wanted = w;
-    }
-    if (!wanted || QApplication::activeModalWidget())
+    // On a real display the window manager hands the focus over in its own time, and may hand
+    // it to another window first: the next command waits (a little, never long) until the
+    // window the host made active has it and keeps it, so that keys go where a person's would.
+    platform::WindowRegistry &registry = platform::windowRegistry();
+    const platform::WindowHandle active = registry.activeWindow();
+    auto widgetOfActive = [&]() -> QWidget * {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && handleOf(*w) == active)
+                return w;
+        }
+        return nullptr;
+    };
+    if (!widgetOfActive() || QApplication::activeModalWidget())
         return;
     QElapsedTimer t;
     t.start();
-    while (QApplication::activeWindow() != wanted && t.elapsed() < 500) {
-        wanted->activateWindow();
+    int steady = 0;
+    while (steady < 3 && t.elapsed() < 600) {
+        if (registry.contains(active) && registry.activeWindow() != active)
+            registry.activate(active);
+        QWidget *wanted = widgetOfActive();
+        if (!wanted)
+            break;
+        if (QApplication::activeWindow() == wanted) {
+            ++steady;
+        } else {
+            steady = 0;
+            wanted->activateWindow();
+        }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     m_ui.sync();
