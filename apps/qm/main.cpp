@@ -1,6 +1,7 @@
 // qm: the toolbox's text engines on the command line, for scripts and CI pipelines.
 #include "changes/CleanupCli.h"
 #include "changes/ChangeBlockCli.h"
+#include "clipper/ClipperCli.h"
 #include "codetext/CodeTextCli.h"
 #include "common/Cli.h"
 #include "generators/QmCommands.h"
@@ -22,5 +23,6 @@ int main(int argc, char **argv)
     qm::layout::addLayoutCommands(table);
     qm::library::addLibraryCommands(table);
     qm::search::addFindCommands(table);
+    qm::clipper::addIconCommands(table);
     return qm::common::cli::runProcess(table, argc, argv);
 }
