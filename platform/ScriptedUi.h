@@ -30,6 +30,9 @@ public:
     {
         m_fileAnswers.push_back(std::move(path));
     }
+    /// The answer of the next colour, font or printer dialog: confirmed or cancelled (the
+    /// default when none is queued).
+    void queueDialogAnswer(bool confirmed) { m_dialogAnswers.push_back(confirmed); }
 
     /// Every call so far, oldest first.
     const std::vector<UiCall> &calls() const { return m_calls; }
@@ -46,6 +49,8 @@ public:
                          std::string_view defaultText) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;
+    /// Recorded as a "color", "font" or "printer" call with the title and the flags as style.
+    bool commonDialog(CommonDialogKind kind, std::string_view title, int flags) override;
     void processEvents() override;
     void wait(int milliseconds) override;
     void clipboardClear() override;
@@ -80,6 +85,7 @@ private:
     std::deque<int> m_msgBoxAnswers;
     std::deque<std::string> m_inputAnswers;
     std::deque<std::optional<std::string>> m_fileAnswers;
+    std::deque<bool> m_dialogAnswers;
     std::vector<UiCall> m_calls;
     std::string m_clipboard;
     int m_mousePointer = 0;

@@ -46,6 +46,11 @@ void UiRuntime::sendKeys(std::string_view keys, bool wait)
         m_keyboard->sendKeys(keys, wait);
 }
 
+bool UiRuntime::commonDialog(CommonDialogKind, std::string_view, int)
+{
+    return false;
+}
+
 Printer &UiRuntime::printer()
 {
     static RecordingPrinter recording;
@@ -117,7 +122,8 @@ std::optional<std::string> ScriptedUi::fileDialog(const char *kind,
         answer = std::move(m_fileAnswers.front());
         m_fileAnswers.pop_front();
     }
-    m_calls.push_back({kind, request.filter, request.title, 0, answer.value_or("<cancel>")});
+    m_calls.push_back(
+        {kind, request.filter, request.title, request.flags, answer.value_or("<cancel>")});
     return answer;
 }
 
@@ -129,6 +135,20 @@ std::optional<std::string> ScriptedUi::openFileDialog(const FileDialogRequest &r
 std::optional<std::string> ScriptedUi::saveFileDialog(const FileDialogRequest &request)
 {
     return fileDialog("save", request);
+}
+
+bool ScriptedUi::commonDialog(CommonDialogKind kind, std::string_view title, int flags)
+{
+    bool confirmed = false;
+    if (!m_dialogAnswers.empty()) {
+        confirmed = m_dialogAnswers.front();
+        m_dialogAnswers.pop_front();
+    }
+    const char *name = kind == CommonDialogKind::Color  ? "color"
+                       : kind == CommonDialogKind::Font ? "font"
+                                                        : "printer";
+    m_calls.push_back({name, {}, std::string(title), flags, confirmed ? "ok" : "<cancel>"});
+    return confirmed;
 }
 
 void ScriptedUi::processEvents()

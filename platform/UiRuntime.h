@@ -50,7 +50,11 @@ struct FileDialogRequest
     int filterIndex = 1;
     std::string initialDirectory;
     std::string fileName;
+    int flags = 0; ///< the common dialog's Flags value
 };
+
+/// The common dialog's dialogs that choose no file.
+enum class CommonDialogKind { Color, Font, Printer };
 
 /// The screen as the runtime's Screen object gives it.
 struct ScreenMetrics
@@ -92,6 +96,9 @@ public:
     /// File dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest &request) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogRequest &request) = 0;
+    /// The colour, font or printer dialog with a title and the dialog's Flags value; whether
+    /// it was confirmed. A runtime without such dialogs shows nothing and answers cancelled.
+    virtual bool commonDialog(CommonDialogKind kind, std::string_view title, int flags);
 
     /// AppActivate and SendKeys, delivered through the installed keyboard target.
     void activate(std::string_view caption);

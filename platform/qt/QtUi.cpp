@@ -10,14 +10,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QPushButton>
@@ -184,6 +188,41 @@ std::optional<std::string> QtUi::openFileDialog(const FileDialogRequest &request
 std::optional<std::string> QtUi::saveFileDialog(const FileDialogRequest &request)
 {
     return runFileDialog(request, true);
+}
+
+bool QtUi::commonDialog(CommonDialogKind kind, std::string_view title, int flags)
+{
+    const QString caption = toQString(title);
+    switch (kind) {
+    case CommonDialogKind::Color: {
+        QColorDialog dialog;
+        dialog.setWindowTitle(caption);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case CommonDialogKind::Font: {
+        // The flags Qt's dialog knows: fixed pitch only (&H4000&), scalable only (&H20000).
+        QFontDialog::FontDialogOptions options;
+        if (flags & 0x4000)
+            options |= QFontDialog::MonospacedFonts;
+        if (flags & 0x20000)
+            options |= QFontDialog::ScalableFonts;
+        QFontDialog dialog;
+        dialog.setWindowTitle(caption);
+        dialog.setOptions(options);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case CommonDialogKind::Printer: {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        dialog.setWindowTitle(caption);
+        // No selection (&H4&), no page numbers (&H8&), print to file disabled or hidden.
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, !(flags & 0x4));
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(flags & 0x8));
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, !(flags & 0x180000));
+        return dialog.exec() == QDialog::Accepted;
+    }
+    }
+    return false;
 }
 
 void QtUi::processEvents()
