@@ -279,6 +279,21 @@ TEST_F(UiScriptRunner, AModalWindowLeftUpFailsTheScriptWithItsName)
     EXPECT_TRUE(owner.returned); // closed, so nothing hangs
 }
 
+TEST_F(UiScriptRunner, AMessageBoxShownOnScreenIsReadAndClosedLikeAnyWindow)
+{
+    std::ostringstream err;
+    const char *script = "answer msgbox show\n"
+                         "menu Help \"About the Host\"\n"
+                         "expect text About/qt_msgbox_label \"stand-in host\"\n"
+                         "close About\n"
+                         "echo after\n";
+    ASSERT_EQ(runner->run(ide::parseScript(script), "t.qms", err), 0) << err.str();
+    EXPECT_EQ(out.str(), "after\n");
+    // The next box is answered from the queue again, without a window.
+    EXPECT_EQ(runner->run(ide::parseScript("menu Help \"About the Host\"\n"), "t.qms", err), 0);
+    EXPECT_NE(out.str().find("msgbox [About]"), std::string::npos);
+}
+
 TEST_F(UiScriptRunner, ClosingTheMainWindowEndsTheHostAndTheScript)
 {
     std::ostringstream err;
