@@ -5,6 +5,9 @@
 #include "common/WindowNames.h"
 #include "generators/ui/ErrorsPage.h"
 #include "generators/ui/frmNewProcedure.h"
+#include "generators/ui/frmCMDDesigner.h"
+#include "generators/ui/frmHelpContextID.h"
+#include "generators/ui/frmInputBox.h"
 #include "generators/ui/frmMsgBox.h"
 
 namespace qm::generators {
@@ -16,6 +19,14 @@ void registerUi(common::ToolRegistry &registry)
                                   [] { return new ErrorsPage; }));
     // Opened from the object library window.
     registry.add(common::ToolWindow(kNewProcedureName, [] { return new frmNewProcedure; }));
+    registry.add(common::ToolWindow(common::window::InputBox, [] { return new frmInputBox; }));
+    registry.add(
+        common::ToolWindow(common::window::CommonDialog, [] { return new frmCMDDesigner; }));
+    common::ToolWindow helpContext(common::window::HelpContext,
+                                   [] { return new frmHelpContextID; });
+    // The command does nothing while the window is open.
+    helpContext.onlyWhenClosed = true;
+    registry.add(std::move(helpContext));
 }
 
 } // namespace qm::generators
