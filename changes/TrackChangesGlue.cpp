@@ -45,8 +45,9 @@ void pbCommentDeletion_Click()
 
 void SSCommand3_Click()
 {
-    common::HostRoundTrip("SSCommand3_Click").wholeLines().run(
-        [](const std::string &code) { return RemoveBlocking(code); });
+    common::HostRoundTrip("SSCommand3_Click").wholeLines().run([](const std::string &code) {
+        return RemoveBlocking(code);
+    });
 }
 
 } // namespace qm::changes

@@ -34,14 +34,16 @@ void StartComment()
 
 void StartUncomment()
 {
-    paletteRoundTrip("StartUncomment").copyAgainWhenEmpty().run(
-        [](const std::string &selection) { return UncommentBlock(selection); });
+    paletteRoundTrip("StartUncomment").copyAgainWhenEmpty().run([](const std::string &selection) {
+        return UncommentBlock(selection);
+    });
 }
 
 void StartIndent()
 {
-    paletteRoundTrip("StartIndent").run(
-        [](const std::string &selection) { return IndentBlock(selection, settings().tabSize); });
+    paletteRoundTrip("StartIndent").run([](const std::string &selection) {
+        return IndentBlock(selection, settings().tabSize);
+    });
 }
 
 } // namespace qm::codetext

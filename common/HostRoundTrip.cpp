@@ -76,7 +76,8 @@ bool HostRoundTrip::activateHost()
     if (caption.empty()) {
         m_failed = true;
         if (m_sayOnClipboard) {
-            showMessage({"Error", "There is no code window to paste into.\nThe code is on the clipboard.",
+            showMessage({"Error",
+                         "There is no code window to paste into.\nThe code is on the clipboard.",
                          platform::mb::Exclamation});
         } else if (m_onFailure == OnFailure::Report) {
             ShowSystemError(platform::err::InvalidProcedureCall,
@@ -92,9 +93,10 @@ bool HostRoundTrip::activateHost()
         return true;
     } catch (const platform::VbError &) {
         m_failed = true;
-        showMessage({"Error",
-                     "The window \"" + caption + "\" can't be found.\nThe code is on the clipboard.",
-                     platform::mb::Critical});
+        showMessage(
+            {"Error",
+             "The window \"" + caption + "\" can't be found.\nThe code is on the clipboard.",
+             platform::mb::Critical});
         return false;
     }
 }

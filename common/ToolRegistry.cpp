@@ -15,7 +15,9 @@ void ToolRegistry::add(ToolContribution contribution)
 
 void ToolRegistry::add(ToolWindow window)
 {
-    auto same = [&](const ToolWindow &w) { return w.name == window.name; };
+    auto same = [&](const ToolWindow &w) {
+        return w.name == window.name;
+    };
     auto it = std::find_if(m_windows.begin(), m_windows.end(), same);
     if (it != m_windows.end())
         *it = std::move(window);
@@ -25,7 +27,9 @@ void ToolRegistry::add(ToolWindow window)
 
 void ToolRegistry::add(ToolPage page)
 {
-    auto same = [&](const ToolPage &p) { return p.frame == page.frame && p.tab == page.tab; };
+    auto same = [&](const ToolPage &p) {
+        return p.frame == page.frame && p.tab == page.tab;
+    };
     auto it = std::find_if(m_pages.begin(), m_pages.end(), same);
     if (it != m_pages.end())
         *it = std::move(page);

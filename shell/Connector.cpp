@@ -36,9 +36,8 @@ constexpr std::array<int, 10> kConnectOrder = {0, 1, 2, 3, 7, 5, 4, 6, 8, 9};
 
 // The tool windows closed at disconnection when open, in this order.
 constexpr std::array<std::string_view, 9> kToolWindows = {
-    window::CommonDialog, window::CodeFinder, window::Editor,
-    window::Library,      window::HelpContext, window::ImageClip,
-    window::InputBox,     window::MsgBox,     window::ApperTab,
+    window::CommonDialog, window::CodeFinder, window::Editor, window::Library,  window::HelpContext,
+    window::ImageClip,    window::InputBox,   window::MsgBox, window::ApperTab,
 };
 
 // The commands that open a tool window: command index, class name, window.
@@ -49,9 +48,12 @@ struct WindowCommand
     std::string_view window;
 };
 constexpr WindowCommand kWindowCommands[] = {
-    {0, "MsgBoxObj", window::MsgBox},         {1, "InputBoxObj", window::InputBox},
-    {2, "CommonDialogObj", window::CommonDialog}, {3, "CodeFinderObj", window::CodeFinder},
-    {4, "IconClipperObj", window::ImageClip}, {5, "EditorObj", window::Editor},
+    {0, "MsgBoxObj", window::MsgBox},
+    {1, "InputBoxObj", window::InputBox},
+    {2, "CommonDialogObj", window::CommonDialog},
+    {3, "CodeFinderObj", window::CodeFinder},
+    {4, "IconClipperObj", window::ImageClip},
+    {5, "EditorObj", window::Editor},
     {8, "SelectHelpTopicObj", window::HelpContext},
 };
 

@@ -89,7 +89,8 @@ void WindowBinding::windowChanged(const QEvent &event)
     case QEvent::Move:
     case QEvent::Resize:
         // A followed window's entry keeps its normal geometry while it is minimized or hidden.
-        if (m_owning || (m_window.isVisible() && !m_window.isMinimized() && !m_window.isMaximized()))
+        if (m_owning ||
+            (m_window.isVisible() && !m_window.isMinimized() && !m_window.isMaximized()))
             storeGeometry();
         return;
     case QEvent::WindowActivate:

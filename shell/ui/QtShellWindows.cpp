@@ -2,6 +2,7 @@
 #include "shell/ui/QtShellWindows.h"
 
 #include "changes/ui/ChangesUi.h"
+#include "clipper/ui/ClipperUi.h"
 #include "codetext/ui/CodetextUi.h"
 #include "common/ProgramState.h"
 #include "common/ToolRegistry.h"
@@ -25,14 +26,17 @@ namespace qm::shell {
 namespace {
 
 // Each tool folder's registration of its windows and pages. A new tool folder adds its line.
+// clang-format off
 constexpr void (*kToolFolders[])(common::ToolRegistry &) = {
     &changes::registerUi,
+    &clipper::registerUi,
     &codetext::registerUi,
     &generators::registerUi,
     &layout::registerUi,
     &search::registerUi,
     &shell::registerUi,
 };
+// clang-format on
 
 void unload(QWidget *window)
 {
@@ -204,7 +208,8 @@ QWidget *QtShellWindows::createToolWindow(std::string_view name)
     return window;
 }
 
-void QtShellWindows::toolWindowUnloaded(const std::string &name, const QObject *identity,
+void QtShellWindows::toolWindowUnloaded(const std::string &name,
+                                        const QObject *identity,
                                         bool destroyed)
 {
     auto it = m_toolWindows.find(name);

@@ -113,7 +113,8 @@ TEST_F(HostRoundTripTest, PastingWithoutTheHostWindowSaysTheCodeIsOnTheClipboard
     EXPECT_FALSE(trip.paste());
     const auto boxes = ui.callsOf("msgbox");
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "There is no code window to paste into.\nThe code is on the clipboard.");
+    EXPECT_EQ(boxes[0].text,
+              "There is no code window to paste into.\nThe code is on the clipboard.");
     EXPECT_EQ(boxes[0].style, 48);
     EXPECT_EQ(boxes[1].text, "The window \"Gone - Microsoft Visual Basic\" can't be found.\n"
                              "The code is on the clipboard.");

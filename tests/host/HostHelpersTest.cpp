@@ -84,9 +84,8 @@ TEST_F(HostHelpersTest, KeystrokesActivateSendWithWaitingAndProcessEvents)
     host::sendKeysToHost("VB [design]", "^c");
     host::sendKeysToHostNoWait("VB [design]", "^v");
     host::sendKeysToActiveWindow("{F1}", false);
-    EXPECT_EQ(target.log,
-              (std::vector<std::string>{"activate VB [design]", "^c wait", "activate VB [design]",
-                                        "^v", "{F1}"}));
+    EXPECT_EQ(target.log, (std::vector<std::string>{"activate VB [design]", "^c wait",
+                                                    "activate VB [design]", "^v", "{F1}"}));
     EXPECT_EQ(processed, 1);
     ui.setKeyboardTarget(nullptr);
     EXPECT_THROW(host::activateHost("VB"), platform::VbError);
@@ -159,14 +158,14 @@ TEST(WholeLines, ASelectionWidensToTheLinesItTouches)
     {
         std::size_t from, to, wantFrom, wantTo;
     } cases[] = {
-        {1, 1, 1, 1},   // a caret alone stays
-        {1, 2, 0, 4},   // inside the first line: the line with its CR LF
-        {5, 8, 4, 10},  // from "d" to "f": both lines, LF and CR ends
-        {4, 7, 4, 7},   // already whole lines
-        {8, 4, 4, 10},  // a selection made backwards
+        {1, 1, 1, 1},     // a caret alone stays
+        {1, 2, 0, 4},     // inside the first line: the line with its CR LF
+        {5, 8, 4, 10},    // from "d" to "f": both lines, LF and CR ends
+        {4, 7, 4, 7},     // already whole lines
+        {8, 4, 4, 10},    // a selection made backwards
         {11, 12, 10, 12}, // the last line has no end
-        {2, 3, 0, 4},   // ending between CR and LF keeps the pair whole
-        {0, 99, 0, 12}, // past the end
+        {2, 3, 0, 4},     // ending between CR and LF keeps the pair whole
+        {0, 99, 0, 12},   // past the end
     };
     for (const auto &c : cases) {
         const auto [from, to] = host::wholeLinesOf(text, c.from, c.to);

@@ -79,7 +79,7 @@ TEST_F(WindowBindingTest, AFollowingBindingTakesItsEntryAndLeavesIt)
     EXPECT_EQ(windowRegistry().find(handle)->top, 50);
 
     window.reset();
-    ASSERT_TRUE(windowRegistry().contains(handle)); // the model removes its own entries
+    ASSERT_TRUE(windowRegistry().contains(handle));           // the model removes its own entries
     windowRegistry().setCaption(handle, "no window to tell"); // and nothing follows it any more
 }
 

@@ -14,8 +14,7 @@
 
 namespace qm::test {
 
-template <typename Runtime = platform::ScriptedUi>
-struct IdeFixture : ::testing::Test
+template<typename Runtime = platform::ScriptedUi> struct IdeFixture : ::testing::Test
 {
     SandboxDirs dirs;
     Runtime ui;

@@ -21,8 +21,7 @@ namespace qm::test {
 
 /// The control of `window` named `name` (searched through its children); a test failure when
 /// there is none.
-template <typename T = QWidget>
-T *control(const QWidget *window, std::string_view name)
+template<typename T = QWidget> T *control(const QWidget *window, std::string_view name)
 {
     const QString objectName = QString::fromLatin1(name.data(), qsizetype(name.size()));
     T *found = window ? window->findChild<T *>(objectName) : nullptr;
@@ -36,7 +35,9 @@ void click(const QWidget *window, std::string_view name);
 /// Sets the text of the text box `name` of `window` as typed (a line or a multi-line box).
 void type(const QWidget *window, std::string_view name, const QString &text);
 /// Sends one key press and release to `to`.
-void sendKey(QWidget *to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+void sendKey(QWidget *to,
+             int key,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              const QString &text = {});
 
 /// Runs `action` with the code preview handed over instead of shown modally, closes it with its
@@ -53,8 +54,7 @@ public:
 
     /// Opens (or raises) the tool window `name`; a test failure when this build has none.
     QWidget *open(std::string_view name);
-    template <typename T>
-    QPointer<T> openAs(std::string_view name)
+    template<typename T> QPointer<T> openAs(std::string_view name)
     {
         return qobject_cast<T *>(open(name));
     }
