@@ -620,7 +620,9 @@ void Ide::saveFile(const ComponentPtr &component)
         }
     } catch (const VbError &e) {
         notify([&](host::FileControlEvents &r) { r.AfterWriteFile(target, false); });
-        platform::ui().msgBox(e.description, platform::mb::Exclamation, "Save File");
+        platform::ui().msgBox(
+            m_project ? withPlatformPaths(e.description, m_project->directory()) : e.description,
+            platform::mb::Exclamation, "Save File");
         return;
     }
     for (const std::string &path : written)

@@ -400,7 +400,11 @@ void HostUi::sendKeyEvents(std::string_view keys)
 
 void HostUi::showError(std::string_view title, const std::exception &error)
 {
-    platform::ui().msgBox(describeFailure(error), platform::mb::Critical, title);
+    // Files the message names are named as the system writes them.
+    std::string message = describeFailure(error);
+    if (const Project *project = m_ide.project(); project && !project->isNew())
+        message = withPlatformPaths(std::move(message), project->directory());
+    platform::ui().msgBox(message, platform::mb::Critical, title);
 }
 
 bool HostUi::openProject(std::string_view path)
