@@ -3,6 +3,7 @@
 
 #include "changes/TrackChangesGlue.h"
 #include "changes/ui/frmShowChanges.h"
+#include "platform/qt/NamedControls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,17 +12,6 @@
 
 namespace qm::changes {
 
-namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-} // namespace
-
 TrackChangesPage::TrackChangesPage(QWidget *parent)
     : QWidget(parent)
 {
@@ -29,18 +19,18 @@ TrackChangesPage::TrackChangesPage(QWidget *parent)
     fraDocumentBlock = new QGroupBox(QStringLiteral("Document Block"), this);
     fraDocumentBlock->setObjectName(QStringLiteral("fraDocumentBlock"));
     auto *docLayout = new QVBoxLayout(fraDocumentBlock);
-    pbBlockanAdd = button("pbBlockanAdd", "Addition", fraDocumentBlock);
-    pbChangeBlock = button("pbChangeBlock", "Change", fraDocumentBlock);
-    pbCommentDeletion = button("pbCommentDeletion", "Deletion", fraDocumentBlock);
+    pbBlockanAdd = platform::commandButton(fraDocumentBlock, "pbBlockanAdd", "Addition");
+    pbChangeBlock = platform::commandButton(fraDocumentBlock, "pbChangeBlock", "Change");
+    pbCommentDeletion = platform::commandButton(fraDocumentBlock, "pbCommentDeletion", "Deletion");
     docLayout->addWidget(pbBlockanAdd);
     docLayout->addWidget(pbChangeBlock);
     docLayout->addWidget(pbCommentDeletion);
     fraTrackChanges = new QGroupBox(QStringLiteral("Track Changes"), this);
     fraTrackChanges->setObjectName(QStringLiteral("fraTrackChanges"));
     auto *changesLayout = new QVBoxLayout(fraTrackChanges);
-    SSCommand3 = button("SSCommand3", "Delete Blocking", fraTrackChanges);
+    SSCommand3 = platform::commandButton(fraTrackChanges, "SSCommand3", "Delete Blocking");
     changesLayout->addWidget(SSCommand3);
-    pbShowChanges = button("pbShowChanges", "Show Changes", fraTrackChanges);
+    pbShowChanges = platform::commandButton(fraTrackChanges, "pbShowChanges", "Show Changes");
     changesLayout->addWidget(pbShowChanges);
     changesLayout->addStretch();
     trackLayout->addWidget(fraDocumentBlock);

@@ -5,6 +5,7 @@
 #include "common/HostWindows.h"
 #include "common/ToolRegistry.h"
 #include "common/WindowNames.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
 
@@ -20,13 +21,6 @@
 namespace qm::shell {
 
 namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 // A tab whose tools arrive with a later release of the add-in.
 QWidget *placeholderTab(const char *what)
@@ -87,7 +81,7 @@ frmApperTab::frmApperTab(QWidget *parent)
         SSTab1->addTab(pageFor(tab), QString::fromLatin1(tab.caption));
     layout->addWidget(SSTab1);
 
-    pbStayOnTop = button("pbStayOnTop", "Set Stay On Top", this);
+    pbStayOnTop = platform::commandButton(this, "pbStayOnTop", "Set Stay On Top");
     layout->addWidget(pbStayOnTop, 0, Qt::AlignRight);
     connect(pbStayOnTop, &QPushButton::clicked, this, &frmApperTab::pbStayOnTop_Click);
     resize(420, 240);
