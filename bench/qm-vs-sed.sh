@@ -40,6 +40,8 @@ awk -v target=$((size_mb * 1024 * 1024)) 'BEGIN {
 }' > "$module"
 commented=$work/commented.bas
 "$qm" --today 2026-12-09 --name bench comment-lines "$module" > "$commented"
+deleted=$work/deleted.bas
+"$qm" --today 2026-12-09 --name bench block delete "$module" > "$deleted"
 
 # median of the wall times of RUNS runs, then one more under time -v for system time and memory
 measure() {
@@ -73,11 +75,16 @@ measure indent-lines "$module" "$qm" indent-lines
 measure comment "$module" "$qm" --today 2026-12-09 --name bench comment
 measure uncomment "$commented" "$qm" uncomment
 measure indent "$module" "$qm" indent
+measure block-change "$module" "$qm" --today 2026-12-09 --name bench block change
+measure block-delete "$module" "$qm" --today 2026-12-09 --name bench block delete
+measure block-remove "$deleted" "$qm" block remove
+measure xbase "$module" "$qm" xbase
 
 sed_time=$(cat "$work/sed.median")
 echo
 echo "qm / sed (goal: at most 0.5):"
-for engine in comment-lines uncomment-lines indent-lines comment uncomment indent; do
+for engine in comment-lines uncomment-lines indent-lines comment uncomment indent \
+    block-change block-delete block-remove xbase; do
     printf '  %-18s %.2f\n' "$engine" "$(echo "$(cat "$work/$engine.median") / $sed_time" | bc -l)"
 done
 

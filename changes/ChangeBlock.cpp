@@ -8,7 +8,6 @@
 #include "platform/Text.h"
 
 #include <array>
-#include <vector>
 
 namespace qm::changes {
 namespace {
@@ -102,13 +101,15 @@ std::string
 ChangeBlock(std::string_view selection, std::string_view programmer, std::string_view date)
 {
     requireSelection(selection, "No change text selected!");
+    const std::string end = endMarker(BlockKind::Change, programmer, date);
     std::string out = "\r\n" + beginMarker(BlockKind::Change, programmer, date);
+    common::reserveLarge(out, out.size() + selection.size() + end.size() + 4);
     out.append(selection);
     // A selection that stops inside a line still gets its end marker on a line of its own:
     // glued to the code, the marker would take that code with it when the block is removed.
     if (!endsWithLineEnd(selection))
         out.append("\r\n");
-    out.append(endMarker(BlockKind::Change, programmer, date)).append("\r\n");
+    out.append(end).append("\r\n");
     return out;
 }
 
@@ -117,7 +118,7 @@ DeletionBlock(std::string_view selection, std::string_view programmer, std::stri
 {
     requireSelection(selection, "No deletion text selected!");
     std::string out = beginMarker(BlockKind::Deletion, programmer, date);
-    out.reserve(selection.size() + selection.size() / 8 + 2 * out.size());
+    common::reserveLarge(out, selection.size() + selection.size() / 8 + 2 * out.size());
     for (platform::LineReader lines(selection); auto line = lines.next();)
         out.append("'* ").append(*line).append("\r\n");
     out.append(endMarker(BlockKind::Deletion, programmer, date));
@@ -127,33 +128,37 @@ DeletionBlock(std::string_view selection, std::string_view programmer, std::stri
 std::string RemoveBlocking(std::string_view selection)
 {
     requireSelection(selection, "No text selected to unblock!");
-    std::vector<std::string_view> lines = common::splitLines(selection);
-
-    // For each line, the first deletion end line at or after it (lines.size() when none):
-    // found in one pass from the back, so unmatched begin lines cost nothing extra.
-    std::vector<bool> marker(lines.size());
-    std::vector<size_t> nextEnd(lines.size() + 1, lines.size());
-    for (size_t i = lines.size(); i-- > 0;) {
-        marker[i] = mayBeMarker(lines[i]);
-        nextEnd[i] = marker[i] && isDeletionEnd(lines[i]) ? i : nextEnd[i + 1];
-    }
 
     std::string out;
-    out.reserve(selection.size() + 2);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
-        if (marker[i]) {
+    common::reserveLarge(out, selection.size() + 2);
+    // Once a look for a deletion end line has run to the end of the text, none lies ahead of
+    // any later line either: each line is looked at at most twice.
+    bool endAhead = true;
+    for (platform::LineReader lines(selection); auto line = lines.next();) {
+        if (mayBeMarker(*line)) {
             // An end line met here has no begin line before it in the selection.
-            if (nextEnd[i] == i || isPairMarker(line))
+            if (isDeletionEnd(*line) || isPairMarker(*line))
                 continue;
-            if (isMarkerLine(line, "Block Deleted by")) {
-                size_t end = nextEnd[i + 1];
-                if (end < lines.size())
-                    i = end; // the deleted code goes with its markers
+            if (isMarkerLine(*line, "Block Deleted by")) {
+                if (endAhead) {
+                    // The deleted code goes with its markers when its end line follows.
+                    platform::LineReader ahead = lines;
+                    bool found = false;
+                    while (auto next = ahead.next()) {
+                        if (mayBeMarker(*next) && isDeletionEnd(*next)) {
+                            found = true;
+                            break;
+                        }
+                    }
+                    if (found)
+                        lines = ahead;
+                    else
+                        endAhead = false;
+                }
                 continue;
             }
         }
-        out.append(line).append("\r\n");
+        out.append(*line).append("\r\n");
     }
     return out;
 }

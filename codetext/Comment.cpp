@@ -67,7 +67,7 @@ std::string CommentBlock(std::string_view text, std::string_view date, std::stri
     const std::string margin(indent, ' ');
 
     std::string out;
-    out.reserve(text.size() + text.size() / 8 + 128);
+    common::reserveLarge(out, text.size() + text.size() / 8 + 128);
     out.append(margin).append("'** Commented on ").append(date).append(" by ");
     out.append(trimBlanks(programmer)).append(" **\r\n");
     for (; line; line = lines.next()) {
@@ -91,7 +91,7 @@ std::string UncommentBlock(std::string_view text)
             {"Nothing Selected", "No text selected to uncomment!", kExclamationIcon});
 
     std::string out;
-    out.reserve(text.size());
+    common::reserveLarge(out, text.size() + text.size() / 16 + 2);
     for (platform::LineReader lines(text); auto line = lines.next();) {
         if (line->empty()) {
             out.append("\r\n");
@@ -112,7 +112,7 @@ std::string UncommentBlock(std::string_view text)
 std::string CommentLines(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size() + text.size() / 16 + 16);
+    common::reserveLarge(out, text.size() + text.size() / 16 + 16);
     for (platform::LineReader lines(text); auto line = lines.next();) {
         out.append(common::LeadingBlanks(*line), ' ').append("'");
         appendLine(out, trimBlanks(*line));
@@ -123,7 +123,7 @@ std::string CommentLines(std::string_view text)
 std::string UncommentLines(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size());
+    common::reserveLarge(out, text.size() + text.size() / 16 + 2);
     std::string line;
     for (platform::LineReader lines(text); auto next = lines.next();) {
         line.assign(*next);

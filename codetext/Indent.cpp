@@ -205,7 +205,7 @@ std::string indent(std::string_view text, long long tab, Flavour flavour)
     Levels levels(tab, startsWith(whole, "Sub ") || startsWith(whole, "Func") ? 0 : tab);
 
     std::string out;
-    out.reserve(text.size() + text.size() / 4 + 2);
+    common::reserveLarge(out, text.size() + text.size() / 4 + 2);
     auto write = [&](std::string_view line) {
         if (levels.current() > 0)
             out.append(static_cast<size_t>(levels.current()), ' ');

@@ -1268,6 +1268,7 @@ XBaseConversion ConvertXBaseBlock(std::string_view input, const XBaseProgress &p
 {
     XBaseConversion result;
     try {
+        common::reserveLarge(result.text, input.size() + input.size() / 4 + 16);
         Converter converter(result.text);
         std::size_t number = 0;
         for (platform::LineReader lines(input); auto line = lines.next();) {

@@ -3,6 +3,7 @@
 
 #include "common/ErrorReports.h"
 #include "common/Settings.h"
+#include "common/TextHelpers.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSystem.h"
 #include "platform/Runtime.h"
@@ -137,6 +138,7 @@ bool readDescriptor(int fd, std::string &bytes)
         const auto size = static_cast<size_t>(info.st_size);
         void *mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
         if (mapped != MAP_FAILED) {
+            reserveLarge(bytes, size);
             bytes.assign(static_cast<const char *>(mapped), size);
             ::munmap(mapped, size);
             return true;
@@ -145,6 +147,7 @@ bool readDescriptor(int fd, std::string &bytes)
     if (S_ISREG(info.st_mode)) {
         const off_t here = ::lseek(fd, 0, SEEK_CUR);
         const auto size = static_cast<size_t>(info.st_size - (here > 0 ? here : 0));
+        reserveLarge(bytes, size);
         bytes.resize(size);
         size_t done = 0;
         while (done < size) {
@@ -189,7 +192,7 @@ bool readDescriptor(int fd, std::string &bytes)
     }
     if (pieces.empty())
         return true;
-    bytes.reserve(total);
+    reserveLarge(bytes, total);
     for (const auto &piece : pieces)
         bytes += piece;
     return true;

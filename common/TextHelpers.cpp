@@ -4,6 +4,12 @@
 #include "platform/LineReader.h"
 #include "platform/Text.h"
 
+#include <cstdint>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace qm::common {
 using platform::findIgnoreCase;
 
@@ -11,6 +17,37 @@ size_t LeadingBlanks(std::string_view text)
 {
     size_t first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? text.size() : first;
+}
+
+void reserveLarge(std::string &out, size_t capacity)
+{
+    out.reserve(capacity);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    // Only the whole large pages inside the untouched part of the buffer are marked; the
+    // advice changes how the memory is backed, never what it holds.
+    constexpr uintptr_t kLargePage = uintptr_t{2} << 20;
+    if (out.capacity() < 2 * kLargePage)
+        return;
+    const auto begin = reinterpret_cast<uintptr_t>(out.data() + out.size());
+    const auto end = reinterpret_cast<uintptr_t>(out.data()) + out.capacity();
+    const uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
+    const uintptr_t last = end & ~(kLargePage - 1);
+    if (first >= last)
+        return;
+    ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+#if defined(MADV_POPULATE_WRITE)
+    // The small pages before the first large one and after the last are filled in by one call
+    // each rather than one fault each (kernels without the call refuse it, and the faults
+    // happen as before).
+    constexpr uintptr_t kPage = 4096;
+    const uintptr_t head = (begin + kPage - 1) & ~(kPage - 1);
+    const uintptr_t tail = end & ~(kPage - 1);
+    if (head < first)
+        ::madvise(reinterpret_cast<void *>(head), first - head, MADV_POPULATE_WRITE);
+    if (last < tail)
+        ::madvise(reinterpret_cast<void *>(last), tail - last, MADV_POPULATE_WRITE);
+#endif
+#endif
 }
 
 std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view replacement)

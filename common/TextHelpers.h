@@ -13,6 +13,11 @@ namespace qm::common {
 /// whole length for a text of blanks only.
 size_t LeadingBlanks(std::string_view text);
 
+/// Reserves `capacity` bytes in `out` for a large result written front to back. A buffer of
+/// several megabytes is marked for large pages where the system offers them: first touching
+/// thousands of small pages costs more than the engines' own work on a whole module.
+void reserveLarge(std::string &out, size_t capacity);
+
 /// The text with the first occurrence of `find` (letter case ignored) replaced. An empty `find`
 /// changes nothing.
 std::string

@@ -13,6 +13,27 @@ TEST(TextHelpers, LeadingBlanksCountsSpacesOnly)
     EXPECT_EQ(LeadingBlanks(""), 0u);
 }
 
+TEST(TextHelpers, ReserveLargeKeepsTheTextAndTakesEveryWrite)
+{
+    // Small and several-megabyte reserves, into an empty string and after text already there:
+    // the advice on the untouched part must never lose or change a byte.
+    for (size_t capacity : {size_t{0}, size_t{100}, size_t{5} << 20, size_t{9} << 20}) {
+        for (std::string start : {std::string(), std::string("keep\r\n"), std::string(40, 'x')}) {
+            std::string out = start;
+            reserveLarge(out, capacity);
+            EXPECT_EQ(out, start);
+            EXPECT_GE(out.capacity(), capacity);
+            std::string expected = start;
+            for (size_t i = 0; out.size() < capacity + 64; ++i) {
+                const char c = static_cast<char>('a' + i % 26);
+                out.push_back(c);
+                expected.push_back(c);
+            }
+            EXPECT_EQ(out, expected);
+        }
+    }
+}
+
 TEST(TextHelpers, ReplaceFirstIgnoresCase)
 {
     EXPECT_EQ(ReplaceFirst("Dim a AS Integer as", "as", "As"), "Dim a As Integer as");
