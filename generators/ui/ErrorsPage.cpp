@@ -3,6 +3,7 @@
 
 #include "generators/ProcedureGlue.h"
 #include "generators/ui/frmIFAnalyzer.h"
+#include "platform/qt/WindowBinding.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -64,6 +65,8 @@ void ErrorsPage::pbIfAnalyzer_Click()
         return;
     }
     m_analyzer = new frmIFAnalyzer(window());
+    // The host's window functions see it as one of the add-in's forms.
+    new platform::WindowBinding(*m_analyzer, "QuillmarkForm");
     m_analyzer->show();
 }
 
