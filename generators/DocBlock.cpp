@@ -36,8 +36,7 @@ bool containsIgnoringCase(std::string_view text, std::string_view what)
         return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     };
     return std::search(text.begin(), text.end(), what.begin(), what.end(),
-                       [&](char a, char b) { return lower(a) == lower(b); })
-           != text.end();
+                       [&](char a, char b) { return lower(a) == lower(b); }) != text.end();
 }
 
 bool isHeaderLine(std::string_view line)
@@ -68,8 +67,8 @@ bool isSeparatorLine(std::string_view line)
 bool continuesOnNextLine(std::string_view line)
 {
     const size_t last = line.find_last_not_of(' ');
-    return last != std::string_view::npos && line[last] == '_'
-           && (last == 0 || line[last - 1] == ' ');
+    return last != std::string_view::npos && line[last] == '_' &&
+           (last == 0 || line[last - 1] == ' ');
 }
 
 struct HeaderParts
@@ -122,9 +121,8 @@ std::string replaceKeyword(std::string_view text, std::string_view keyword, std:
     return common::ReplaceAll(text, keyword, by);
 }
 
-std::string fillTemplate(const DocBlockSettings &s,
-                         const HeaderParts &header,
-                         const std::string &comments)
+std::string
+fillTemplate(const DocBlockSettings &s, const HeaderParts &header, const std::string &comments)
 {
     std::string block;
     for (std::string_view line : common::splitLines(s.templateText)) {
@@ -160,8 +158,8 @@ std::string DocumentProcedure(std::string_view code, const DocBlockSettings &set
         throw common::UserMessageError(
             {"Proc Not Selected", "Entire Procedure must be selected!", 64});
 
-    const bool wantParameters = containsIgnoringCase(settings.templateText,
-                                                     settings.parametersKeyword);
+    const bool wantParameters =
+        containsIgnoringCase(settings.templateText, settings.parametersKeyword);
     std::string out;
     out.reserve(code.size() + settings.templateText.size() + 256);
     std::string comments;

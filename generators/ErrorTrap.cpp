@@ -29,16 +29,16 @@ bool isCommentLine(std::string_view line)
 bool continuesOnNextLine(std::string_view line)
 {
     const size_t last = line.find_last_not_of(' ');
-    return last != std::string_view::npos && line[last] == '_'
-           && (last == 0 || line[last - 1] == ' ');
+    return last != std::string_view::npos && line[last] == '_' &&
+           (last == 0 || line[last - 1] == ' ');
 }
 
 // Lines in front of which the trap is not placed: declarations, comments and blank lines.
 bool precedesFirstStatement(std::string_view line)
 {
-    return contains(line, "Sub ") || contains(line, "Function ") || contains(line, "Global ")
-           || contains(line, "Const ") || contains(line, "Dim ") || isCommentLine(line)
-           || isBlankLine(line);
+    return contains(line, "Sub ") || contains(line, "Function ") || contains(line, "Global ") ||
+           contains(line, "Const ") || contains(line, "Dim ") || isCommentLine(line) ||
+           isBlankLine(line);
 }
 
 void requireSelection(std::string_view code)

@@ -20,9 +20,8 @@ std::string_view trimBlanks(std::string_view text)
 
 // Each occurrence of the keyword followed by a blank and the value; an empty keyword has no
 // place in the text.
-std::string insertAfterKeyword(std::string_view text,
-                               std::string_view keyword,
-                               std::string_view value)
+std::string
+insertAfterKeyword(std::string_view text, std::string_view keyword, std::string_view value)
 {
     if (keyword.empty())
         return std::string(text);

@@ -79,8 +79,8 @@ std::string runDocument(const Invocation &invocation)
     settings.returnsKeyword = keywords.Returns;
     settings.programmer = common::fixedWidthName(invocation.programmerName);
     settings.company = invocation.hasOption("--company")
-                           ? common::fixedWidthName(common::cli::terminalTextToCp1252(
-                               invocation.option("--company")))
+                           ? common::fixedWidthName(
+                                 common::cli::terminalTextToCp1252(invocation.option("--company")))
                            : companyField();
     settings.date = today(invocation);
     return DocumentProcedure(invocation.input, settings);
@@ -122,11 +122,9 @@ Command command(std::string name,
 
 void addProcedureCommands(common::cli::CommandTable &table)
 {
-    table.add(command("errtrap add",
-                      "the procedure with a local error trap calling ErrHandler",
+    table.add(command("errtrap add", "the procedure with a local error trap calling ErrHandler",
                       [](const Invocation &i) { return GenLocalErrorTrap(i.input); }));
-    table.add(command("errtrap remove",
-                      "the procedure with its local error trap taken out again",
+    table.add(command("errtrap remove", "the procedure with its local error trap taken out again",
                       [](const Invocation &i) { return RemoveLocalErrorHandler(i.input); }));
     table.add(command(
         "errtrap handler", "the module error handler procedure ErrHandler",
@@ -135,17 +133,16 @@ void addProcedureCommands(common::cli::CommandTable &table)
                       "the nesting levels of the code's block statements, with mismatches",
                       [](const Invocation &i) { return AnalyzeControlStructures(i.input); }));
 
-    Command document = command("document",
-                               "the procedure with a documentation block under its header",
-                               runDocument);
+    Command document = command(
+        "document", "the procedure with a documentation block under its header", runDocument);
     document.options = {
         {"--template", true, "FILE  the template (default: doctmplt.txt of the program)"},
         {"--company", true, "TEXT  the company name (default: the settings file's)"},
     };
     table.add(std::move(document));
 
-    Command newProc = command("newproc", "a new procedure made from the template", runNewProc,
-                              false);
+    Command newProc =
+        command("newproc", "a new procedure made from the template", runNewProc, false);
     newProc.options = {
         {"--template", true, "FILE  the template (default: newproc.txt of the program)"},
         {"--proc-name", true, "NAME  the procedure's name (default NewProcName)"},

@@ -107,9 +107,8 @@ void pbDocTemplate_Click()
     std::optional<DocBlockSettings> settings;
     if (!common::guarded("pbDocTemplate_Click", [&] { settings = currentDocBlockSettings(); }))
         return;
-    replaceProcedure("pbDocTemplate_Click", kTrapSelectKeys, [&](const std::string &code) {
-        return DocumentProcedure(code, *settings);
-    });
+    replaceProcedure("pbDocTemplate_Click", kTrapSelectKeys,
+                     [&](const std::string &code) { return DocumentProcedure(code, *settings); });
 }
 
 } // namespace qm::generators

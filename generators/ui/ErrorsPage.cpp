@@ -33,8 +33,7 @@ ErrorsPage::ErrorsPage(QWidget *parent)
         layout->addWidget(b);
     layout->addStretch();
 
-    connect(pbSubErrorTrapping, &QPushButton::clicked, this,
-            &ErrorsPage::pbSubErrorTrapping_Click);
+    connect(pbSubErrorTrapping, &QPushButton::clicked, this, &ErrorsPage::pbSubErrorTrapping_Click);
     connect(pbDefaultErrHandler, &QPushButton::clicked, this,
             &ErrorsPage::pbDefaultErrHandler_Click);
     connect(pbRemove, &QPushButton::clicked, this, &ErrorsPage::pbRemove_Click);

@@ -11,7 +11,6 @@ class QPushButton;
 
 namespace qm::generators {
 
-
 class ErrorsPage final : public QWidget
 {
     Q_OBJECT

@@ -4,11 +4,11 @@
 #include "common/ToolRegistry.h"
 #include "common/WindowNames.h"
 #include "generators/ui/ErrorsPage.h"
-#include "generators/ui/frmNewProcedure.h"
 #include "generators/ui/frmCMDDesigner.h"
 #include "generators/ui/frmHelpContextID.h"
 #include "generators/ui/frmInputBox.h"
 #include "generators/ui/frmMsgBox.h"
+#include "generators/ui/frmNewProcedure.h"
 
 namespace qm::generators {
 

@@ -27,8 +27,7 @@
 namespace qm::generators {
 namespace {
 
-template <typename T>
-T *named(T *widget, const char *name)
+template<typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;

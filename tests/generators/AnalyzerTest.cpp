@@ -67,15 +67,13 @@ TEST(Analyzer, MismatchNotesOfEachCloser)
         const char *note;
     };
     const Case cases[] = {
-        {"Wend", "** Wend without While **"},
-        {"End With", "** End With without With **"},
-        {"End Select", "** End Select without Select"},
-        {"Else", "** Else without If"},
+        {"Wend", "** Wend without While **"},           {"End With", "** End With without With **"},
+        {"End Select", "** End Select without Select"}, {"Else", "** Else without If"},
         {"Loop Until x", "** Loop without Do **"},
     };
     for (const Case &c : cases) {
-        const std::string out = AnalyzeControlStructures(std::string("For i = 1 To 2\r\n")
-                                                         + c.line + "\r\n");
+        const std::string out =
+            AnalyzeControlStructures(std::string("For i = 1 To 2\r\n") + c.line + "\r\n");
         EXPECT_EQ(out.substr(out.size() - std::string(c.note).size() - 2),
                   std::string(c.note) + "\r\n")
             << c.line;

@@ -58,14 +58,14 @@ TEST(DocBlock, FunctionWithParametersCommentsAndReturnType)
               "'*   ByVal a As Integer\r\n"
               "'*   b As Long\r\n"
               "'* Returns Long\r\n"
-              "'* Author "
-                  + kAnn + "\r\n'* Copyright " + kAcme
-                  + "\r\n"
-                    "'* Date Created 3/7/2026\r\n"
-                    "'***********\r\n"
-                    "   Add = a + b\r\n"
-                    "   ' inner comment stays\r\n"
-                    "End Function\r\n");
+              "'* Author " +
+                  kAnn + "\r\n'* Copyright " + kAcme +
+                  "\r\n"
+                  "'* Date Created 3/7/2026\r\n"
+                  "'***********\r\n"
+                  "   Add = a + b\r\n"
+                  "   ' inner comment stays\r\n"
+                  "End Function\r\n");
 }
 
 TEST(DocBlock, SubWithoutParametersLeavesKeywordsAlone)
@@ -81,7 +81,8 @@ TEST(DocBlock, RunningTwiceReplacesTheFirstBlock)
     DocBlockSettings s = settings();
     s.templateText = "'*****\r\n'* Purpose\r\n'*****\r\n";
     const std::string once = DocumentProcedure("Sub Foo()\r\n' old note\r\nx\r\nEnd Sub\r\n", s);
-    EXPECT_EQ(once, "Sub Foo()\r\n'*****\r\n'* Purpose \r\n'*   old note\r\n'*****\r\nx\r\nEnd Sub\r\n");
+    EXPECT_EQ(once,
+              "Sub Foo()\r\n'*****\r\n'* Purpose \r\n'*   old note\r\n'*****\r\nx\r\nEnd Sub\r\n");
     EXPECT_EQ(DocumentProcedure(once, s), "Sub Foo()\r\n"
                                           "'*****\r\n"
                                           "'* Purpose \r\n"

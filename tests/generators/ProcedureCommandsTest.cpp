@@ -16,9 +16,10 @@ TEST(ProcedureCommands, ErrTrapAddRemoveAndHandler)
     const std::string foo = "Sub Foo()\nx = 1\nEnd Sub\n";
     const test::QmRun added = runQmCommand(addProcedureCommands, {"errtrap", "add"}, foo);
     EXPECT_EQ(added.status, 0);
-    EXPECT_EQ(added.out, "Sub Foo()\r\n\r\n   On Error GoTo ErrH_Foo\r\n\r\nx = 1\r\n   Exit Sub\r\n"
-                         "\r\nErrH_Foo:\r\n   ErrHandler Err, Error, \"Foo\", \"\"\r\n"
-                         "   Exit Sub\r\nEnd Sub\r\n");
+    EXPECT_EQ(added.out,
+              "Sub Foo()\r\n\r\n   On Error GoTo ErrH_Foo\r\n\r\nx = 1\r\n   Exit Sub\r\n"
+              "\r\nErrH_Foo:\r\n   ErrHandler Err, Error, \"Foo\", \"\"\r\n"
+              "   Exit Sub\r\nEnd Sub\r\n");
     const test::QmRun removed =
         runQmCommand(addProcedureCommands, {"errtrap", "remove"}, added.out);
     EXPECT_EQ(removed.out, "Sub Foo()\r\n\r\n\r\nx = 1\r\n   Exit Sub\r\n\r\nEnd Sub\r\n");
@@ -50,10 +51,10 @@ protected:
 TEST_F(ProcedureTemplateCommands, NewProcAppliesStepsInOrder)
 {
     dir.write("np.txt", "' Author\r\n' Date Created\r\nProcedure ProcName()\r\nEnd Procedure\r\n");
-    const test::QmRun run = runQmCommand(
-        addProcedureCommands,
-        {"--today", "2026-03-07", "--name", "Ann", "newproc", "--template", dir.file("np.txt"),
-         "--proc-name", "Total", "--function", "--private"});
+    const test::QmRun run =
+        runQmCommand(addProcedureCommands,
+                     {"--today", "2026-03-07", "--name", "Ann", "newproc", "--template",
+                      dir.file("np.txt"), "--proc-name", "Total", "--function", "--private"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "' Author Ann\r\n' Date Created 3/7/2026\r\n"
                        "Private Function Total()\r\nEnd Function\r\n");
@@ -66,8 +67,8 @@ TEST_F(ProcedureTemplateCommands, NewProcAppliesStepsInOrder)
 TEST_F(ProcedureTemplateCommands, NewProcRefusesBothScopesAndMissingTemplate)
 {
     EXPECT_EQ(runQmCommand(addProcedureCommands, {"newproc", "--private", "--public"}).status, 2);
-    const test::QmRun missing = runQmCommand(
-        addProcedureCommands, {"newproc", "--template", dir.file("none.txt")});
+    const test::QmRun missing =
+        runQmCommand(addProcedureCommands, {"newproc", "--template", dir.file("none.txt")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, "File Error: Can't open file: " + dir.file("none.txt") + "\n");
@@ -76,15 +77,14 @@ TEST_F(ProcedureTemplateCommands, NewProcRefusesBothScopesAndMissingTemplate)
 TEST_F(ProcedureTemplateCommands, DocumentUsesCompanyAndNameFields)
 {
     dir.write("doc.txt", "' ProcName\n' Author\n' Copyright\n' Date Created\n");
-    const test::QmRun run = runQmCommand(
-        addProcedureCommands,
-        {"--today", "2026-12-09", "--name", "Ann", "document", "--template", dir.file("doc.txt"),
-         "--company", "Acme"},
-        "Sub Foo()\nEnd Sub\n");
+    const test::QmRun run = runQmCommand(addProcedureCommands,
+                                         {"--today", "2026-12-09", "--name", "Ann", "document",
+                                          "--template", dir.file("doc.txt"), "--company", "Acme"},
+                                         "Sub Foo()\nEnd Sub\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Sub Foo()\r\n' Foo\r\n' Author Ann" + std::string(27, ' ')
-                           + "\r\n' Copyright Acme" + std::string(26, ' ')
-                           + "\r\n' Date Created 12/9/2026\r\nEnd Sub\r\n");
+    EXPECT_EQ(run.out, "Sub Foo()\r\n' Foo\r\n' Author Ann" + std::string(27, ' ') +
+                           "\r\n' Copyright Acme" + std::string(26, ' ') +
+                           "\r\n' Date Created 12/9/2026\r\nEnd Sub\r\n");
 }
 
 } // namespace

@@ -103,8 +103,8 @@ TEST_F(DocTemplateTest, DocumentsSelectedProcedure)
     common::settings().keywords.DateCreated = "Date Created";
     host.selection = "' counts\r\nSub Foo()\r\nx = 1\r\n";
     pbDocTemplate_Click();
-    EXPECT_EQ(host.selection, "Sub Foo()\r\n' Foo\r\n' Author dev" + std::string(27, ' ')
-                                  + "\r\n' Date Created 12/8/2026\r\nx = 1\r\n");
+    EXPECT_EQ(host.selection, "Sub Foo()\r\n' Foo\r\n' Author dev" + std::string(27, ' ') +
+                                  "\r\n' Date Created 12/8/2026\r\nx = 1\r\n");
 }
 
 TEST_F(DocTemplateTest, MissingTemplateIsReportedAndNothingPasted)

@@ -44,7 +44,8 @@ protected:
         common::programState().host = &fakeHost;
         common::settings().keywords.Author = "Author";
         common::settings().keywords.DateCreated = "Created";
-        appDir.write("newproc.txt", "' Author\r\n' Created\r\nProcedure ProcName()\r\nEnd Procedure\r\n");
+        appDir.write("newproc.txt",
+                     "' Author\r\n' Created\r\nProcedure ProcName()\r\nEnd Procedure\r\n");
     }
     void TearDown() override
     {
