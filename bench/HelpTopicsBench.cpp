@@ -31,22 +31,48 @@ void readTopics(benchmark::State &state, char kind)
     state.SetComplexityN(state.range(0));
 }
 
-void BM_HeaderTopics(benchmark::State &state) { readTopics(state, 'C'); }
-void BM_BasicTopics(benchmark::State &state) { readTopics(state, 'B'); }
-void BM_RtfTopics(benchmark::State &state) { readTopics(state, 'R'); }
+void BM_HeaderTopics(benchmark::State &state)
+{
+    readTopics(state, 'C');
+}
+void BM_BasicTopics(benchmark::State &state)
+{
+    readTopics(state, 'B');
+}
+void BM_RtfTopics(benchmark::State &state)
+{
+    readTopics(state, 'R');
+}
 
 void BM_OneLongLine(benchmark::State &state)
 {
-    const std::string text = "#define " + std::string(static_cast<std::size_t>(state.range(0)), 'A');
+    const std::string text =
+        "#define " + std::string(static_cast<std::size_t>(state.range(0)), 'A');
     for (auto _ : state)
         benchmark::DoNotOptimize(qm::generators::contextTopics(text, 'C'));
     state.SetBytesProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
 }
 
-BENCHMARK(BM_HeaderTopics)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_BasicTopics)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_RtfTopics)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_OneLongLine)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_HeaderTopics)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_BasicTopics)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_RtfTopics)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_OneLongLine)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace

@@ -13,11 +13,19 @@ namespace qm::generators {
 namespace {
 
 constexpr std::array<std::string_view, 13> kOpenSaveFlags = {
-    "OFN_READONLY = &H1&",         "OFN_OVERWRITEPROMPT = &H2&",    "OFN_HIDEREADONLY = &H4&",
-    "OFN_NOCHANGEDIR = &H8&",      "OFN_SHOWHELP = &H10&",          "OFN_NOVALIDATE = &H100&",
-    "OFN_ALLOWMULTISELECT = &H200&", "OFN_EXTENSIONDIFFERENT = &H400&",
-    "OFN_PATHMUSTEXIST = &H800&",  "OFN_FILEMUSTEXIST = &H1000&",   "OFN_CREATEPROMPT = &H2000&",
-    "OFN_SHAREAWARE = &H4000&",    "OFN_NOREADONLYRETURN = &H8000&",
+    "OFN_READONLY = &H1&",
+    "OFN_OVERWRITEPROMPT = &H2&",
+    "OFN_HIDEREADONLY = &H4&",
+    "OFN_NOCHANGEDIR = &H8&",
+    "OFN_SHOWHELP = &H10&",
+    "OFN_NOVALIDATE = &H100&",
+    "OFN_ALLOWMULTISELECT = &H200&",
+    "OFN_EXTENSIONDIFFERENT = &H400&",
+    "OFN_PATHMUSTEXIST = &H800&",
+    "OFN_FILEMUSTEXIST = &H1000&",
+    "OFN_CREATEPROMPT = &H2000&",
+    "OFN_SHAREAWARE = &H4000&",
+    "OFN_NOREADONLYRETURN = &H8000&",
 };
 
 constexpr std::array<std::string_view, 4> kColorFlags = {
@@ -77,16 +85,11 @@ constexpr std::array<std::string_view, 12> kHelpFlags = {
 };
 
 constexpr std::array<std::string_view, 10> kFilters = {
-    "All Files (*.*)|*.*",
-    "Form files (*.FRM)|*.frm",
-    "BAS Files (*.BAS)|*.bas",
-    "Project Files (*.MAK;*.VBP)|*.mak;*.vbp",
-    "Icon Files (*.ICO)|*.ico",
-    "BitMap files (*.BMP)|*.bmp",
-    "Sound Files (*.WAV)|*.wav",
-    "PRG Files (*.PRG)|*.prg",
-    "EXE Files (*.EXE)|*.exe",
-    "Combo Files (*.EXE)|*.exe;(*.ico)|*.ico",
+    "All Files (*.*)|*.*",       "Form files (*.FRM)|*.frm",
+    "BAS Files (*.BAS)|*.bas",   "Project Files (*.MAK;*.VBP)|*.mak;*.vbp",
+    "Icon Files (*.ICO)|*.ico",  "BitMap files (*.BMP)|*.bmp",
+    "Sound Files (*.WAV)|*.wav", "PRG Files (*.PRG)|*.prg",
+    "EXE Files (*.EXE)|*.exe",   "Combo Files (*.EXE)|*.exe;(*.ico)|*.ico",
 };
 
 int digitValue(char c, int base)
@@ -204,8 +207,8 @@ std::int32_t dialogFlagsValue(const std::vector<std::string> &selectedLines)
     std::int64_t sum = 0;
     for (const std::string &line : selectedLines) {
         sum += numericPrefixValue(flagValueText(line));
-        if (sum > std::numeric_limits<std::int32_t>::max()
-            || sum < std::numeric_limits<std::int32_t>::min())
+        if (sum > std::numeric_limits<std::int32_t>::max() ||
+            sum < std::numeric_limits<std::int32_t>::min())
             throw platform::VbError(6);
     }
     return static_cast<std::int32_t>(sum);
@@ -225,43 +228,43 @@ std::string dialogFlagsText(const std::vector<std::string> &selectedLines)
 std::string commonDialogCode(const CommonDialogDesign &design)
 {
     const std::string flags = dialogFlagsText(design.selectedLines);
-    const std::string flagsLine
-        = common::isBlank(flags) ? std::string() : "Me.CommonDialog1.Flags = " + flags + "\r\n";
-    const std::string titleLine
-        = "Me.CommonDialog1.DialogTitle = " + basicLiteral(design.caption) + "\r\n";
-    const std::string fileLines = titleLine + "Me.CommonDialog1.Filename = \"\"\r\n"
-                                  + "Me.CommonDialog1.Filter = " + basicLiteral(design.filter)
-                                  + "\r\n" + flagsLine;
+    const std::string flagsLine =
+        common::isBlank(flags) ? std::string() : "Me.CommonDialog1.Flags = " + flags + "\r\n";
+    const std::string titleLine =
+        "Me.CommonDialog1.DialogTitle = " + basicLiteral(design.caption) + "\r\n";
+    const std::string fileLines = titleLine + "Me.CommonDialog1.Filename = \"\"\r\n" +
+                                  "Me.CommonDialog1.Filter = " + basicLiteral(design.filter) +
+                                  "\r\n" + flagsLine;
 
     switch (design.kind) {
     case dialog::OpenFile:
-        return "Dim strFileName As String\r\n" + fileLines
-               + "Me.CommonDialog1.Action = 1\r\n"
-                 "' If the user Canceled, Filename = \"\"\r\n"
-                 "strFileName = Me.CommonDialog1.Filename\r\n";
+        return "Dim strFileName As String\r\n" + fileLines +
+               "Me.CommonDialog1.Action = 1\r\n"
+               "' If the user Canceled, Filename = \"\"\r\n"
+               "strFileName = Me.CommonDialog1.Filename\r\n";
     case dialog::SaveAs:
         return fileLines + "Me.CommonDialog1.Action = 2\r\n";
     case dialog::Color:
         return titleLine + flagsLine + "Me.CommonDialog1.Action = 3\r\n";
     case dialog::Font:
-        return titleLine
-               + (flagsLine.empty() ? "Me.CommonDialog1.Flags = &H1& Or &H2&\r\n" : flagsLine)
-               + "Me.CommonDialog1.Action = 4\r\n";
+        return titleLine +
+               (flagsLine.empty() ? "Me.CommonDialog1.Flags = &H1& Or &H2&\r\n" : flagsLine) +
+               "Me.CommonDialog1.Action = 4\r\n";
     case dialog::Printer:
         return "Dim intCancelPrnt As Integer\r\n"
-               "intCancelPrnt = False\r\n"
-               + titleLine
-               + "Me.CommonDialog1.Max = 32767\r\n"
-                 "Me.CommonDialog1.Min = 1\r\n"
-                 "Me.CommonDialog1.CancelError = True\r\n"
-                 "On Error Resume Next\r\n"
-               + flagsLine
-               + "Me.CommonDialog1.Action = 5\r\n"
-                 "intCancelPrnt = IIf(Err = 32755, True, False)\r\n"
-                 "On Error GoTo 0\r\n";
+               "intCancelPrnt = False\r\n" +
+               titleLine +
+               "Me.CommonDialog1.Max = 32767\r\n"
+               "Me.CommonDialog1.Min = 1\r\n"
+               "Me.CommonDialog1.CancelError = True\r\n"
+               "On Error Resume Next\r\n" +
+               flagsLine +
+               "Me.CommonDialog1.Action = 5\r\n"
+               "intCancelPrnt = IIf(Err = 32755, True, False)\r\n"
+               "On Error GoTo 0\r\n";
     case dialog::Help:
-        return "App.HelpFile = " + basicLiteral(design.caption) + "\r\n" + flagsLine
-               + "Me.CommonDialog1.Action = 6\r\n";
+        return "App.HelpFile = " + basicLiteral(design.caption) + "\r\n" + flagsLine +
+               "Me.CommonDialog1.Action = 6\r\n";
     default:
         return {};
     }

@@ -38,7 +38,7 @@ struct KindName
     int kind;
 };
 constexpr KindName kKinds[] = {
-    {"open", dialog::OpenFile}, {"save", dialog::SaveAs},       {"color", dialog::Color},
+    {"open", dialog::OpenFile}, {"save", dialog::SaveAs},     {"color", dialog::Color},
     {"font", dialog::Font},     {"printer", dialog::Printer}, {"help", dialog::Help},
 };
 
@@ -50,8 +50,7 @@ int dialogKind(const Invocation &invocation)
     for (const KindName &kind : kKinds)
         if (kind.name == name)
             return kind.kind;
-    throw UsageError{"--kind takes open, save, color, font, printer or help, not \"" + name
-                     + "\""};
+    throw UsageError{"--kind takes open, save, color, font, printer or help, not \"" + name + "\""};
 }
 
 // The selected lines in list order, whatever the order of the names on the command line.
@@ -88,7 +87,8 @@ std::string runDialog(const Invocation &invocation)
 {
     CommonDialogDesign design;
     design.kind = dialogKind(invocation);
-    design.caption = textOption(invocation, "--caption", std::string(dialogInitialTitle(design.kind)));
+    design.caption =
+        textOption(invocation, "--caption", std::string(dialogInitialTitle(design.kind)));
     design.filter = textOption(invocation, "--filter", {});
     if (invocation.hasOption("--flags"))
         design.selectedLines = selectedFlagLines(design.kind, invocation.option("--flags"));
@@ -99,8 +99,7 @@ std::string runHelpTopics(const Invocation &invocation)
 {
     const char kind = contextFileKind(invocation.file);
     if (kind == 0)
-        throw common::UserMessageError(
-            {"Unknown File Type", "Unknown Context ID File Type!", 16});
+        throw common::UserMessageError({"Unknown File Type", "Unknown Context ID File Type!", 16});
     std::string out;
     for (const std::string &item : contextTopics(invocation.input, kind))
         out.append(item).append("\n");
@@ -127,8 +126,9 @@ void addDesignerCommands(common::cli::CommandTable &table)
     dialog.readsInput = false;
     dialog.options = {
         {"--kind", true, "open|save|color|font|printer|help  the dialog (required)"},
-        {"--caption", true, "TEXT  the dialog caption, or the help file for help (default: the "
-                            "kind's own)"},
+        {"--caption", true,
+         "TEXT  the dialog caption, or the help file for help (default: the "
+         "kind's own)"},
         {"--filter", true, "TEXT  the file filter of open and save (default empty)"},
         {"--flags", true, "NAME,NAME...  flag constants of the kind (OFN_READONLY,...)"},
     };

@@ -9,8 +9,7 @@ class QToolButton;
 namespace qm::generators::ui {
 
 /// Names a control (its object name) and gives it a tooltip when one is given.
-template <typename T>
-T *named(T *widget, const char *name, const char *toolTip = nullptr)
+template<typename T> T *named(T *widget, const char *name, const char *toolTip = nullptr)
 {
     widget->setObjectName(QString::fromLatin1(name));
     if (toolTip)

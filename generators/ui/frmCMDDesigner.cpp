@@ -83,8 +83,9 @@ frmCMDDesigner::frmCMDDesigner(QWidget *parent)
     rbPrinter = option("rbPrinter", "Printer Dialog", dialog::Printer);
     rbHelp = option("rbHelp", "Help Function", dialog::Help);
 
-    lblDialogCaption = named(new QLabel(platform::toQString(dialogCaptionLabel(dialog::None)), this),
-                             "lblDialogCaption");
+    lblDialogCaption =
+        named(new QLabel(platform::toQString(dialogCaptionLabel(dialog::None)), this),
+              "lblDialogCaption");
     txtTitle = named(new QLineEdit(QStringLiteral("Open"), this), "txtTitle");
     // With a buddy the label shows "&&" as one ampersand.
     lblDialogCaption->setBuddy(txtTitle);

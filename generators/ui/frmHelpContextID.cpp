@@ -41,8 +41,8 @@ bool readContextNumber(const QComboBox &combo, std::int16_t &number)
         return false;
     }
     if (read.status == ContextNumber::NotANumber) {
-        platform::ui().msgBox("The Context ID \"" + read.text
-                                  + "\" is not a whole number from -32768 to 32767!",
+        platform::ui().msgBox("The Context ID \"" + read.text +
+                                  "\" is not a whole number from -32768 to 32767!",
                               kStop, "Invalid RTF");
         return false;
     }
@@ -136,7 +136,8 @@ void frmHelpContextID::LoadContextIds()
             return;
         }
         cbSelectHelpTopic->setCurrentIndex(0);
-        const ContextNumber first = contextNumberOf(platform::fromQString(cbSelectHelpTopic->currentText()));
+        const ContextNumber first =
+            contextNumberOf(platform::fromQString(cbSelectHelpTopic->currentText()));
         // A first topic without a usable number keeps the number as it was: type mismatch.
         if (first.status != ContextNumber::Ok)
             throw platform::VbError(13);

@@ -37,12 +37,12 @@ frmInputBox::frmInputBox(QWidget *parent)
     txtPromptText->setPlainText(QStringLiteral("Your message should be entered here.\n"));
     promptLabel->setBuddy(txtPromptText);
     auto *defaultLabel = new QLabel(QStringLiteral("Default Input Text"), this);
-    txtDefaultInputText = named(new QLineEdit(platform::toQString(initial.defaultText), this),
-                                "txtDefaultInputText");
+    txtDefaultInputText =
+        named(new QLineEdit(platform::toQString(initial.defaultText), this), "txtDefaultInputText");
     defaultLabel->setBuddy(txtDefaultInputText);
     auto *captionLabel = new QLabel(QStringLiteral("Window Caption"), this);
-    txtWindowCaption
-        = named(new QLineEdit(platform::toQString(initial.caption), this), "txtWindowCaption");
+    txtWindowCaption =
+        named(new QLineEdit(platform::toQString(initial.caption), this), "txtWindowCaption");
     captionLabel->setBuddy(txtWindowCaption);
 
     pbTest = named(new QPushButton(QStringLiteral("Test"), this), "pbTest");

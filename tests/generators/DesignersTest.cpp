@@ -34,7 +34,8 @@ TEST(InputBoxGenerator, TextsAreTrimmedOfBlanksAndQuotedAsLiterals)
         {{"  Name?  ", "  Ask  ", " x "}, "sRV = InputBox(\"Name?\", \"Ask\", \"x\")\r\n"},
         // Only blanks go: a tab and a line break stay inside the text.
         {{"\tA\r\nB", "C", "D"}, "sRV = InputBox(\"\tA\r\nB\", \"C\", \"D\")\r\n"},
-        {{"Type \"yes\"", "\"", "\xe9"}, "sRV = InputBox(\"Type \"\"yes\"\"\", \"\"\"\", \"\xe9\")\r\n"},
+        {{"Type \"yes\"", "\"", "\xe9"},
+         "sRV = InputBox(\"Type \"\"yes\"\"\", \"\"\"\", \"\xe9\")\r\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.call);
@@ -57,7 +58,9 @@ TEST(InputBoxCommand, PromptIsTheInputAndTheOptionsReplaceTheInitialTexts)
     EXPECT_NE(run.out.find("\"\", \"" + caption + "\", "), std::string::npos);
 }
 
-std::string dialogCode(int kind, std::vector<std::string> lines = {}, std::string caption = "Cap",
+std::string dialogCode(int kind,
+                       std::vector<std::string> lines = {},
+                       std::string caption = "Cap",
                        std::string filter = "F|*.f")
 {
     return commonDialogCode({kind, std::move(caption), std::move(filter), std::move(lines)});
@@ -109,17 +112,23 @@ TEST(CommonDialogGenerator, SelectedFlagsMakeOneFlagsLineBeforeTheAction)
          {"OFN_READONLY = &H1&", "OFN_FILEMUSTEXIST = &H1000&"},
          "Me.CommonDialog1.Flags = &H1& Or &H1000&\r\n",
          "Me.CommonDialog1.Action = 1"},
-        {dialog::Color, {"CC_FULLOPEN = &H2&"}, "Me.CommonDialog1.Flags = &H2&\r\n",
+        {dialog::Color,
+         {"CC_FULLOPEN = &H2&"},
+         "Me.CommonDialog1.Flags = &H2&\r\n",
          "Me.CommonDialog1.Action = 3"},
         {dialog::Font,
          {"CF_WYSIWYG = &H8000& Or &H1& Or &H1&"},
          "Me.CommonDialog1.Flags = &H8000& Or &H1& Or &H1&\r\n",
          "Me.CommonDialog1.Action = 4"},
         // &H0& is a value text, not a blank one.
-        {dialog::Printer, {"PD_ALLPAGES = &H0&"}, "Me.CommonDialog1.Flags = &H0&\r\n",
+        {dialog::Printer,
+         {"PD_ALLPAGES = &H0&"},
+         "Me.CommonDialog1.Flags = &H0&\r\n",
          "Me.CommonDialog1.Action = 5"},
-        {dialog::Help, {"HELP_CONTEXT = &H1", "HELP_KEY = &H101"},
-         "Me.CommonDialog1.Flags = &H1 Or &H101\r\n", "Me.CommonDialog1.Action = 6"},
+        {dialog::Help,
+         {"HELP_CONTEXT = &H1", "HELP_KEY = &H101"},
+         "Me.CommonDialog1.Flags = &H1 Or &H101\r\n",
+         "Me.CommonDialog1.Action = 6"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.flagsLine);
@@ -195,7 +204,8 @@ TEST(DialogCommand, KindsFlagsAndDefaults)
                        "' If the user Canceled, Filename = \"\"\r\n"
                        "strFileName = Me.CommonDialog1.Filename\r\n");
     run = runQmCommand(addDesignerCommands, {"dialog", "--kind", "help"});
-    EXPECT_EQ(run.out, "App.HelpFile = \"c:\\MyAppDir\\MyApp.hlp\"\r\nMe.CommonDialog1.Action = 6\r\n");
+    EXPECT_EQ(run.out,
+              "App.HelpFile = \"c:\\MyAppDir\\MyApp.hlp\"\r\nMe.CommonDialog1.Action = 6\r\n");
     run = runQmCommand(addDesignerCommands, {"dialog", "--kind", "printer", "--caption", "P"});
     EXPECT_NE(run.out.find("DialogTitle = \"P\"\r\n"), std::string::npos);
 }
@@ -215,8 +225,8 @@ TEST(DialogCommand, BadKindsAndFlagsAreUsageErrors)
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
     }
-    const auto run = runQmCommand(addDesignerCommands,
-                                  {"dialog", "--kind", "color", "--flags", "OFN_READONLY"});
+    const auto run =
+        runQmCommand(addDesignerCommands, {"dialog", "--kind", "color", "--flags", "OFN_READONLY"});
     EXPECT_NE(run.err.find("CC_RGBINIT, CC_FULLOPEN, CC_PREVENTFULLOPEN, CC_SHOWHELP"),
               std::string::npos);
 }
@@ -233,9 +243,9 @@ TEST(HelpTopics, FileKindFromTheWholePathIgnoringCase)
 
 TEST(HelpTopics, HeaderAndBasicFilesGiveAnItemPerLine)
 {
-    EXPECT_EQ(contextTopics("#define IDH_FILE_OPEN 101\r\n\r\n// note\r\n#define IDH_X 1234567\n",
-                            'C'),
-              (std::vector<std::string>{"IDH FILE OPEN, 101", ", ", ", ", "IDH X, 1234567"}));
+    EXPECT_EQ(
+        contextTopics("#define IDH_FILE_OPEN 101\r\n\r\n// note\r\n#define IDH_X 1234567\n", 'C'),
+        (std::vector<std::string>{"IDH FILE OPEN, 101", ", ", ", ", "IDH X, 1234567"}));
     EXPECT_EQ(contextTopics("Global Const IDH_FILE_OPEN = 101\r\n\r\nPublic Const A_B = 7", 'B'),
               (std::vector<std::string>{"IDH FILE OPEN, 101", ", ", "A B, 7"}));
     EXPECT_TRUE(contextTopics("", 'B').empty());
@@ -251,8 +261,7 @@ TEST(HelpTopics, RtfTitleFootnotesFollowedByAnIndexFootnote)
                             "${\\footnote Short}\r\n"
                             "+{\\footnote index:7}\r\n"
                             "${\\footnote At the end}";
-    EXPECT_EQ(contextTopics(rtf, 'R'),
-              (std::vector<std::string>{"File Open, 12345", "Short, 7}"}));
+    EXPECT_EQ(contextTopics(rtf, 'R'), (std::vector<std::string>{"File Open, 12345", "Short, 7}"}));
     EXPECT_TRUE(contextTopics("${\\footnote", 'R').empty());
 }
 

@@ -40,8 +40,7 @@ using test::control;
 using test::readPreview;
 
 // Whether a window that deletes itself on closing is gone, once the deletion has run.
-template <typename T>
-bool gone(const QPointer<T> &window)
+template<typename T> bool gone(const QPointer<T> &window)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return window.isNull();
@@ -228,8 +227,8 @@ TEST_F(DesignerWindow, CommonDialogTestShowsEachKindWithItsFlags)
 
     std::vector<std::string> seen;
     for (const platform::UiCall &call : runtime.calls())
-        seen.push_back(call.kind + " " + call.title + " " + std::to_string(call.style) + " "
-                       + call.answer);
+        seen.push_back(call.kind + " " + call.title + " " + std::to_string(call.style) + " " +
+                       call.answer);
     EXPECT_EQ(seen, (std::vector<std::string>{"open Open File 4097 <cancel>",
                                               "save Save As 0 <cancel>", "color Color 2 ok",
                                               "printer Print Setup 0 <cancel>", "help  3 "}));
