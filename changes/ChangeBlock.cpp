@@ -97,40 +97,37 @@ std::string AddBlock(std::string_view programmer, std::string_view date)
            endMarker(BlockKind::Addition, programmer, date);
 }
 
-std::string
-ChangeBlock(std::string_view selection, std::string_view programmer, std::string_view date)
+void ChangeBlock(std::string_view selection,
+                 std::string_view programmer,
+                 std::string_view date,
+                 common::TextSink &out)
 {
     requireSelection(selection, "No change text selected!");
-    const std::string end = endMarker(BlockKind::Change, programmer, date);
-    std::string out = "\r\n" + beginMarker(BlockKind::Change, programmer, date);
-    common::reserveLarge(out, out.size() + selection.size() + end.size() + 4);
+    out.append("\r\n").append(beginMarker(BlockKind::Change, programmer, date));
     out.append(selection);
     // A selection that stops inside a line still gets its end marker on a line of its own:
     // glued to the code, the marker would take that code with it when the block is removed.
     if (!endsWithLineEnd(selection))
-        out.append("\r\n");
-    out.append(end).append("\r\n");
-    return out;
+        out.endLine();
+    out.append(endMarker(BlockKind::Change, programmer, date)).endLine();
 }
 
-std::string
-DeletionBlock(std::string_view selection, std::string_view programmer, std::string_view date)
+void DeletionBlock(std::string_view selection,
+                   std::string_view programmer,
+                   std::string_view date,
+                   common::TextSink &out)
 {
     requireSelection(selection, "No deletion text selected!");
-    std::string out = beginMarker(BlockKind::Deletion, programmer, date);
-    common::reserveLarge(out, selection.size() + selection.size() / 8 + 2 * out.size());
+    out.append(beginMarker(BlockKind::Deletion, programmer, date));
     for (platform::LineReader lines(selection); auto line = lines.next();)
-        out.append("'* ").append(*line).append("\r\n");
+        out.append("'* ").append(*line).endLine();
     out.append(endMarker(BlockKind::Deletion, programmer, date));
-    return out;
 }
 
-std::string RemoveBlocking(std::string_view selection)
+void RemoveBlocking(std::string_view selection, common::TextSink &out)
 {
     requireSelection(selection, "No text selected to unblock!");
 
-    std::string out;
-    common::reserveLarge(out, selection.size() + 2);
     // Once a look for a deletion end line has run to the end of the text, none lies ahead of
     // any later line either: each line is looked at at most twice.
     bool endAhead = true;
@@ -158,9 +155,34 @@ std::string RemoveBlocking(std::string_view selection)
                 continue;
             }
         }
-        out.append(*line).append("\r\n");
+        out.append(*line).endLine();
     }
-    return out;
+}
+
+std::string
+ChangeBlock(std::string_view selection, std::string_view programmer, std::string_view date)
+{
+    common::TextSink out;
+    out.reserve(selection.size() + 256 + 4 * programmer.size());
+    ChangeBlock(selection, programmer, date, out);
+    return out.take();
+}
+
+std::string
+DeletionBlock(std::string_view selection, std::string_view programmer, std::string_view date)
+{
+    common::TextSink out;
+    out.reserve(selection.size() + selection.size() / 8 + 256 + 4 * programmer.size());
+    DeletionBlock(selection, programmer, date, out);
+    return out.take();
+}
+
+std::string RemoveBlocking(std::string_view selection)
+{
+    common::TextSink out;
+    out.reserve(selection.size() + 2);
+    RemoveBlocking(selection, out);
+    return out.take();
 }
 
 } // namespace qm::changes

@@ -2,6 +2,7 @@
 // programmer and the date, and the resolution of such blocks ("Delete Blocking").
 #pragma once
 
+#include "common/TextSink.h"
 #include "platform/Dates.h"
 
 #include <string>
@@ -38,5 +39,16 @@ DeletionBlock(std::string_view selection, std::string_view programmer, std::stri
 /// alone, and so does a stray end line: code that no pair of markers encloses is never dropped.
 /// Throws UserMessageError ("No Action") for a blank selection.
 std::string RemoveBlocking(std::string_view selection);
+
+/// The same engines writing into `out` as they go.
+void ChangeBlock(std::string_view selection,
+                 std::string_view programmer,
+                 std::string_view date,
+                 common::TextSink &out);
+void DeletionBlock(std::string_view selection,
+                   std::string_view programmer,
+                   std::string_view date,
+                   common::TextSink &out);
+void RemoveBlocking(std::string_view selection, common::TextSink &out);
 
 } // namespace qm::changes

@@ -19,27 +19,20 @@ void addChangeBlockCommands(common::cli::CommandTable &table)
                [date](const Invocation &in) {
                    return AddBlock(in.programmerName, date(in));
                }});
-    table.add({"block change",
-               "enclose the selection in change markers",
-               true,
-               {},
-               [date](const Invocation &in) {
-                   return ChangeBlock(in.input, in.programmerName, date(in));
-               }});
-    table.add({"block delete",
-               "comment the selection out inside deletion markers",
-               true,
-               {},
-               [date](const Invocation &in) {
-                   return DeletionBlock(in.input, in.programmerName, date(in));
-               }});
-    table.add({"block remove",
-               "resolve the blocks: drop markers and deleted code",
-               true,
-               {},
-               [](const Invocation &in) {
-                   return RemoveBlocking(in.input);
-               }});
+    using common::TextSink;
+    using common::cli::lineCommand;
+    table.add(lineCommand("block change", "enclose the selection in change markers",
+                          [date](const Invocation &in, TextSink &out) {
+                              ChangeBlock(in.input, in.programmerName, date(in), out);
+                          }));
+    table.add(lineCommand("block delete", "comment the selection out inside deletion markers",
+                          [date](const Invocation &in, TextSink &out) {
+                              DeletionBlock(in.input, in.programmerName, date(in), out);
+                          }));
+    table.add(lineCommand("block remove", "resolve the blocks: drop markers and deleted code",
+                          [](const Invocation &in, TextSink &out) {
+                              RemoveBlocking(in.input, out);
+                          }));
 }
 
 } // namespace qm::changes

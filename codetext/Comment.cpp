@@ -44,11 +44,6 @@ size_t commentMarkLength(std::string_view trimmed)
     return length;
 }
 
-void appendLine(std::string &out, std::string_view line)
-{
-    out.append(line).append("\r\n");
-}
-
 } // namespace
 
 std::string commentDate(const platform::Date &date, char separator)
@@ -56,7 +51,10 @@ std::string commentDate(const platform::Date &date, char separator)
     return platform::formatDate(date, "m/d/yy", separator);
 }
 
-std::string CommentBlock(std::string_view text, std::string_view date, std::string_view programmer)
+void CommentBlock(std::string_view text,
+                  std::string_view date,
+                  std::string_view programmer,
+                  common::TextSink &out)
 {
     if (text.empty())
         throw common::UserMessageError({"Comment Error", "No text selected.", kCriticalIcon});
@@ -64,37 +62,33 @@ std::string CommentBlock(std::string_view text, std::string_view date, std::stri
     platform::LineReader lines(text);
     std::optional<std::string_view> line = lines.next();
     const size_t indent = common::LeadingBlanks(*line);
-    const std::string margin(indent, ' ');
 
-    std::string out;
-    common::reserveLarge(out, text.size() + text.size() / 8 + 128);
-    out.append(margin).append("'** Commented on ").append(date).append(" by ");
-    out.append(trimBlanks(programmer)).append(" **\r\n");
+    out.append(indent, ' ').append("'** Commented on ").append(date).append(" by ");
+    out.append(trimBlanks(programmer)).append(" **");
+    out.endLine();
     for (; line; line = lines.next()) {
         // Lines indented less than the first one keep nothing of their indent: the block's
         // marks line up at the first line's column.
         std::string_view code = trimBlanks(*line);
         size_t own = common::LeadingBlanks(*line);
-        out.append(margin).append("'* ");
+        out.append(indent, ' ').append("'* ");
         if (!code.empty() && own > indent)
             out.append(own - indent, ' ');
-        appendLine(out, code);
+        out.append(code).endLine();
     }
-    out.append(margin).append("'** End of Block Commented **\r\n");
-    return out;
+    out.append(indent, ' ').append("'** End of Block Commented **");
+    out.endLine();
 }
 
-std::string UncommentBlock(std::string_view text)
+void UncommentBlock(std::string_view text, common::TextSink &out)
 {
     if (text.empty())
         throw common::UserMessageError(
             {"Nothing Selected", "No text selected to uncomment!", kExclamationIcon});
 
-    std::string out;
-    common::reserveLarge(out, text.size() + text.size() / 16 + 2);
     for (platform::LineReader lines(text); auto line = lines.next();) {
         if (line->empty()) {
-            out.append("\r\n");
+            out.endLine();
             continue;
         }
         // The mark is looked for in the trimmed line: "'* " alone on a line is taken as "'*".
@@ -104,35 +98,65 @@ std::string UncommentBlock(std::string_view text)
         std::string_view code = line->substr(at + mark);
         // A line that had no comment mark is code, whatever it says.
         if (mark == 0 || !isMarkerLine(code))
-            appendLine(out.append(line->substr(0, at)), code);
+            out.append(line->substr(0, at)).append(code).endLine();
     }
-    return out;
+}
+
+void CommentLines(std::string_view text, common::TextSink &out)
+{
+    for (platform::LineReader lines(text); auto line = lines.next();) {
+        out.append(common::LeadingBlanks(*line), ' ').append("'");
+        out.append(trimBlanks(*line)).endLine();
+    }
+}
+
+void UncommentLines(std::string_view text, common::TextSink &out)
+{
+    for (platform::LineReader lines(text); auto line = lines.next();) {
+        // The apostrophe goes, then the blanks the line ends with; when nothing but blanks
+        // follows it, those and the indent before it all go.
+        size_t at = common::LeadingBlanks(*line);
+        if (at < line->size() && (*line)[at] == '\'') {
+            std::string_view rest = platform::trimTrailingBlanks(line->substr(at + 1));
+            if (!rest.empty())
+                out.append(line->substr(0, at)).append(rest);
+        } else {
+            out.append(platform::trimTrailingBlanks(*line));
+        }
+        out.endLine();
+    }
+}
+
+std::string CommentBlock(std::string_view text, std::string_view date, std::string_view programmer)
+{
+    common::TextSink out;
+    out.reserve(text.size() + text.size() / 8 + 128);
+    CommentBlock(text, date, programmer, out);
+    return out.take();
+}
+
+std::string UncommentBlock(std::string_view text)
+{
+    common::TextSink out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    UncommentBlock(text, out);
+    return out.take();
 }
 
 std::string CommentLines(std::string_view text)
 {
-    std::string out;
-    common::reserveLarge(out, text.size() + text.size() / 16 + 16);
-    for (platform::LineReader lines(text); auto line = lines.next();) {
-        out.append(common::LeadingBlanks(*line), ' ').append("'");
-        appendLine(out, trimBlanks(*line));
-    }
-    return out;
+    common::TextSink out;
+    out.reserve(text.size() + text.size() / 16 + 16);
+    CommentLines(text, out);
+    return out.take();
 }
 
 std::string UncommentLines(std::string_view text)
 {
-    std::string out;
-    common::reserveLarge(out, text.size() + text.size() / 16 + 2);
-    std::string line;
-    for (platform::LineReader lines(text); auto next = lines.next();) {
-        line.assign(*next);
-        size_t at = common::LeadingBlanks(line);
-        if (at < line.size() && line[at] == '\'')
-            line.erase(at, 1);
-        appendLine(out, platform::trimTrailingBlanks(line));
-    }
-    return out;
+    common::TextSink out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    UncommentLines(text, out);
+    return out.take();
 }
 
 } // namespace qm::codetext

@@ -2,6 +2,7 @@
 // line-by-line comments.
 #pragma once
 
+#include "common/TextSink.h"
 #include "platform/Dates.h"
 
 #include <string>
@@ -28,5 +29,14 @@ std::string CommentLines(std::string_view text);
 /// The editor's uncomment: the first apostrophe of each line that starts with one goes, and
 /// trailing blanks with it.
 std::string UncommentLines(std::string_view text);
+
+/// The same engines writing into `out` as they go, for output passed on in pieces.
+void CommentBlock(std::string_view text,
+                  std::string_view date,
+                  std::string_view programmer,
+                  common::TextSink &out);
+void UncommentBlock(std::string_view text, common::TextSink &out);
+void CommentLines(std::string_view text, common::TextSink &out);
+void UncommentLines(std::string_view text, common::TextSink &out);
 
 } // namespace qm::codetext

@@ -6,50 +6,37 @@
 #include "common/Cli.h"
 
 namespace qm::codetext {
+using common::TextSink;
+using common::cli::Invocation;
+using common::cli::lineCommand;
 
 void addCommentCommands(common::cli::CommandTable &table)
 {
-    using common::cli::Invocation;
-    table.add({"comment",
-               "comment the selection out as a dated block (palette)",
-               true,
-               {},
-               [](const Invocation &in) {
-                   return CommentBlock(in.input, commentDate(in.today, in.dateSeparator),
-                                       in.programmerName);
-               }});
-    table.add({"uncomment",
-               "take comments and block markers away (palette)",
-               true,
-               {},
-               [](const Invocation &in) {
-                   return UncommentBlock(in.input);
-               }});
-    table.add(
-        {"indent", "re-indent by block structure (palette)", true, {}, [](const Invocation &in) {
-             return IndentBlock(in.input, in.tabSize);
-         }});
-    table.add({"comment-lines",
-               "put an apostrophe before each line (editor)",
-               true,
-               {},
-               [](const Invocation &in) {
-                   return CommentLines(in.input);
-               }});
-    table.add({"uncomment-lines",
-               "take each line's first apostrophe away (editor)",
-               true,
-               {},
-               [](const Invocation &in) {
-                   return UncommentLines(in.input);
-               }});
-    table.add({"indent-lines",
-               "re-indent by block structure (editor)",
-               true,
-               {},
-               [](const Invocation &in) {
-                   return IndentLines(in.input, in.tabSize);
-               }});
+    table.add(lineCommand("comment", "comment the selection out as a dated block (palette)",
+                          [](const Invocation &in, TextSink &out) {
+                              CommentBlock(in.input, commentDate(in.today, in.dateSeparator),
+                                           in.programmerName, out);
+                          }));
+    table.add(lineCommand("uncomment", "take comments and block markers away (palette)",
+                          [](const Invocation &in, TextSink &out) {
+                              UncommentBlock(in.input, out);
+                          }));
+    table.add(lineCommand("indent", "re-indent by block structure (palette)",
+                          [](const Invocation &in, TextSink &out) {
+                              IndentBlock(in.input, in.tabSize, out);
+                          }));
+    table.add(lineCommand("comment-lines", "put an apostrophe before each line (editor)",
+                          [](const Invocation &in, TextSink &out) {
+                              CommentLines(in.input, out);
+                          }));
+    table.add(lineCommand("uncomment-lines", "take each line's first apostrophe away (editor)",
+                          [](const Invocation &in, TextSink &out) {
+                              UncommentLines(in.input, out);
+                          }));
+    table.add(lineCommand("indent-lines", "re-indent by block structure (editor)",
+                          [](const Invocation &in, TextSink &out) {
+                              IndentLines(in.input, in.tabSize, out);
+                          }));
 }
 
 } // namespace qm::codetext

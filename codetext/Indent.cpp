@@ -192,7 +192,7 @@ void Levels::applyKeywordRule(std::string_view line)
     }
 }
 
-std::string indent(std::string_view text, long long tab, Flavour flavour)
+void indent(std::string_view text, long long tab, Flavour flavour, common::TextSink &out)
 {
     if (text.empty()) {
         if (flavour == Flavour::Palette)
@@ -204,19 +204,17 @@ std::string indent(std::string_view text, long long tab, Flavour flavour)
     std::string_view whole = platform::trimLeadingBlanks(text);
     Levels levels(tab, startsWith(whole, "Sub ") || startsWith(whole, "Func") ? 0 : tab);
 
-    std::string out;
-    common::reserveLarge(out, text.size() + text.size() / 4 + 2);
     auto write = [&](std::string_view line) {
         if (levels.current() > 0)
             out.append(static_cast<size_t>(levels.current()), ' ');
-        out.append(line).append("\r\n");
+        out.append(line).endLine();
     };
 
     for (platform::LineReader lines(text); auto raw = lines.next();) {
         std::string_view line = prepareLine(*raw);
         // Blank lines, tabs-only lines among them, are written bare and move nothing.
         if (line.empty()) {
-            out.append("\r\n");
+            out.endLine();
             continue;
         }
         // A comment in the first column follows the code around it and moves nothing.
@@ -230,19 +228,36 @@ std::string indent(std::string_view text, long long tab, Flavour flavour)
         write(line);
         levels.nextLine();
     }
-    return out;
+}
+
+std::string indentWhole(std::string_view text, long long tab, Flavour flavour)
+{
+    common::TextSink out;
+    out.reserve(text.size() + text.size() / 4 + 2);
+    indent(text, tab, flavour, out);
+    return out.take();
 }
 
 } // namespace
 
 std::string IndentBlock(std::string_view text, int tabSize)
 {
-    return indent(text, tabSize, Flavour::Palette);
+    return indentWhole(text, tabSize, Flavour::Palette);
 }
 
 std::string IndentLines(std::string_view text, int tabSize)
 {
-    return indent(text, tabSize, Flavour::Editor);
+    return indentWhole(text, tabSize, Flavour::Editor);
+}
+
+void IndentBlock(std::string_view text, int tabSize, common::TextSink &out)
+{
+    indent(text, tabSize, Flavour::Palette, out);
+}
+
+void IndentLines(std::string_view text, int tabSize, common::TextSink &out)
+{
+    indent(text, tabSize, Flavour::Editor, out);
 }
 
 } // namespace qm::codetext

@@ -1,6 +1,8 @@
 // Re-indenting code by its block structure: the palette's and the editor's indenter.
 #pragma once
 
+#include "common/TextSink.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,5 +16,9 @@ std::string IndentBlock(std::string_view text, int tabSize);
 /// The editor's indenter: as IndentBlock, except that a line holding "Case" may be a label and
 /// the empty-text message is the editor's ("Error").
 std::string IndentLines(std::string_view text, int tabSize);
+
+/// The same indenters writing into `out` as they go.
+void IndentBlock(std::string_view text, int tabSize, common::TextSink &out);
+void IndentLines(std::string_view text, int tabSize, common::TextSink &out);
 
 } // namespace qm::codetext

@@ -271,6 +271,19 @@ void CommandTable::add(Command command)
     m_commands.push_back(std::move(command));
 }
 
+Command lineCommand(std::string name,
+                    std::string summary,
+                    std::function<void(const Invocation &, TextSink &)> write)
+{
+    Command command{std::move(name), std::move(summary), true, {}, [write](const Invocation &in) {
+                        TextSink out;
+                        write(in, out);
+                        return out.take();
+                    }};
+    command.write = std::move(write);
+    return command;
+}
+
 const Command *CommandTable::find(const std::string &name) const
 {
     for (const auto &command : m_commands) {
@@ -508,6 +521,22 @@ int runWith(const CommandTable &table,
             const int status = command->stream(invocation, out);
             out.flush();
             return status;
+        }
+        if (command->write) {
+            struct OutputFailed
+            {};
+            try {
+                TextSink sink([&channels](std::string_view piece) {
+                    if (!channels.writeOutput(piece))
+                        throw OutputFailed{};
+                });
+                command->write(invocation, sink);
+                sink.flush();
+            } catch (const OutputFailed &) {
+                err << "qm: standard output: " << std::strerror(errno) << "\n";
+                return 1;
+            }
+            return 0;
         }
         const std::string result = command->run(invocation);
         if (!channels.writeOutput(result)) {

@@ -2,6 +2,7 @@
 // Each tool folder adds its commands to a CommandTable; apps/qm only calls them.
 #pragma once
 
+#include "common/TextSink.h"
 #include "platform/Dates.h"
 
 #include <functional>
@@ -62,7 +63,17 @@ struct Command
     /// A command that writes its output as it goes and returns the exit status itself (0, or 1
     /// for "nothing found"); used instead of `run` when set. It throws as `run` does.
     std::function<int(const Invocation &, std::ostream &out)> stream = nullptr;
+    /// A line engine that writes its result into the sink as it goes: the output leaves in
+    /// pieces and never sits in memory whole. Used instead of `run` when set; throws as it does,
+    /// before it writes anything.
+    std::function<void(const Invocation &, TextSink &out)> write = nullptr;
 };
+
+/// A command over a line engine that writes into a sink: `run` collects the whole result,
+/// `write` passes it on in pieces.
+Command lineCommand(std::string name,
+                    std::string summary,
+                    std::function<void(const Invocation &, TextSink &)> write);
 
 class CommandTable
 {
