@@ -312,6 +312,7 @@ public:
     void set(const Words &w);
     // Menus and add-ins
     void menu(const Words &w);
+    void windowMenu(const Words &w);
     void connection(const Words &w);
     // Answers for dialogs
     void answer(const Words &w);
@@ -427,6 +428,8 @@ const std::vector<CommandEntry> &commandTable()
         {{"doubleclick", "Any window's controls", "WINDOW/CONTROL", 1, 1}, &C::click},
         {{"set", "Any window's controls", "WINDOW/CONTROL VALUE", 2, 2}, &C::set},
         {{"menu", "Menus and add-ins", "MENU ITEM [ITEM...]", 2, -1}, &C::menu},
+        {{"window-menu", "Menus and add-ins", "WINDOW MENU ITEM [ITEM...]", 3, -1},
+         &C::windowMenu},
         {{"connect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
         {{"disconnect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
         {{"answer", "Answers for dialogs",
@@ -1026,6 +1029,48 @@ void ScriptCommands::menu(const Words &w)
     if (!action->isEnabled())
         fail("the menu item '" + w.back() + "' is disabled");
     action->trigger();
+    r.settle();
+}
+
+void ScriptCommands::windowMenu(const Words &w)
+{
+    QWidget &window = r.findWindow(w[1], true);
+    checkReachable(window, w[1]);
+    QMenuBar *bar = window.findChild<QMenuBar *>();
+    if (!bar)
+        fail("the window '" + w[1] + "' has no menus");
+    QList<QAction *> level = bar->actions();
+    QAction *found = nullptr;
+    for (std::size_t i = 2; i < w.size(); ++i) {
+        const QString wanted = plainCaption(platform::toQString(w[i]));
+        found = nullptr;
+        for (QAction *a : level) {
+            if (!a->isSeparator() &&
+                plainCaption(a->text()).compare(wanted, Qt::CaseInsensitive) == 0) {
+                found = a;
+                break;
+            }
+        }
+        if (!found || (i + 1 < w.size() && !found->menu())) {
+            std::vector<std::string> items;
+            for (QAction *a : level) {
+                if (!a->isSeparator())
+                    items.push_back(platform::fromQString(plainCaption(a->text())));
+            }
+            fail("no menu item '" + w[i] + "' in the menu of '" + w[1] +
+                 "'; that menu has: " + listNames(items));
+        }
+        if (i + 1 < w.size()) {
+            // A menu may fill itself as it opens.
+            emit found->menu()->aboutToShow();
+            level = found->menu()->actions();
+        }
+    }
+    if (found->menu())
+        fail("'" + w.back() + "' opens a menu; name one of its items");
+    if (!found->isEnabled())
+        fail("the menu item '" + w.back() + "' is disabled");
+    found->trigger();
     r.settle();
 }
 
