@@ -1,21 +1,16 @@
 // What the input box, common dialog and help context windows share in building their controls.
 #pragma once
 
-#include <QString>
+#include "platform/qt/NamedControls.h"
+
 #include <QWidget>
 
 class QToolButton;
 
 namespace qm::generators::ui {
 
-/// Names a control (its object name) and gives it a tooltip when one is given.
-template<typename T> T *named(T *widget, const char *name, const char *toolTip = nullptr)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    if (toolTip)
-        widget->setToolTip(QString::fromLatin1(toolTip));
-    return widget;
-}
+/// Controls get their names as everywhere in the product.
+using platform::named;
 
 /// The help button ("?", sends F1) of a designer.
 QToolButton *helpButton(QWidget *parent);
