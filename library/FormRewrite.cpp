@@ -506,10 +506,18 @@ std::string renameProcedure(std::string_view procText,
     for (const Line &line : lines) {
         std::string text(line.text);
         const std::size_t indent = text.size() - trimLeft(text).size();
-        if (!headerDone && !headerName(text).empty()) {
-            const std::size_t at = lower(text).find(oldLower, indent);
-            if (at != std::string::npos)
+        const std::string declared = headerDone ? std::string{} : headerName(text);
+        if (!declared.empty()) {
+            // The declared name is the first word after the header's keywords.
+            if (lower(declared) == oldLower) {
+                std::size_t at = indent;
+                for (std::string_view form : HeaderForms)
+                    if (startsWithIgnoringCase(std::string_view(text).substr(indent), form)) {
+                        at = text.find_first_not_of(" \t", indent + form.size());
+                        break;
+                    }
                 text.replace(at, oldName.size(), newName);
+            }
             headerDone = true;
         } else if (headerDone && lower(text.substr(indent, oldName.size())) == oldLower
                    && (text.size() == indent + oldName.size()

@@ -8,6 +8,7 @@
 #include "common/ToolRegistry.h"
 #include "generators/ui/GeneratorsUi.h"
 #include "layout/ui/LayoutUi.h"
+#include "library/ui/LibraryUi.h"
 #include "platform/qt/WindowBinding.h"
 #include "search/ui/SearchUi.h"
 #include "shell/ui/ShellUi.h"
@@ -33,6 +34,7 @@ constexpr void (*kToolFolders[])(common::ToolRegistry &) = {
     &codetext::registerUi,
     &generators::registerUi,
     &layout::registerUi,
+    &library::registerUi,
     &search::registerUi,
     &shell::registerUi,
 };

@@ -299,6 +299,10 @@ TEST(FormRewrite, ControlArgumentsAndProcedureRenames)
               "    Twice = x * 2\r\n"
               "    CalcTotal = 1\r\n"
               "End Function\r\n");
+    // The editor renames the header itself; the returns follow, a parameter named alike not.
+    EXPECT_EQ(renameProcedure("Function Twice(calcX)\r\n    Calc = calcX\r\nEnd Function",
+                              "Calc", "Twice"),
+              "Function Twice(calcX)\r\n    Twice = calcX\r\nEnd Function");
 }
 
 } // namespace

@@ -1,0 +1,309 @@
+// The object library window's operations against the host.
+#include "library/LibraryGlue.h"
+
+#include "codetext/Capture.h"
+#include "common/ErrorReports.h"
+#include "common/HostRoundTrip.h"
+#include "common/ProgramState.h"
+#include "common/Settings.h"
+#include "host/Host.h"
+#include "platform/AppFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/UiRuntime.h"
+#include "platform/VbError.h"
+
+#include <cctype>
+#include <chrono>
+
+namespace qm::library {
+namespace {
+
+using common::programState;
+using common::UserMessageError;
+namespace mb = platform::mb;
+
+[[noreturn]] void stop(const char *title, std::string text, int style = mb::Exclamation)
+{
+    throw UserMessageError({title, std::move(text), style});
+}
+
+std::string withExtension(const std::string &path, const char *extension)
+{
+    const std::string name = platform::fileNamePart(path);
+    const std::size_t dot = name.rfind('.');
+    const std::size_t cut = dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
+    return path.substr(0, cut) + extension;
+}
+
+std::string upperTrimmed(std::string text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    text = first == std::string::npos ? std::string{}
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    for (char &c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+host::Host &theHost()
+{
+    if (!programState().host)
+        throw platform::VbError(91);
+    return *programState().host;
+}
+
+// Waits, yielding, for the host's file-save notification; at most ten seconds.
+std::string waitForWrittenFile()
+{
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
+    auto &ui = platform::ui();
+    std::string &captured = programState().capturedFileName;
+    ui.processEvents();
+    for (int round = 0; captured.empty() && round < 200 && Clock::now() < deadline; ++round)
+        ui.wait(50);
+    return captured;
+}
+
+// The file the host writes for its active form when sent the save keystroke; empty if none.
+std::string saveActiveForm()
+{
+    auto &ui = platform::ui();
+    common::recordHostState();
+    programState().capturedFileName.clear();
+    ui.activate(programState().hostCaption);
+    ui.sendKeys(common::settings().keys.FileSave, true);
+    return waitForWrittenFile();
+}
+
+} // namespace
+
+ObjectLibrary &programLibrary()
+{
+    static ObjectLibrary library = ObjectLibrary::ofProgram();
+    return library;
+}
+
+std::vector<ProcNameObj> LoadObjectList(ObjectKind kind)
+{
+    std::vector<ProcNameObj> records;
+    common::guarded("LoadObjectList", [&] { records = programLibrary().load(kind); });
+    return records;
+}
+
+bool DeleteObject(ObjectKind kind, std::size_t index)
+{
+    const int answer = common::showMessage({"Confirm Object Deleteion",
+                                            "Are you absolutely sure you want to delete\n"
+                                            "the selected object?",
+                                            mb::YesNo});
+    if (answer != mb::Yes)
+        return false;
+    return common::guarded("DeleteObject", [&] { programLibrary().remove(kind, index); });
+}
+
+void PasteProcedure(const ProcNameObj &record)
+{
+    std::string text;
+    if (!common::guardedWith(
+            [&](const platform::VbError &) {
+                return common::UserMessage{"Get Object Failed", "Can't open " + record.ProcAlias,
+                                           mb::Critical};
+            },
+            [&] { text = programLibrary().read(record); }))
+        return;
+    common::HostRoundTrip("pbPasteObject_Click").returnText(text);
+}
+
+bool CaptureProcedure(const std::function<std::optional<std::string>()> &describe)
+{
+    common::recordHostState();
+    const std::string proc = codetext::CaptureCurrentProc();
+    if (proc.find_first_not_of(" \t\r\n") == std::string::npos)
+        return false;
+    const std::optional<std::string> description = describe();
+    if (!description)
+        return false;
+    const std::string name = GetNameFromProc(proc);
+    if (name.empty())
+        return false;
+    return common::guarded("CaptureObject", [&] {
+        programLibrary().add(ObjectKind::Procs, name, *description, proc);
+    });
+}
+
+std::string GetActiveFormName()
+{
+    std::string name;
+    common::guarded("GetActiveFormName", [&] {
+        name = saveActiveForm();
+        if (name.empty())
+            stop("No Action", "Quillmark can't capture ActiveForm name.", mb::Critical);
+    });
+    return name;
+}
+
+bool CaptureFile(ObjectKind kind,
+                 const std::function<std::optional<std::pair<std::string, std::string>>()> &describe)
+{
+    const std::string file = GetActiveFormName();
+    if (file.empty())
+        return false;
+    const auto answer = describe();
+    if (!answer)
+        return false;
+    return common::guarded("CaptureObject", [&] {
+        std::optional<std::string> frx;
+        const std::string frxPath = withExtension(file, ".frx");
+        if (kind == ObjectKind::Forms && platform::fileExists(frxPath))
+            frx = platform::readFile(frxPath);
+        programLibrary().add(kind, answer->first, answer->second, platform::readFile(file), frx);
+    });
+}
+
+void PasteTextBoxCode(const TextBoxOptions &options)
+{
+    common::guarded("pbPastetoForm_Click", [&] {
+        common::recordHostState();
+        std::vector<TextBoxControl> controls;
+        for (const host::ControlPtr &control : theHost().selectedControls()) {
+            TextBoxControl c{control->name(), std::nullopt};
+            const host::PropertyValue index = control->property("Index");
+            if (index.isNumber() && index.toLong() >= 0)
+                c.index = index.toLong();
+            controls.push_back(c);
+        }
+        if (controls.empty())
+            stop("No Action", "No controls selected!");
+        const std::string code = textBoxCode(controls, options);
+        if (saveActiveForm().empty())
+            stop("Code Not Pasted",
+                 "Quillmark can't capture the filename of\nthe destination form, and the code "
+                 "can't\nbe pasted.  Please initiate the function\nagain.   ");
+        const std::string temp = platform::appFilePath("tempcode.txt", platform::AppFile::Written);
+        platform::writeFile(temp, code);
+        try {
+            theHost().insertFileIntoActiveForm(temp);
+        } catch (...) {
+            common::ignoreErrors([&] { platform::deleteFile(temp); });
+            throw;
+        }
+        common::ignoreErrors([&] { platform::deleteFile(temp); });
+    });
+}
+
+void CloneObject(const std::string &extension, const std::optional<std::string> &sourceGiven)
+{
+    common::guardedWith(
+        [](const platform::VbError &e) {
+            return common::UserMessage{"CopyMenu Error",
+                                       "Copy/Delete has encountered an error.  You \n"
+                                       "need to check the status of the file to which\n"
+                                       "we were copying the menu to.\nError: " + e.description,
+                                       mb::Critical};
+        },
+        [&] {
+            auto &ui = platform::ui();
+            common::recordHostState();
+            std::string source;
+            if (sourceGiven) {
+                source = *sourceGiven;
+            } else {
+                std::optional<std::string> chosen =
+                    ui.openFileDialog({"Select Form to Clone", "Forms (*.frm)|*.frm", 1, {}, {}, 0});
+                if (!chosen)
+                    return;
+                source = *chosen;
+            }
+            const std::optional<std::string> target = ui.saveFileDialog(
+                {"Select or Enter Name for New Object", "*." + extension + "|*." + extension, 1,
+                 {}, "NewFile." + extension, 0});
+            if (!target || upperTrimmed(*target).empty())
+                stop("Input Error", "You must select a Filename for your New Object!");
+            if (upperTrimmed(*target) == upperTrimmed(source))
+                stop("File Name Error", "Cloned Form Name can't be the same as the original!");
+            const std::string name = ui.inputBox("Enter Internal Name for Cloned Object.",
+                                                 "Internal Name", "CloneName");
+            if (upperTrimmed(name).empty())
+                stop("Input Error", "You must choose a name for Cloned Object!");
+            const bool isForm = upperTrimmed(extension) == "FRM";
+            CloneRequest request{name, {}, {}, {}};
+            if (isForm) {
+                request.caption = ui.inputBox("Please enter the Caption for your new form.",
+                                              "New Form Caption", "New Form Caption");
+                if (upperTrimmed(request.caption).empty())
+                    request.caption = "Cloned from " + platform::fileNamePart(source);
+                request.sourceFrx = platform::fileNamePart(withExtension(source, ".frx"));
+                request.targetFrx = platform::fileNamePart(withExtension(*target, ".frx"));
+            }
+            const std::string text = cloneObjectText(platform::readFile(source), request);
+            const std::string frx = withExtension(source, ".frx");
+            if (isForm && platform::fileExists(frx))
+                platform::copyFile(frx, withExtension(*target, ".frx"));
+            platform::writeFile(*target, text);
+            if (programState().host)
+                programState().host->addFileToProject(*target);
+            common::showMessage({"Clone Complete",
+                                 platform::fileNamePart(source) + " has been cloned as " +
+                                     platform::fileNamePart(*target) + "\nand added to your project.",
+                                 mb::Information});
+        });
+}
+
+void DeleteSelectedControls()
+{
+    common::guarded("DeleteControlsProc", [&] {
+        common::recordHostState();
+        std::vector<std::string> names;
+        for (const host::ControlPtr &control : theHost().selectedControls()) {
+            std::string name = control->name();
+            const host::PropertyValue index = control->property("Index");
+            if (index.isNumber() && index.toLong() >= 0)
+                name += "(" + std::to_string(index.toLong()) + ")";
+            names.push_back(name);
+        }
+        if (names.empty())
+            stop("No Action", "No controls selected for deletion!");
+        const std::string form = saveActiveForm();
+        if (form.empty())
+            stop("Controls Not Deleted",
+                 "Quillmark can't capture the name of the\nfile and the controls and code can't be\n"
+                 "deleted.  Please try the Delete Controls\nagain.");
+        const std::string after = deleteControls(platform::readFile(form), names);
+        platform::copyFile(form, withExtension(form, ".bk$"));
+        const std::string frx = withExtension(form, ".frx");
+        if (platform::fileExists(frx))
+            platform::copyFile(frx, withExtension(form, ".bx$"));
+        platform::writeFile(form, after);
+        theHost().reloadActiveProject();
+        common::showMessage({"Controls && Code Deleted",
+                             "Your old .FRM/.FRX Files are backed up as name.BK$/BX$",
+                             mb::Information});
+    });
+}
+
+void PasteMenuProc(const std::string &sourceForm)
+{
+    common::guarded("PasteMenuProc", [&] {
+        if (sourceForm.empty())
+            stop("Paste Menu Error", "You must click Copy Menu before Paste Menu!");
+        const std::string form = saveActiveForm();
+        if (form.empty())
+            stop("Paste Menu Error", "Can't capture ActiveForm Filename, try again!");
+        if (upperTrimmed(form) == upperTrimmed(sourceForm))
+            stop("File Name Error", "Output Form Name can't be the same as the original!");
+        std::string source;
+        try {
+            source = platform::readFile(sourceForm);
+        } catch (const platform::VbError &) {
+            stop("Paste Menu Error", "Can't open " + sourceForm);
+        }
+        const std::string after = pasteMenu(source, platform::readFile(form));
+        platform::copyFile(form, withExtension(form, ".bk$"));
+        platform::writeFile(form, after);
+        theHost().reloadActiveProject();
+        common::showMessage({"Paste Menu", "Menu and code have been copied.", mb::Information});
+    });
+}
+
+} // namespace qm::library

@@ -1,0 +1,56 @@
+// The object library window's operations against the host: loading and deleting stored
+// objects, saving and pasting procedures, cloning a form, and the code behind text boxes.
+#pragma once
+
+#include "library/FormRewrite.h"
+#include "library/ObjectStore.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qm::library {
+
+/// The add-in's own library (the program directory's files).
+ObjectLibrary &programLibrary();
+
+/// The records of a kind; a list that cannot be read is reported as "LoadObjectList" and gives
+/// no records.
+std::vector<ProcNameObj> LoadObjectList(ObjectKind kind);
+
+/// Asks for confirmation and deletes record `index` of a kind. True when it was deleted.
+bool DeleteObject(ObjectKind kind, std::size_t index);
+
+/// Pastes a stored procedure at the cursor of the host's code window.
+void PasteProcedure(const ProcNameObj &record);
+
+/// Captures the host's current procedure and stores it, the description asked of `describe`
+/// (nullopt when cancelled). True when stored.
+bool CaptureProcedure(const std::function<std::optional<std::string>()> &describe);
+
+/// Stores the file the host saves for its active form, module or class (forms with their
+/// ".frx"), under a name and description asked of `describe` (nullopt when cancelled).
+bool CaptureFile(ObjectKind kind,
+                 const std::function<std::optional<std::pair<std::string, std::string>>()> &describe);
+
+/// The file name the host writes when sent its save keystroke, waited for at most ten seconds;
+/// empty (after "Quillmark can't capture ActiveForm name.") when none came.
+std::string GetActiveFormName();
+
+/// The checked templates for the host's selected controls, inserted into the active form.
+void PasteTextBoxCode(const TextBoxOptions &options);
+
+/// Clone Form: asks for the source, the new file, its internal name and caption, writes the
+/// clone and adds it to the project. `source` skips the first dialog (a stored object).
+void CloneObject(const std::string &extension, const std::optional<std::string> &source = std::nullopt);
+
+/// Delete Controls && Code on the host's active form: the selected controls and their code
+/// leave the form file, which keeps backups ".bk$" and ".bx$", and the project is reloaded.
+void DeleteSelectedControls();
+
+/// Paste Menu: the menus of `sourceForm` and their code go into the host's active form, which
+/// keeps a backup ".bk$"; the project is reloaded. An empty source says Copy Menu comes first.
+void PasteMenuProc(const std::string &sourceForm);
+
+} // namespace qm::library

@@ -1,0 +1,145 @@
+// The description entry, the notice window and the cloned-procedure editor.
+#include "library/ui/LibraryDialogs.h"
+
+#include "common/HostRoundTrip.h"
+#include "library/FormRewrite.h"
+#include "library/ObjectStore.h"
+#include "platform/UiRuntime.h"
+#include "platform/qt/QtText.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm::library {
+
+frmObjFWDesc::frmObjFWDesc(bool askName, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName("frmObjFWDesc");
+    setWindowTitle("Object Frameworks Description");
+    auto *form = new QFormLayout;
+    txtControlSetName = new QLineEdit(this);
+    txtControlSetName->setObjectName("txtControlSetName");
+    txtControlSetName->setEnabled(askName);
+    txtDescription = new QLineEdit(this);
+    txtDescription->setObjectName("txtDescription");
+    form->addRow("Control Set Name", txtControlSetName);
+    form->addRow("Description", txtDescription);
+    pbSave = new QPushButton("Save", this);
+    pbSave->setObjectName("pbSave");
+    pbCancel = new QPushButton("Cancel", this);
+    pbCancel->setObjectName("pbCancel");
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(pbSave);
+    buttons->addWidget(pbCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    connect(pbSave, &QPushButton::clicked, this, &QDialog::accept);
+    connect(pbCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::optional<std::pair<std::string, std::string>> frmObjFWDesc::ask(bool askName, QWidget *parent)
+{
+    frmObjFWDesc dialog(askName, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return std::make_pair(platform::fromQString(dialog.txtControlSetName->text()),
+                          platform::fromQString(dialog.txtDescription->text()));
+}
+
+frmStopGo::frmStopGo(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmStopGo");
+    setAttribute(Qt::WA_DeleteOnClose);
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label1->setWordWrap(true);
+    pbProceed = new QPushButton("Proceed", this);
+    pbProceed->setObjectName("pbProceed");
+    pbCancel = new QPushButton("Cancel", this);
+    pbCancel->setObjectName("pbCancel");
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(pbProceed);
+    buttons->addWidget(pbCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+    connect(pbProceed, &QPushButton::clicked, this, [this] {
+        emit proceeded();
+        close();
+    });
+    connect(pbCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmStopGo::setNotice(const QString &caption, const QString &text)
+{
+    setWindowTitle(caption);
+    Label1->setText(text);
+}
+
+frmEditProc::frmEditProc(const std::string &procedure, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_originalName(GetNameFromProc(procedure))
+{
+    setObjectName("frmEditProc");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Edit Cloned Procedure");
+    lblNote = new QLabel("Changes will be pasted as edited, except change to name will be "
+                         "reflected in Function Returns Automatically.",
+                         this);
+    lblNote->setObjectName("lblNote");
+    lblNote->setWordWrap(true);
+    txtProc = new QPlainTextEdit(this);
+    txtProc->setObjectName("txtProc");
+    txtProc->setPlainText(platform::toQString(procedure));
+    pbCopy = new QPushButton("Copy to Clipboard", this);
+    pbCopy->setObjectName("pbCopy");
+    pbPaste = new QPushButton("Paste to Cursor on Active Form", this);
+    pbPaste->setObjectName("pbPaste");
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(pbCopy);
+    buttons->addWidget(pbPaste);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblNote);
+    layout->addWidget(txtProc);
+    layout->addLayout(buttons);
+    connect(pbCopy, &QPushButton::clicked, this, &frmEditProc::pbCopy_Click);
+    connect(pbPaste, &QPushButton::clicked, this, &frmEditProc::pbPaste_Click);
+}
+
+std::string frmEditProc::editedText() const
+{
+    std::string text = platform::fromQString(txtProc->toPlainText());
+    // The editor holds LF line ends; the host's code takes CR LF.
+    std::string crlf;
+    for (char c : text) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    const std::string newName = GetNameFromProc(crlf);
+    if (m_originalName.empty() || newName.empty() || newName == m_originalName)
+        return crlf;
+    return renameProcedure(crlf, m_originalName, newName);
+}
+
+void frmEditProc::pbCopy_Click()
+{
+    common::HostRoundTrip("pbCopy_Click").putOnClipboard(editedText());
+}
+
+void frmEditProc::pbPaste_Click()
+{
+    common::HostRoundTrip("pbPaste_Click").returnText(editedText());
+}
+
+} // namespace qm::library
