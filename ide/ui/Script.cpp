@@ -353,6 +353,7 @@ public:
     void expectProperty(const Words &w);
     void expectSelection(const Words &w);
     void expectMsgbox(const Words &w);
+    void expectDocument(const Words &w);
     void expectConnected(const Words &w);
     void expectText(const Words &w);
 
@@ -488,6 +489,7 @@ const std::vector<CommandEntry> &checkTable()
         {{"property", "expect", "FORM CONTROL NAME VALUE", 4, 4}, &C::expectProperty},
         {{"selection", "expect", "FORM [CONTROL...]", 1, -1}, &C::expectSelection},
         {{"msgbox", "expect", "TEXT", 1, 1}, &C::expectMsgbox},
+        {{"document", "expect", "PATH", 1, 1}, &C::expectDocument},
         {{"connected", "expect", "PROGID", 1, 1}, &C::expectConnected},
         {{"disconnected", "expect", "PROGID", 1, 1}, &C::expectConnected},
         {{"text", "expect", "WINDOW/CONTROL TEXT", 2, 2}, &C::expectText},
@@ -1396,6 +1398,20 @@ void ScriptCommands::expectMsgbox(const Words &w)
             return;
     }
     fail("no message box said '" + oneLine(w[2]) + "'");
+}
+
+void ScriptCommands::expectDocument(const Words &w)
+{
+    // The same file however its path is spelt: either slash, a letter case the disk does not
+    // have, "." and ".." parts.
+    const auto wanted = platform::resolvePath(w[2]).lexically_normal();
+    std::vector<std::string> opened;
+    for (const platform::UiCall &call : r.m_runtime.callsOf("document")) {
+        if (platform::resolvePath(call.text).lexically_normal() == wanted)
+            return;
+        opened.push_back(call.text);
+    }
+    fail("no document " + w[2] + " was opened; the documents opened: " + listNames(opened));
 }
 
 void ScriptCommands::expectConnected(const Words &w)
