@@ -89,6 +89,23 @@ TEST_F(ErrorsPageTest, AnalyzerCloseLeavesSelection)
     EXPECT_EQ(host.pastes, 0);
 }
 
+TEST_F(ErrorsPageTest, AnalyzerPrintsItsReport)
+{
+    host.selection = "With a\r\n.b = 1\r\nEnd With\r\n";
+    test::click(&page, "pbIfAnalyzer");
+    ASSERT_TRUE(page.analyzer());
+    test::click(page.analyzer(), "pbPrint");
+    const auto &documents = ui.recordingPrinter().documents();
+    ASSERT_EQ(documents.size(), 1u);
+    std::vector<std::string> printed;
+    for (const platform::PrintedLine &line : documents[0].lines)
+        printed.push_back(line.text);
+    EXPECT_NE(std::find(printed.begin(), printed.end(), "     .b = 1"), printed.end());
+    EXPECT_NE(std::find(printed.begin(), printed.end(), " 1  End With"), printed.end());
+    EXPECT_EQ(host.pastes, 0);
+    delete page.analyzer();
+}
+
 class DocTemplateTest : public test::HostCommandTest
 {
 protected:
