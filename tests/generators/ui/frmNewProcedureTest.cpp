@@ -95,11 +95,12 @@ TEST_F(NewProcedureWindow, PrivateFunctionPastedAtModuleCursor)
     open();
     rename("Total");
     choose("rbFunction");
-    choose("rbPrivate");
     choose("rbPublic");
+    choose("rbPrivate");
     test::click(form, "Command3");
-    EXPECT_EQ(host.selection,
-              "' Author dev\r\n' Created 12/8/2026\r\nPublic Function Total()\r\nEnd Function\r\n");
+    EXPECT_EQ(
+        host.selection,
+        "' Author dev\r\n' Created 12/8/2026\r\nPrivate Function Total()\r\nEnd Function\r\n");
     EXPECT_EQ(host.pastes, 1);
 }
 
