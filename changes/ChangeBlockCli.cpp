@@ -23,15 +23,15 @@ void addChangeBlockCommands(common::cli::CommandTable &table)
     using common::cli::lineCommand;
     table.add(lineCommand("block change", "enclose the selection in change markers",
                           [date](const Invocation &in, TextSink &out) {
-                              ChangeBlock(in.input, in.programmerName, date(in), out);
+                              ChangeBlock(in.text(), in.programmerName, date(in), out);
                           }));
     table.add(lineCommand("block delete", "comment the selection out inside deletion markers",
                           [date](const Invocation &in, TextSink &out) {
-                              DeletionBlock(in.input, in.programmerName, date(in), out);
+                              DeletionBlock(in.text(), in.programmerName, date(in), out);
                           }));
     table.add(lineCommand("block remove", "resolve the blocks: drop markers and deleted code",
                           [](const Invocation &in, TextSink &out) {
-                              RemoveBlocking(in.input, out);
+                              RemoveBlocking(in.text(), out);
                           }));
 }
 

@@ -19,6 +19,7 @@
 #include <iterator>
 #include <list>
 #include <ostream>
+#include <csignal>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -217,6 +218,65 @@ struct Channels
 {
     std::function<bool(std::string &)> readInput;
     std::function<bool(std::string_view)> writeOutput;
+    /// Whether standard input is a descriptor that a large regular file may be mapped from.
+    bool mapsStandardInput = false;
+};
+
+// Truncating a mapped file under a running qm makes the pages past its new end unreadable:
+// the process reports it and stops instead of dying of the signal.
+extern "C" void reportInputShrank(int)
+{
+    static const char message[] = "qm: input: the file shrank while it was read\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
+    ::_exit(1);
+}
+
+// A large regular file mapped for a command that reads its input in place, so the input is
+// neither copied nor held twice.
+class MappedInput
+{
+public:
+    MappedInput() = default;
+    MappedInput(const MappedInput &) = delete;
+    MappedInput &operator=(const MappedInput &) = delete;
+    ~MappedInput()
+    {
+        if (m_data == nullptr)
+            return;
+        ::munmap(m_data, m_size);
+        ::sigaction(SIGBUS, &m_previous, nullptr);
+    }
+
+    /// Maps all of `fd` when it is a large regular file read from its start.
+    bool map(int fd)
+    {
+        struct stat info = {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < kMapAtLeast ||
+            ::lseek(fd, 0, SEEK_CUR) != 0)
+            return false;
+        const auto size = static_cast<size_t>(info.st_size);
+        void *data = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (data == MAP_FAILED)
+            return false;
+        struct sigaction action = {};
+        action.sa_handler = reportInputShrank;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGBUS, &action, &m_previous);
+        m_data = data;
+        m_size = size;
+        return true;
+    }
+
+    std::string_view view() const
+    {
+        return m_data == nullptr ? std::string_view()
+                                 : std::string_view(static_cast<const char *>(m_data), m_size);
+    }
+
+private:
+    void *m_data = nullptr;
+    size_t m_size = 0;
+    struct sigaction m_previous = {};
 };
 
 int runWith(const CommandTable &table,
@@ -337,6 +397,7 @@ int runProcess(const CommandTable &table, int argc, char **argv)
     channels.readInput = [](std::string &bytes) {
         return readDescriptor(STDIN_FILENO, bytes);
     };
+    channels.mapsStandardInput = true;
     channels.writeOutput = [](std::string_view bytes) {
         std::cout.flush();
         return writeDescriptor(STDOUT_FILENO, bytes);
@@ -489,9 +550,12 @@ int runWith(const CommandTable &table,
     invocation.err = &err;
     if (file && *file != "-")
         invocation.file = *file;
+    MappedInput mapped;
+    const bool inPlace = command->write != nullptr;
     if (command->readsInput) {
         if (!file || *file == "-") {
-            if (!channels.readInput(invocation.input)) {
+            const bool inMap = inPlace && channels.mapsStandardInput && mapped.map(STDIN_FILENO);
+            if (!inMap && !channels.readInput(invocation.input)) {
                 err << "qm: standard input: " << std::strerror(errno) << "\n";
                 return 1;
             }
@@ -502,7 +566,8 @@ int runWith(const CommandTable &table,
                 return 1;
             }
             const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            bool read = fd >= 0 && readDescriptor(fd, invocation.input);
+            bool read =
+                fd >= 0 && ((inPlace && mapped.map(fd)) || readDescriptor(fd, invocation.input));
             const int error = errno;
             if (fd >= 0)
                 ::close(fd);
@@ -515,6 +580,8 @@ int runWith(const CommandTable &table,
             }
         }
     }
+
+    invocation.mappedInput = mapped.view();
 
     try {
         if (command->stream) {

@@ -24,10 +24,14 @@ struct Invocation
     int tabSize = 3;
     std::map<std::string, std::string> options; ///< "--kind" -> "S"; flags map to ""
     std::string input;                          ///< the bytes of FILE or standard input
+    /// A large input file mapped in place of `input`, for a command with `write`; else empty.
+    std::string_view mappedInput;
     std::string file;            ///< FILE as given on the command line; empty for standard input
     std::ostream *err = nullptr; ///< standard error, for what a command reports beside its output
     std::vector<std::string> arguments; ///< the command's words before and after FILE, in order
 
+    /// The bytes of FILE or standard input, wherever they are held.
+    std::string_view text() const { return mappedInput.data() ? mappedInput : input; }
     bool hasOption(const std::string &name) const { return options.count(name) != 0; }
     std::string option(const std::string &name, const std::string &fallback = {}) const;
     /// An option's whole-number value within [low, high]; a UsageError otherwise.

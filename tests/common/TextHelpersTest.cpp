@@ -34,6 +34,30 @@ TEST(TextHelpers, ReserveLargeKeepsTheTextAndTakesEveryWrite)
     }
 }
 
+TEST(TextHelpers, SplitLinesOverEveryMixOfLineEnds)
+{
+    // Line ends of one kind after long runs of the other, a CR LF split across kinds, a CR
+    // as the very last byte: where each kind is next found must never skip or merge a line.
+    struct Case
+    {
+        std::string text;
+        std::vector<std::string_view> lines;
+    };
+    const std::string longLine(5000, 'x');
+    const std::vector<Case> cases = {
+        {"a\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\rb\rc\nd\r\n", {"a", "b", "c", "d"}},
+        {"\n\r\r\n\n", {"", "", "", ""}},
+        {"a\r", {"a"}},
+        {"\r\n", {""}},
+        {"a\n\rb", {"a", "", "b"}},
+        {longLine + "\n" + longLine + "\r" + "end", {longLine, longLine, "end"}},
+        {"one\r\ntwo\nthree\rfour\r\n\r\nsix", {"one", "two", "three", "four", "", "six"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(splitLines(c.text), c.lines) << c.text.substr(0, 40);
+}
+
 TEST(TextHelpers, ReplaceFirstIgnoresCase)
 {
     EXPECT_EQ(ReplaceFirst("Dim a AS Integer as", "as", "As"), "Dim a As Integer as");
