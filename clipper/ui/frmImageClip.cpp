@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -143,9 +144,11 @@ frmImageClip::frmImageClip(QWidget *parent)
     setPath(QDir::currentPath());
 
     connect(Drive1, &QComboBox::activated, this, &frmImageClip::Drive1_Change);
-    connect(Dir1, &QListWidget::itemActivated, this, &frmImageClip::Dir1_Change);
-    connect(Dir1, &QListWidget::itemClicked, this, &frmImageClip::Dir1_Change);
-    connect(File1, &QListWidget::itemClicked, this, &frmImageClip::File1_Click);
+    // A folder or file is picked by a click or by the keyboard. Queued for the folders: the lists
+    // are rebuilt for the new folder, which must not happen inside the list's own signal.
+    connect(Dir1, &QListWidget::currentItemChanged, this, &frmImageClip::Dir1_Change,
+            Qt::QueuedConnection);
+    connect(File1, &QListWidget::currentItemChanged, this, &frmImageClip::File1_Click);
     connect(pbCopyToClip, &QPushButton::clicked, this, &frmImageClip::pbCopyToClip_Click);
     connect(pbLoadAllPictures, &QPushButton::clicked, this, &frmImageClip::pbLoadAllPictures_Click);
     connect(pbClose, &QPushButton::clicked, this, &frmImageClip::pbClose_Click);
@@ -166,6 +169,8 @@ void frmImageClip::setPath(const QString &path)
     if (!dir.exists())
         return;
     m_path = QDir::cleanPath(dir.absolutePath());
+    const QSignalBlocker blockFolders(Dir1);
+    const QSignalBlocker blockFiles(File1);
     Dir1->clear();
     Dir1->setToolTip(m_path);
     if (!dir.isRoot())
@@ -206,7 +211,9 @@ void frmImageClip::removeElements()
     while (m_picIcon.size() > 1) {
         PictureBox *box = m_picIcon.back();
         m_picIcon.pop_back();
+        // Out of the window at once: the element no longer exists for anyone looking for it.
         box->hide();
+        box->setParent(nullptr);
         box->deleteLater();
     }
     m_picIcon[0]->hide();

@@ -35,7 +35,6 @@ struct ImageClipWindow : test::ToolWindowTest
         const auto items = window.File1->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         window.File1->setCurrentItem(items[0]);
-        emit window.File1->itemClicked(items[0]);
     }
 
     static int visibleElements(const frmImageClip &window)
