@@ -45,12 +45,16 @@ TEST_F(ErrorsPageTest, BlankSelectionAsksForWholeProcedureAndPastesNothing)
 {
     host.selection = "";
     test::click(&page, "pbRemove");
+    test::click(&page, "pbSubErrorTrapping");
     const std::vector<std::string> keys = host.keys();
     EXPECT_NE(std::find(keys.begin(), keys.end(), "{F7}^{HOME}^+{END}^c wait"), keys.end());
+    EXPECT_NE(std::find(keys.begin(), keys.end(), "{F7}^({HOME})^+({END})^c wait"), keys.end());
     EXPECT_EQ(host.pastes, 0);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].title, "Proc Not Selected");
-    EXPECT_EQ(messages()[0].style, 64);
+    ASSERT_EQ(messages().size(), 2u);
+    for (const platform::UiCall &message : messages()) {
+        EXPECT_EQ(message.title, "Proc Not Selected");
+        EXPECT_EQ(message.style, 64);
+    }
 }
 
 TEST_F(ErrorsPageTest, ModuleHandlerLandsAtCursor)
