@@ -44,6 +44,13 @@ MoveDelta moveDeltaFor(int x, int y)
     return {x - 165, y - 165};
 }
 
+std::string_view findTargetOf(std::string_view selection, std::string_view suffix)
+{
+    if (selection.size() > suffix.size() && selection.ends_with(suffix))
+        selection.remove_suffix(suffix.size());
+    return selection;
+}
+
 void TooltipState::mouseMovedOver(int tipNumber)
 {
     if (tipNumber != m_shown)

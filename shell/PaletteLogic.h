@@ -35,6 +35,12 @@ struct MoveDelta
 };
 MoveDelta moveDeltaFor(int x, int y);
 
+/// What Find Definition (suffix " As ") and Find Modifiers (" = ") look for, before the suffix
+/// is typed after it: the copied selection, less the suffix when it already ends in it. After
+/// one press the host selects the match, suffix and all; the next press looks for the same name
+/// again, so it goes on to the next definition instead of a name followed by the suffix twice.
+std::string_view findTargetOf(std::string_view selection, std::string_view suffix);
+
 /// What one tooltip timer tick does to the tooltip window.
 struct TooltipTick
 {

@@ -302,8 +302,11 @@ void frmTAB2::findSelection(const char *suffix)
     if (common::isBlank(text))
         return;
     // The selection is typed into the host's Find dialog as it stands, so its own + ^ % ~ ( )
-    // { } [ ] characters are escaped.
-    sendToHost(settings().keys.EditFind + platform::escapeSendKeys(text) + suffix + "{TAB}C{ENTER}",
+    // { } [ ] characters are escaped. A selection that is the match of the last press is
+    // looked for without its suffix.
+    const std::string_view target = findTargetOf(text, suffix);
+    sendToHost(settings().keys.EditFind + platform::escapeSendKeys(target) + suffix +
+                   "{TAB}C{ENTER}",
                handler);
 }
 

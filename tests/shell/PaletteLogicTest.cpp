@@ -32,6 +32,22 @@ TEST(PaletteLogic, MoveKeepsThePointer165TwipsIntoTheButton)
     EXPECT_EQ(moveDeltaFor(300, 40).dy, -125);
 }
 
+// The find buttons look for the name alone again when the selection is their own last match.
+TEST(PaletteLogic, FindTargetDropsTheSuffixOfTheLastMatch)
+{
+    struct Case
+    {
+        const char *selection, *suffix, *target;
+    } cases[] = {
+        {"sText", " As ", "sText"},          {"sText As ", " As ", "sText"},
+        {"sText As  As ", " As ", "sText As "}, {"sText as ", " As ", "sText as "},
+        {" As ", " As ", " As "},            {"Total = ", " = ", "Total"},
+        {"Total =", " = ", "Total ="},       {"a = b = ", " = ", "a = b"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(findTargetOf(c.selection, c.suffix), c.target) << c.selection;
+}
+
 TEST(PaletteLogic, TooltipTexts)
 {
     EXPECT_EQ(tooltipText(1), "Comment");

@@ -135,6 +135,17 @@ TEST_F(ShellWindowsTest, FindButtonsTypeTheSelectionAsItStands)
     ASSERT_EQ(host.keys().size(), 2u);
     EXPECT_EQ(host.keys()[0], "^c wait");
     EXPECT_EQ(host.keys()[1], "^fa{+}b{(}1{)} As {TAB}C{ENTER} wait");
+    // The host now selects the match; the second press looks for the same name again.
+    host.log.clear();
+    host.selection = "a+b(1) As ";
+    QTest::mouseClick(palette.tbFindDefinition, Qt::LeftButton);
+    ASSERT_EQ(host.keys().size(), 2u);
+    EXPECT_EQ(host.keys()[1], "^fa{+}b{(}1{)} As {TAB}C{ENTER} wait");
+    host.log.clear();
+    host.selection = "nTotal = ";
+    QTest::mouseClick(palette.tbFindModifiers, Qt::LeftButton);
+    ASSERT_EQ(host.keys().size(), 2u);
+    EXPECT_EQ(host.keys()[1], "^fnTotal = {TAB}C{ENTER} wait");
     host.log.clear();
     host.selection = "   ";
     QTest::mouseClick(palette.tbFindModifiers, Qt::LeftButton);
