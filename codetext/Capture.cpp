@@ -1,8 +1,8 @@
-// CaptureCurrentProc over the host's keystrokes and the clipboard.
+// CaptureCurrentProc over the host round trip.
 #include "codetext/Capture.h"
 
 #include "common/ErrorReports.h"
-#include "common/ProgramState.h"
+#include "common/HostRoundTrip.h"
 #include "common/Settings.h"
 #include "common/TextHelpers.h"
 #include "platform/UiRuntime.h"
@@ -11,25 +11,18 @@ namespace qm::codetext {
 
 std::string CaptureCurrentProc()
 {
-    std::string text;
-    common::guarded("CaptureCurrentProc", [&] {
-        auto &ui = platform::ui();
-        const std::string &copyKeys = common::settings().keys.CopyToClipboard;
-        common::recordHostCaption();
-        const std::string caption = common::programState().hostCaption;
-
-        ui.clipboardClear();
-        ui.activate(caption);
-        ui.sendKeys(copyKeys, true);
-        text = ui.clipboardText();
-        if (!common::isBlank(text))
-            return;
-
-        ui.activate(caption);
-        ui.sendKeys(std::string(kSelectWholeProcedureKeys) + copyKeys, true);
-        ui.processEvents();
-        text = ui.clipboardText();
-    });
+    common::HostRoundTrip trip("CaptureCurrentProc");
+    const std::optional<std::string> selection = trip.readSelection();
+    if (!selection)
+        return {};
+    if (!common::isBlank(*selection))
+        return *selection;
+    // Nothing selected: the whole procedure of the code window.
+    if (!trip.sendKeys(std::string(kSelectWholeProcedureKeys) +
+                       common::settings().keys.CopyToClipboard))
+        return *selection;
+    std::string text = *selection;
+    common::guarded("CaptureCurrentProc", [&] { text = platform::ui().clipboardText(); });
     return text;
 }
 

@@ -1,7 +1,8 @@
-// The extra clipboards and Concatenate over the host's keystrokes and the clipboard.
+// The extra clipboards and Concatenate over the host round trip.
 #include "codetext/ExtraClipboards.h"
 
 #include "common/ErrorReports.h"
+#include "common/HostRoundTrip.h"
 #include "common/ProgramState.h"
 #include "common/Settings.h"
 #include "platform/UiRuntime.h"
@@ -19,14 +20,11 @@ void takeFromHost(int index, const std::string &keys, const char *operation)
 {
     if (!isClipboardIndex(index))
         return;
+    common::recordHostCaption();
+    if (!common::HostRoundTrip(operation).sendKeys(keys))
+        return;
     common::guarded(operation, [&] {
-        auto &ui = platform::ui();
-        common::recordHostCaption();
-        ui.activate(common::programState().hostCaption);
-        ui.processEvents();
-        ui.sendKeys(keys, true);
-        ui.processEvents();
-        extraClipboards()[static_cast<size_t>(index)] = ui.clipboardText();
+        extraClipboards()[static_cast<size_t>(index)] = platform::ui().clipboardText();
     });
 }
 
@@ -52,35 +50,20 @@ void PasteExtraClipboard(int index)
 {
     if (!isClipboardIndex(index))
         return;
-    common::guarded("pbPaste_Click", [&] {
-        auto &ui = platform::ui();
-        common::recordHostCaption();
-        ui.processEvents();
-        ui.clipboardSetText(extraClipboards()[static_cast<size_t>(index)]);
-        ui.activate(common::programState().hostCaption);
-        ui.sendKeys(common::settings().keys.PasteFromClipboard, true);
-    });
+    common::recordHostCaption();
+    common::HostRoundTrip("pbPaste_Click")
+        .returnText(extraClipboards()[static_cast<size_t>(index)]);
 }
 
 void ConcatenateToClipboard()
 {
-    common::guarded("ConCatProc", [] {
-        auto &ui = platform::ui();
-        common::recordHostCaption();
-        const std::string kept = ui.clipboardText();
-        ui.clipboardClear();
-        // Whatever happens in the host, the clipboard ends up holding at least what it held.
-        try {
-            ui.activate(common::programState().hostCaption);
-            ui.sendKeys(common::settings().keys.CopyToClipboard, true);
-            ui.processEvents();
-        } catch (...) {
-            ui.clipboardSetText(kept);
-            throw;
-        }
-        const std::string added = ui.clipboardText();
-        ui.clipboardSetText(added.empty() ? kept : kept + added);
-    });
+    std::string kept;
+    if (!common::guarded("ConCatProc", [&] { kept = platform::ui().clipboardText(); }))
+        return;
+    const std::optional<std::string> added = common::HostRoundTrip("ConCatProc").readSelection();
+    // Whatever happens in the host, the clipboard ends up holding at least what it held.
+    const std::string text = added && !added->empty() ? kept + *added : kept;
+    common::guarded("ConCatProc", [&] { platform::ui().clipboardSetText(text); });
 }
 
 } // namespace qm::codetext
