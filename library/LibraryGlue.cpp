@@ -76,6 +76,19 @@ std::string saveActiveForm()
     return waitForWrittenFile();
 }
 
+// The index of a control-array member; nothing for a control that is no array member (the
+// host refuses to read its Index).
+std::optional<int> arrayIndex(const host::Control &control)
+{
+    std::optional<int> index;
+    common::ignoreErrors([&] {
+        const host::PropertyValue value = control.property("Index");
+        if (value.isNumber() && value.toLong() >= 0)
+            index = value.toLong();
+    });
+    return index;
+}
+
 } // namespace
 
 ObjectLibrary &programLibrary()
@@ -167,11 +180,7 @@ void PasteTextBoxCode(const TextBoxOptions &options)
         common::recordHostState();
         std::vector<TextBoxControl> controls;
         for (const host::ControlPtr &control : theHost().selectedControls()) {
-            TextBoxControl c{control->name(), std::nullopt};
-            const host::PropertyValue index = control->property("Index");
-            if (index.isNumber() && index.toLong() >= 0)
-                c.index = index.toLong();
-            controls.push_back(c);
+            controls.push_back({control->name(), arrayIndex(*control)});
         }
         if (controls.empty())
             stop("No Action", "No controls selected!");
@@ -257,9 +266,8 @@ void DeleteSelectedControls()
         std::vector<std::string> names;
         for (const host::ControlPtr &control : theHost().selectedControls()) {
             std::string name = control->name();
-            const host::PropertyValue index = control->property("Index");
-            if (index.isNumber() && index.toLong() >= 0)
-                name += "(" + std::to_string(index.toLong()) + ")";
+            if (const std::optional<int> index = arrayIndex(*control))
+                name += "(" + std::to_string(*index) + ")";
             names.push_back(name);
         }
         if (names.empty())

@@ -18,12 +18,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace qm::library {
@@ -88,7 +87,7 @@ frmOFWLibe2::frmOFWLibe2(QWidget *parent)
     layout->addLayout(windowButtons);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmOFWLibe2::SSTab1_Click);
-    connect(Outline1, &QTreeWidget::itemSelectionChanged, this, &frmOFWLibe2::Outline1_Click);
+    connect(Outline1, &QListWidget::itemSelectionChanged, this, &frmOFWLibe2::Outline1_Click);
     connect(pbCaptureObject, &QPushButton::clicked, this, &frmOFWLibe2::pbCaptureObject_Click);
     connect(pbPasteObject, &QPushButton::clicked, this, &frmOFWLibe2::pbPasteObject_Click);
     connect(pbDeleteObject, &QPushButton::clicked, this, &frmOFWLibe2::pbDeleteObject_Click);
@@ -111,9 +110,8 @@ frmOFWLibe2::frmOFWLibe2(QWidget *parent)
 QWidget *frmOFWLibe2::buildListTab()
 {
     auto *page = new QWidget(this);
-    Outline1 = new QTreeWidget(page);
+    Outline1 = new QListWidget(page);
     Outline1->setObjectName("Outline1");
-    Outline1->header()->hide();
     lblListType = new QLabel("Object List", page);
     lblListType->setObjectName("lblListType");
     lblDescription = new QLabel("Object Description", page);
@@ -201,21 +199,23 @@ void frmOFWLibe2::LoadObjectList()
     m_records.clear();
     txtProcDesc->clear();
     Outline1->clear();
-    auto *root = new QTreeWidgetItem(Outline1, QStringList(kindInfo(m_listType).rootItem));
+    auto *root = new QListWidgetItem(kindInfo(m_listType).rootItem, Outline1);
+    QFont bold = root->font();
+    bold.setBold(true);
+    root->setFont(bold);
     m_records = library::LoadObjectList(m_listType);
     for (const ProcNameObj &record : m_records)
-        new QTreeWidgetItem(root, QStringList(platform::toQString(record.ProcName)));
-    root->setExpanded(true);
+        new QListWidgetItem(platform::toQString(record.ProcName), Outline1);
     if (!m_records.empty())
         txtProcDesc->setPlainText(platform::toQString(m_records.front().ProcDesc));
 }
 
 std::optional<std::size_t> frmOFWLibe2::selectedRecord() const
 {
-    const QList<QTreeWidgetItem *> selected = Outline1->selectedItems();
-    if (selected.isEmpty() || !selected.front()->parent())
+    const QList<QListWidgetItem *> selected = Outline1->selectedItems();
+    if (selected.isEmpty())
         return std::nullopt;
-    const int index = selected.front()->parent()->indexOfChild(selected.front());
+    const int index = Outline1->row(selected.front()) - 1;
     if (index < 0 || static_cast<std::size_t>(index) >= m_records.size())
         return std::nullopt;
     return static_cast<std::size_t>(index);

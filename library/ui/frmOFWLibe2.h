@@ -15,8 +15,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QListWidget;
 
 namespace qm::library {
 
@@ -29,11 +28,12 @@ public:
 
     /// The list type: the current tab while it is one of the five lists.
     ObjectKind listType() const { return m_listType; }
-    /// The records shown, in outline order (outline item i + 1 is record i).
+    /// The records shown, in outline order.
     const std::vector<ProcNameObj> &records() const { return m_records; }
 
     QTabWidget *SSTab1;
-    QTreeWidget *Outline1;
+    /// The outline: row 0 is the kind's root item, row i + 1 record i.
+    QListWidget *Outline1;
     QLabel *lblListType;
     QLabel *lblDescription;
     QPlainTextEdit *txtProcDesc;

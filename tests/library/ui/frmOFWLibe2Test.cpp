@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -55,14 +55,12 @@ struct LibraryWindow : test::ToolWindowTest
         ToolWindowTest::TearDown();
     }
 
-    QTreeWidgetItem *item(int index) { return window->Outline1->topLevelItem(0)->child(index); }
+    QListWidgetItem *item(int record) { return window->Outline1->item(record + 1); }
     std::vector<std::string> outline()
     {
         std::vector<std::string> names;
-        QTreeWidgetItem *root = window->Outline1->topLevelItem(0);
-        names.push_back(text(root->text(0)));
-        for (int i = 0; i < root->childCount(); ++i)
-            names.push_back(text(root->child(i)->text(0)));
+        for (int i = 0; i < window->Outline1->count(); ++i)
+            names.push_back(text(window->Outline1->item(i)->text()));
         return names;
     }
 };
