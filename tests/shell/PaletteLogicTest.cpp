@@ -39,10 +39,14 @@ TEST(PaletteLogic, FindTargetDropsTheSuffixOfTheLastMatch)
     {
         const char *selection, *suffix, *target;
     } cases[] = {
-        {"sText", " As ", "sText"},          {"sText As ", " As ", "sText"},
-        {"sText As  As ", " As ", "sText As "}, {"sText as ", " As ", "sText as "},
-        {" As ", " As ", " As "},            {"Total = ", " = ", "Total"},
-        {"Total =", " = ", "Total ="},       {"a = b = ", " = ", "a = b"},
+        {"sText", " As ", "sText"},
+        {"sText As ", " As ", "sText"},
+        {"sText As  As ", " As ", "sText As "},
+        {"sText as ", " As ", "sText as "},
+        {" As ", " As ", " As "},
+        {"Total = ", " = ", "Total"},
+        {"Total =", " = ", "Total ="},
+        {"a = b = ", " = ", "a = b"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(findTargetOf(c.selection, c.suffix), c.target) << c.selection;
