@@ -3,6 +3,7 @@
 
 #include "changes/MarkerLines.h"
 #include "common/ErrorReports.h"
+#include "common/TextHelpers.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
 
@@ -36,7 +37,7 @@ std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)
         throw common::UserMessageError({"No Selected Text", "No text selected to delete comments!",
                                         platform::mb::Information});
     std::string kept;
-    kept.reserve(selection.size());
+    common::reserveLarge(kept, selection.size());
     size_t pos = 0;
     while (pos < selection.size()) {
         size_t end = pos;
