@@ -69,7 +69,7 @@ std::vector<std::string> lines(const std::string &text)
 // The icons as the reference tools see them: one .ico file per icon.
 std::vector<std::string> referenceIconFiles(const std::string &path, const test::TempDir &dir)
 {
-    if (path.ends_with(".ico"))
+    if (readBytes(path).substr(0, 2) != "MZ")
         return {path};
     std::vector<std::string> files;
     for (const std::string &line : lines(run("wrestool -l --type=14 '" + path + "'"))) {
@@ -142,12 +142,14 @@ std::vector<std::string> testFiles()
                              "two_i686.dll", "two_x86_64.dll", "many_i686.dll", "many_x86_64.dll"})
         if (exists(kData + "/" + name))
             files.push_back(kData + "/" + name);
-    // Real installer stubs and icons, where the package that ships them is installed.
-    for (const char *name : {"/usr/share/nsis/Stubs/zlib-x86-unicode",
-                             "/usr/share/nsis/Contrib/Graphics/Icons/modern-install.ico",
-                             "/usr/share/nsis/Contrib/Graphics/Icons/classic-install.ico"})
-        if (exists(name))
-            files.push_back(name);
+    // Real installer stubs, dialogs and icons, where the package that ships them is installed.
+    for (const char *folder : {"/usr/share/nsis/Stubs", "/usr/share/nsis/Contrib/UIs",
+                               "/usr/share/nsis/Contrib/Graphics/Icons"}) {
+        std::error_code error;
+        for (const auto &entry : std::filesystem::directory_iterator(folder, error))
+            if (entry.is_regular_file())
+                files.push_back(entry.path().string());
+    }
     return files;
 }
 
