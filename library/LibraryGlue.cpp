@@ -290,6 +290,64 @@ void DeleteSelectedControls()
     });
 }
 
+std::vector<std::string> GetControlsAndCode()
+{
+    std::vector<std::string> names;
+    common::guarded("GetControlsAndCode", [&] {
+        auto &ui = platform::ui();
+        common::recordHostState();
+        std::vector<std::string> selected;
+        for (const host::ControlPtr &control : theHost().selectedControls())
+            selected.push_back(control->name());
+        if (selected.empty())
+            stop("No Action", "No controls selected to copy!");
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(common::settings().keys.CopyToClipboard, true);
+        const std::string form = saveActiveForm();
+        if (form.empty())
+            stop("Controls Not Copied",
+                 "Quillmark can't capture the filename\nof the source file!  Please start the\n"
+                 "Copy function again.  Possibly, reduce\nthe number of controls to be copied at\n"
+                 "one time to reduce the timing problem.");
+        const std::string code = eventProcedures(platform::readFile(form), selected);
+        try {
+            platform::writeFile(platform::appFilePath("tmp_code.cod", platform::AppFile::Written),
+                                code);
+        } catch (const platform::VbError &) {
+            stop("Copy Controls Failure", "CopyCodeProc cant open Tmp_Code.Cod");
+        }
+        names = selected;
+        common::showMessage({"", "Code and controls copied, select new form and Paste Controls.",
+                             mb::Information});
+    });
+    return names;
+}
+
+void PasteControlsAndCode(const std::vector<std::string> &copied)
+{
+    common::guarded("PasteControlsAndCode", [&] {
+        if (copied.empty())
+            stop("Nothing To Paste",
+                 "You have not Copied Controls prior to selecting\nthe Paste option!");
+        auto &ui = platform::ui();
+        common::recordHostState();
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(common::settings().keys.PasteFromClipboard, true);
+        if (saveActiveForm().empty())
+            stop("Paste Controls Error",
+                 "Quillmark can't capture the filename of\nthe destination form, and the controls "
+                 "can't\nbe pasted.  Please initiate the Copy Controls\nfunction again.  Perhaps "
+                 "you should reduce\nthe number of controls copied at one time to \neliminate any "
+                 "timing problems.");
+        theHost().insertFileIntoActiveForm(
+            platform::appFilePath("tmp_code.cod", platform::AppFile::Written));
+        common::showMessage({"Object and Code Pasted",
+                             "Controls and Code have been pasted to your form, but the form has "
+                             "not been saved.",
+                             mb::Information});
+    });
+}
+
 void PasteMenuProc(const std::string &sourceForm)
 {
     common::guarded("PasteMenuProc", [&] {

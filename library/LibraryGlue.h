@@ -49,6 +49,13 @@ void CloneObject(const std::string &extension, const std::optional<std::string> 
 /// leave the form file, which keeps backups ".bk$" and ".bx$", and the project is reloaded.
 void DeleteSelectedControls();
 
+/// Copy Controls && Code: the selected controls go to the host's clipboard and their event
+/// procedures to "tmp_code.cod". Returns the names copied (empty when nothing was).
+std::vector<std::string> GetControlsAndCode();
+
+/// Paste Controls && Code: the copied controls onto the active form, their code into its module.
+void PasteControlsAndCode(const std::vector<std::string> &copied);
+
 /// Paste Menu: the menus of `sourceForm` and their code go into the host's active form, which
 /// keeps a backup ".bk$"; the project is reloaded. An empty source says Copy Menu comes first.
 void PasteMenuProc(const std::string &sourceForm);

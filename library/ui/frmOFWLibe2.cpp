@@ -91,6 +91,8 @@ frmOFWLibe2::frmOFWLibe2(QWidget *parent)
     connect(pbCaptureObject, &QPushButton::clicked, this, &frmOFWLibe2::pbCaptureObject_Click);
     connect(pbPasteObject, &QPushButton::clicked, this, &frmOFWLibe2::pbPasteObject_Click);
     connect(pbDeleteObject, &QPushButton::clicked, this, &frmOFWLibe2::pbDeleteObject_Click);
+    connect(pbCopyControls, &QPushButton::clicked, this, &frmOFWLibe2::pbCopyControls_Click);
+    connect(pbPasteControls, &QPushButton::clicked, this, &frmOFWLibe2::pbPasteControls_Click);
     connect(pbCopyMenu, &QPushButton::clicked, this, &frmOFWLibe2::pbCopyMenu_Click);
     connect(pbPasteMenu, &QPushButton::clicked, this, &frmOFWLibe2::pbPasteMenu_Click);
     connect(pbCloneProc, &QPushButton::clicked, this, &frmOFWLibe2::pbCloneProc_Click);
@@ -163,9 +165,6 @@ QWidget *frmOFWLibe2::buildCloneTab()
     pbDeleteControls = button(page, "pbDeleteControls", "Controls && Code");
     pbDocTemplate = button(page, "pbDocTemplate", "Document Proc");
     pbNewProcedure = button(page, "pbNewProcedure", "New Procedure");
-    // Copying controls with their code needs the designer's clipboard of controls.
-    pbCopyControls->setEnabled(false);
-    pbPasteControls->setEnabled(false);
 
     auto *grid = new QGridLayout(page);
     grid->addWidget(frame(page, "Controls && Code", {pbCopyControls, pbPasteControls}), 0, 0);
@@ -294,6 +293,18 @@ void frmOFWLibe2::pbDeleteObject_Click()
     }
     if (DeleteObject(m_listType, *record))
         LoadObjectList();
+}
+
+void frmOFWLibe2::pbCopyControls_Click()
+{
+    std::vector<std::string> copied = GetControlsAndCode();
+    if (!copied.empty())
+        m_copiedControls = std::move(copied);
+}
+
+void frmOFWLibe2::pbPasteControls_Click()
+{
+    PasteControlsAndCode(m_copiedControls);
 }
 
 void frmOFWLibe2::pbCopyMenu_Click()

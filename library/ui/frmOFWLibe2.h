@@ -66,6 +66,8 @@ public slots:
     void pbCaptureObject_Click();
     void pbPasteObject_Click();
     void pbDeleteObject_Click();
+    void pbCopyControls_Click();
+    void pbPasteControls_Click();
     void pbCopyMenu_Click();
     void pbPasteMenu_Click();
     void pbCloneProc_Click();
@@ -88,6 +90,7 @@ private:
     std::vector<ProcNameObj> m_records;
     QWidget *m_listPage = nullptr;
     std::string m_copiedMenu;
+    std::vector<std::string> m_copiedControls;
 };
 
 } // namespace qm::library
