@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace qm::clipper {
 namespace {
@@ -141,6 +143,32 @@ TEST_F(ImageClipWindow, CopyPutsTheClickedElementOnTheClipboard)
     // The bitmap in between was not left in the current directory.
     EXPECT_FALSE(std::filesystem::exists(folder.file("test.BMP")));
     std::filesystem::current_path(cwd);
+}
+
+TEST_F(ImageClipWindow, FilesThatHoldNoPicturesLeaveTheGridEmpty)
+{
+    const test::TempDir folder;
+    // Ten thousand pictures, none of them readable: the first 48 boxes, empty.
+    for (int i = 0; i < 10000; ++i)
+        std::ofstream(folder.file("p" + std::to_string(i) + ".bmp"));
+    folder.write("notes.exe", "Option Explicit\r\n");
+    folder.write("empty.dll", "");
+    std::ifstream in(kData + "/two_i686.dll", std::ios::binary);
+    const std::string pe((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    folder.write("cut.dll", pe.substr(0, pe.size() / 2));
+    const QPointer<frmImageClip> window = open(folder);
+    ASSERT_TRUE(window);
+    test::click(window, "pbLoadAllPictures");
+    EXPECT_EQ(window->picIcon().size(), 48u);
+    EXPECT_EQ(window->heightTwips(), 3615 + 3 * 510);
+    for (const char *name : {"notes.exe", "empty.dll"}) {
+        clickFile(*window, name);
+        EXPECT_EQ(window->picIcon().size(), 1u) << name;
+        EXPECT_EQ(visibleElements(*window), 0) << name;
+        EXPECT_EQ(window->heightTwips(), 3615) << name;
+    }
+    clickFile(*window, "cut.dll");
+    EXPECT_LE(window->picIcon().size(), 2u);
 }
 
 } // namespace
