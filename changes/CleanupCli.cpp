@@ -88,12 +88,12 @@ std::string runChanges(const Invocation &in)
     return csv ? changesCsv(changes.rows) : std::move(changes.report);
 }
 
-std::string runStripComments(const Invocation &in)
+void writeStripComments(const Invocation &in, common::TextSink &out)
 {
     const bool all = in.hasOption("--all");
     if (all == in.hasOption("--product"))
         throw UsageError{"qm strip-comments takes exactly one of --all and --product"};
-    return DeleteCommentedCode(in.input, all ? CommentKind::All : CommentKind::Product);
+    DeleteCommentedCode(in.text(), all ? CommentKind::All : CommentKind::Product, out);
 }
 
 std::string runDeadEvents(const Invocation &in)
@@ -138,10 +138,11 @@ void addCleanupCommands(common::cli::CommandTable &table)
              {"--to", true, "DATE  last day, with --from"},
              {"--format", true, "text|csv  the report, or one row per block"}},
             runChanges);
-    command("strip-comments", "the input without its comment lines",
-            {{"--all", false, "every comment line"},
-             {"--product", false, "only the lines of comment blocks and change markers"}},
-            runStripComments);
+    common::cli::Command strip = common::cli::lineCommand(
+        "strip-comments", "the input without its comment lines", writeStripComments);
+    strip.options = {{"--all", false, "every comment line"},
+                     {"--product", false, "only the lines of comment blocks and change markers"}};
+    table.add(std::move(strip));
     command("dead-events", "the form without the event procedures of controls it no longer has",
             {{"--in-place", false, "rewrite FORM (backups .bk$ and .bx$ beside it)"}},
             runDeadEvents);

@@ -31,13 +31,11 @@ bool isDropped(std::string_view line, CommentKind kind)
 
 } // namespace
 
-std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)
+void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::TextSink &kept)
 {
     if (platform::trimBlanks(selection).empty())
         throw common::UserMessageError({"No Selected Text", "No text selected to delete comments!",
                                         platform::mb::Information});
-    std::string kept;
-    common::reserveLarge(kept, selection.size());
     size_t pos = 0;
     while (pos < selection.size()) {
         size_t end = pos;
@@ -51,10 +49,19 @@ std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)
         }
         std::string_view whole = selection.substr(pos, end - pos);
         pos = end;
-        if (line.empty() || !isDropped(line, kind))
+        if (line.empty() || !isDropped(line, kind)) {
             kept.append(whole);
+            kept.lineDone();
+        }
     }
-    return kept;
+}
+
+std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)
+{
+    common::TextSink kept;
+    kept.reserve(selection.size());
+    DeleteCommentedCode(selection, kind, kept);
+    return kept.take();
 }
 
 } // namespace qm::changes

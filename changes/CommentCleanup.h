@@ -2,6 +2,8 @@
 // product's comment blocks and change markers wrote.
 #pragma once
 
+#include "common/TextSink.h"
+
 #include <string>
 #include <string_view>
 
@@ -16,5 +18,7 @@ enum class CommentKind {
 /// included, and a last line without one). A code line keeps its trailing comment. Throws
 /// UserMessageError ("No Selected Text") for a blank selection.
 std::string DeleteCommentedCode(std::string_view selection, CommentKind kind);
+/// The same, writing into `kept` as it goes.
+void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::TextSink &kept);
 
 } // namespace qm::changes

@@ -46,6 +46,11 @@ public:
     void endLine()
     {
         m_text.append("\r\n");
+        lineDone();
+    }
+    /// Marks the end of a line written with its own line end.
+    void lineDone()
+    {
         if (m_drain && m_text.size() >= m_chunk)
             flush();
     }
