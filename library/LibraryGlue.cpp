@@ -348,6 +348,46 @@ void PasteControlsAndCode(const std::vector<std::string> &copied)
     });
 }
 
+bool CaptureControlSet(const std::vector<std::string> &copied,
+                       const std::function<std::optional<std::pair<std::string, std::string>>()> &describe)
+{
+    if (copied.empty()) {
+        common::showMessage({"Nothing To Paste",
+                             "You have not Copied Controls prior to selecting\nthe Paste option!",
+                             mb::Exclamation});
+        return false;
+    }
+    const auto answer = describe();
+    if (!answer)
+        return false;
+    return common::guarded("CaptureObject", [&] {
+        auto &ui = platform::ui();
+        const common::KeystrokeSettings &keys = common::settings().keys;
+        ObjectLibrary &library = programLibrary();
+        const std::vector<ProcNameObj> records = library.load(ObjectKind::Controls);
+        const std::string alias = nextObjectAlias(ObjectKind::Controls, records, [&](const std::string &a) {
+            return platform::fileExists(library.pathOf(a));
+        });
+        const std::string base = alias.substr(0, alias.rfind('.'));
+        const std::string path = library.pathOf(alias);
+        platform::writeFile(path, controlSetHeader(base));
+        common::recordHostState();
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(keys.ViewProject, true);
+        theHost().addFileToProject(path);
+        ui.activate(programState().hostCaption);
+        ui.sendKeys(keys.ViewForm, true);
+        ui.sendKeys(keys.PasteFromClipboard, true);
+        theHost().insertFileIntoActiveForm(
+            platform::appFilePath("tmp_code.cod", platform::AppFile::Written));
+        ui.sendKeys(keys.FileSave, true);
+        ui.sendKeys(keys.FileRemove, true);
+        ui.processEvents();
+        platform::appendFile(library.pathOf(kindInfo(ObjectKind::Controls).listFile),
+                             formatListLine({answer->first, answer->second, alias}, true));
+    });
+}
+
 void PasteMenuProc(const std::string &sourceForm)
 {
     common::guarded("PasteMenuProc", [&] {

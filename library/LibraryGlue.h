@@ -56,6 +56,12 @@ std::vector<std::string> GetControlsAndCode();
 /// Paste Controls && Code: the copied controls onto the active form, their code into its module.
 void PasteControlsAndCode(const std::vector<std::string> &copied);
 
+/// Saves the copied controls as a control set: a new form file in the library with the fixed
+/// header, the controls pasted onto it in the host and their code inserted, saved and taken
+/// out of the project again; then its record. True when stored.
+bool CaptureControlSet(const std::vector<std::string> &copied,
+                       const std::function<std::optional<std::pair<std::string, std::string>>()> &describe);
+
 /// Paste Menu: the menus of `sourceForm` and their code go into the host's active form, which
 /// keeps a backup ".bk$"; the project is reloaded. An empty source says Copy Menu comes first.
 void PasteMenuProc(const std::string &sourceForm);

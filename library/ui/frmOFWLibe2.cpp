@@ -239,10 +239,7 @@ void frmOFWLibe2::pbCaptureObject_Click()
         });
         break;
     case ObjectKind::Controls:
-        common::showMessage({"No Action",
-                             "Control sets are stored from the designer's copied controls, "
-                             "which this host does not offer yet.",
-                             platform::mb::Exclamation});
+        stored = CaptureControlSet(m_copiedControls, [this] { return frmObjFWDesc::ask(true, this); });
         break;
     default:
         stored = CaptureFile(m_listType, [this] { return frmObjFWDesc::ask(true, this); });
