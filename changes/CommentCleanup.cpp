@@ -4,6 +4,7 @@
 #include "changes/MarkerLines.h"
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
+#include "platform/LineReader.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
 
@@ -37,19 +38,12 @@ void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::T
         throw common::UserMessageError({"No Selected Text", "No text selected to delete comments!",
                                         platform::mb::Information});
     size_t pos = 0;
-    while (pos < selection.size()) {
-        size_t end = pos;
-        while (end < selection.size() && selection[end] != '\r' && selection[end] != '\n')
-            ++end;
-        std::string_view line = selection.substr(pos, end - pos);
-        if (end < selection.size()) {
-            if (selection[end] == '\r' && end + 1 < selection.size() && selection[end + 1] == '\n')
-                ++end;
-            ++end;
-        }
-        std::string_view whole = selection.substr(pos, end - pos);
-        pos = end;
-        if (line.empty() || !isDropped(line, kind)) {
+    for (platform::LineReader lines(selection); auto line = lines.next();) {
+        // The line as it was, its own line end included.
+        const size_t next = lines.position();
+        std::string_view whole = selection.substr(pos, next - pos);
+        pos = next;
+        if (line->empty() || !isDropped(*line, kind)) {
             kept.append(whole);
             kept.lineDone();
         }
