@@ -78,13 +78,14 @@ measure indent "$module" "$qm" indent
 measure block-change "$module" "$qm" --today 2026-12-09 --name bench block change
 measure block-delete "$module" "$qm" --today 2026-12-09 --name bench block delete
 measure block-remove "$deleted" "$qm" block remove
+measure strip-comments "$module" "$qm" strip-comments --all
 measure xbase "$module" "$qm" xbase
 
 sed_time=$(cat "$work/sed.median")
 echo
 echo "qm / sed (goal: at most 0.5):"
 for engine in comment-lines uncomment-lines indent-lines comment uncomment indent \
-    block-change block-delete block-remove xbase; do
+    block-change block-delete block-remove strip-comments xbase; do
     printf '  %-18s %.2f\n' "$engine" "$(echo "$(cat "$work/$engine.median") / $sed_time" | bc -l)"
 done
 
