@@ -89,6 +89,28 @@ std::optional<int> arrayIndex(const host::Control &control)
     return index;
 }
 
+// Rewrites the host's form file with `after`: the form leaves the project, its file is backed up
+// (".bk$", and ".bx$" for its ".frx" when `frxToo`) and replaced, and the form comes back into
+// the project, so the rest of the project keeps its unsaved changes.
+void rewriteFormFile(const std::string &form, const std::string &after, bool frxToo)
+{
+    auto &ui = platform::ui();
+    ui.activate(programState().hostCaption);
+    ui.sendKeys(common::settings().keys.FileRemove, true);
+    ui.processEvents();
+    try {
+        platform::copyFile(form, withExtension(form, ".bk$"));
+        const std::string frx = withExtension(form, ".frx");
+        if (frxToo && platform::fileExists(frx))
+            platform::copyFile(frx, withExtension(form, ".bx$"));
+        platform::writeFile(form, after);
+    } catch (...) {
+        common::ignoreErrors([&] { theHost().addFileToProject(form); });
+        throw;
+    }
+    theHost().addFileToProject(form);
+}
+
 } // namespace
 
 ObjectLibrary &programLibrary()
@@ -277,13 +299,7 @@ void DeleteSelectedControls()
             stop("Controls Not Deleted",
                  "Quillmark can't capture the name of the\nfile and the controls and code can't be\n"
                  "deleted.  Please try the Delete Controls\nagain.");
-        const std::string after = deleteControls(platform::readFile(form), names);
-        platform::copyFile(form, withExtension(form, ".bk$"));
-        const std::string frx = withExtension(form, ".frx");
-        if (platform::fileExists(frx))
-            platform::copyFile(frx, withExtension(form, ".bx$"));
-        platform::writeFile(form, after);
-        theHost().reloadActiveProject();
+        rewriteFormFile(form, deleteControls(platform::readFile(form), names), true);
         common::showMessage({"Controls && Code Deleted",
                              "Your old .FRM/.FRX Files are backed up as name.BK$/BX$",
                              mb::Information});
@@ -388,6 +404,29 @@ bool CaptureControlSet(const std::vector<std::string> &copied,
     });
 }
 
+bool OpenControlSet(const std::string &path)
+{
+    return common::guardedWith(
+        [](const platform::VbError &e) {
+            return common::UserMessage{"PasteObject Error",
+                                       "We have encountered the following error,\n" +
+                                           e.description +
+                                           "\nPlease make sure that you have seleted an\n"
+                                           "by clicking directly in the Name of the \n"
+                                           "desired object in the outline and try again.",
+                                       mb::Critical};
+        },
+        [&] {
+            auto &ui = platform::ui();
+            common::recordHostState();
+            ui.activate(programState().hostCaption);
+            ui.sendKeys(common::settings().keys.ViewProject, true);
+            theHost().addFileToProject(path);
+            ui.activate(programState().hostCaption);
+            ui.sendKeys("+({F7})", true);
+        });
+}
+
 void PasteMenuProc(const std::string &sourceForm)
 {
     common::guarded("PasteMenuProc", [&] {
@@ -404,10 +443,7 @@ void PasteMenuProc(const std::string &sourceForm)
         } catch (const platform::VbError &) {
             stop("Paste Menu Error", "Can't open " + sourceForm);
         }
-        const std::string after = pasteMenu(source, platform::readFile(form));
-        platform::copyFile(form, withExtension(form, ".bk$"));
-        platform::writeFile(form, after);
-        theHost().reloadActiveProject();
+        rewriteFormFile(form, pasteMenu(source, platform::readFile(form)), false);
         common::showMessage({"Paste Menu", "Menu and code have been copied.", mb::Information});
     });
 }

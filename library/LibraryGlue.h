@@ -46,7 +46,8 @@ void PasteTextBoxCode(const TextBoxOptions &options);
 void CloneObject(const std::string &extension, const std::optional<std::string> &source = std::nullopt);
 
 /// Delete Controls && Code on the host's active form: the selected controls and their code
-/// leave the form file, which keeps backups ".bk$" and ".bx$", and the project is reloaded.
+/// leave the form file, which keeps backups ".bk$" and ".bx$"; the form is taken out of the
+/// project while its file is rewritten and added again.
 void DeleteSelectedControls();
 
 /// Copy Controls && Code: the selected controls go to the host's clipboard and their event
@@ -62,8 +63,13 @@ void PasteControlsAndCode(const std::vector<std::string> &copied);
 bool CaptureControlSet(const std::vector<std::string> &copied,
                        const std::function<std::optional<std::pair<std::string, std::string>>()> &describe);
 
+/// The wizard's first step for a stored control set: adds its form file to the project and
+/// shows its form. False (after a "PasteObject Error") when that failed.
+bool OpenControlSet(const std::string &path);
+
 /// Paste Menu: the menus of `sourceForm` and their code go into the host's active form, which
-/// keeps a backup ".bk$"; the project is reloaded. An empty source says Copy Menu comes first.
+/// keeps a backup ".bk$"; it leaves the project while
+/// its file is rewritten and comes back. An empty source says Copy Menu comes first.
 void PasteMenuProc(const std::string &sourceForm);
 
 } // namespace qm::library

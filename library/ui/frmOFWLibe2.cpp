@@ -91,6 +91,9 @@ frmOFWLibe2::frmOFWLibe2(QWidget *parent)
     connect(pbCaptureObject, &QPushButton::clicked, this, &frmOFWLibe2::pbCaptureObject_Click);
     connect(pbPasteObject, &QPushButton::clicked, this, &frmOFWLibe2::pbPasteObject_Click);
     connect(pbDeleteObject, &QPushButton::clicked, this, &frmOFWLibe2::pbDeleteObject_Click);
+    connect(pbNext, &QPushButton::clicked, this, &frmOFWLibe2::pbNext_Click);
+    connect(pbFinish, &QPushButton::clicked, this, &frmOFWLibe2::pbFinish_Click);
+    connect(pbCancel, &QPushButton::clicked, this, &frmOFWLibe2::pbCancel_Click);
     connect(pbCopyControls, &QPushButton::clicked, this, &frmOFWLibe2::pbCopyControls_Click);
     connect(pbPasteControls, &QPushButton::clicked, this, &frmOFWLibe2::pbPasteControls_Click);
     connect(pbCopyMenu, &QPushButton::clicked, this, &frmOFWLibe2::pbCopyMenu_Click);
@@ -263,10 +266,20 @@ void frmOFWLibe2::pbPasteObject_Click()
         PasteProcedure(object);
         break;
     case ObjectKind::Controls:
-        common::showMessage({"No Action",
-                             "Control sets are pasted through the designer's copied controls, "
-                             "which this host does not offer yet.",
-                             platform::mb::Exclamation});
+        if (!isPlainAlias(object.ProcAlias)
+            || !platform::fileExists(programLibrary().pathOf(object.ProcAlias))) {
+            common::showMessage({"Get Object Failed", "Can't open " + object.ProcAlias,
+                                 platform::mb::Critical});
+            return;
+        }
+        if (!OpenControlSet(programLibrary().pathOf(object.ProcAlias)))
+            return;
+        pbPasteObject->setEnabled(false);
+        pbNext->setEnabled(true);
+        pbCancel->setEnabled(true);
+        showNotice("Select Desired Controls",
+                   "Please Select Controls To Be Copied, and Press Next=>, or press Cancel on "
+                   "Object Frameworks form.");
         break;
     default:
         if (!isPlainAlias(object.ProcAlias)
@@ -290,6 +303,51 @@ void frmOFWLibe2::pbDeleteObject_Click()
     }
     if (DeleteObject(m_listType, *record))
         LoadObjectList();
+}
+
+void frmOFWLibe2::showNotice(const char *caption, const char *text)
+{
+    if (!m_notice) {
+        auto *notice = new frmStopGo(this);
+        notice->pbProceed->hide();
+        connect(notice, &QObject::destroyed, this, [this] { m_notice = nullptr; });
+        m_notice = notice;
+    }
+    static_cast<frmStopGo *>(m_notice)->setNotice(caption, text);
+    m_notice->show();
+}
+
+void frmOFWLibe2::endWizard()
+{
+    if (m_notice)
+        m_notice->close();
+    pbPasteObject->setEnabled(true);
+    for (QPushButton *b : {pbNext, pbFinish, pbCancel})
+        b->setEnabled(false);
+}
+
+void frmOFWLibe2::pbNext_Click()
+{
+    std::vector<std::string> copied = GetControlsAndCode();
+    if (copied.empty())
+        return;
+    m_copiedControls = std::move(copied);
+    pbNext->setEnabled(false);
+    pbFinish->setEnabled(true);
+    showNotice("Select Destination Form",
+               "Please display and set focus to the form which should receive the code.  Next "
+               "Click Finish.");
+}
+
+void frmOFWLibe2::pbFinish_Click()
+{
+    PasteControlsAndCode(m_copiedControls);
+    endWizard();
+}
+
+void frmOFWLibe2::pbCancel_Click()
+{
+    endWizard();
 }
 
 void frmOFWLibe2::pbCopyControls_Click()

@@ -66,6 +66,9 @@ public slots:
     void pbCaptureObject_Click();
     void pbPasteObject_Click();
     void pbDeleteObject_Click();
+    void pbNext_Click();
+    void pbFinish_Click();
+    void pbCancel_Click();
     void pbCopyControls_Click();
     void pbPasteControls_Click();
     void pbCopyMenu_Click();
@@ -91,6 +94,10 @@ private:
     QWidget *m_listPage = nullptr;
     std::string m_copiedMenu;
     std::vector<std::string> m_copiedControls;
+    /// The wizard's notice window while a control set is pasted.
+    QWidget *m_notice = nullptr;
+    void showNotice(const char *caption, const char *text);
+    void endWizard();
 };
 
 } // namespace qm::library
