@@ -5,6 +5,7 @@
 #include "common/ErrorReports.h"
 #include "platform/FileSystem.h"
 #include "platform/UiRuntime.h"
+#include "platform/qt/FileSystemRoots.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 
@@ -18,7 +19,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -40,23 +40,6 @@ constexpr int kMaxPictures = 48;
 bool containsIgnoringCase(const QString &text, const char *part)
 {
     return text.contains(QLatin1String(part), Qt::CaseInsensitive);
-}
-
-// The roots a user picks from, as the code finder offers them: the root, the home folder and
-// the mounted volumes that hold files.
-QStringList fileSystemRoots()
-{
-    QStringList roots{QDir::rootPath(), QDir::homePath()};
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (!volume.isValid() || !volume.isReady() || roots.contains(root))
-            continue;
-        if (root.startsWith(QLatin1String("/proc")) || root.startsWith(QLatin1String("/sys")) ||
-            root.startsWith(QLatin1String("/dev")) || root.startsWith(QLatin1String("/run")))
-            continue;
-        roots << root;
-    }
-    return roots;
 }
 
 template<typename T> T *named(T *widget, const char *name, const char *toolTip = nullptr)
@@ -140,7 +123,7 @@ frmImageClip::frmImageClip(QWidget *parent)
     m_picIcon[0]->hide();
     setHeightFor(0);
 
-    Drive1->addItems(fileSystemRoots());
+    Drive1->addItems(platform::fileSystemRoots());
     setPath(QDir::currentPath());
 
     connect(Drive1, &QComboBox::activated, this, &frmImageClip::Drive1_Change);

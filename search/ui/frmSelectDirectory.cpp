@@ -1,6 +1,7 @@
 // The folder picker of the code finder.
 #include "search/ui/frmSelectDirectory.h"
 
+#include "platform/qt/FileSystemRoots.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -25,23 +25,6 @@ std::function<void(frmSelectDirectory &)> &modalHook()
 }
 
 constexpr int kPathRole = Qt::UserRole;
-
-// The roots a user picks from: the file system's root, the home folder and the mounted volumes
-// that hold files (not the kernel's own file systems).
-QStringList fileSystemRoots()
-{
-    QStringList roots{QDir::rootPath(), QDir::homePath()};
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (!volume.isValid() || !volume.isReady() || roots.contains(root))
-            continue;
-        if (root.startsWith(QLatin1String("/proc")) || root.startsWith(QLatin1String("/sys")) ||
-            root.startsWith(QLatin1String("/dev")) || root.startsWith(QLatin1String("/run")))
-            continue;
-        roots << root;
-    }
-    return roots;
-}
 
 } // namespace
 
@@ -105,7 +88,7 @@ frmSelectDirectory::frmSelectDirectory(QWidget *parent)
     Command3D1->setObjectName(QStringLiteral("Command3D1"));
     lblDrive->setBuddy(Drive1);
     lblDirectory->setBuddy(Dir1);
-    Drive1->addItems(fileSystemRoots());
+    Drive1->addItems(platform::fileSystemRoots());
     Dir1->setMinimumSize(platform::twipsToPixels(4800, this), platform::twipsToPixels(3600, this));
     Dir1->setPath(QDir::currentPath());
 
