@@ -3,6 +3,9 @@
 #include "library/ui/frmOFWLibe2.h"
 
 #include "common/WindowNames.h"
+#include "library/ui/LibraryDialogs.h"
+
+#include "common/WindowNames.h"
 #include "platform/qt/QtText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ToolWindowFixture.h"
@@ -126,6 +129,21 @@ TEST_F(LibraryWindow, PasteMenuWithoutCopyMenuChangesNothing)
     EXPECT_EQ(runtime.callsOf("msgbox").back().title, "Paste Menu Error");
     EXPECT_EQ(runtime.callsOf("msgbox").back().text, "You must click Copy Menu before Paste Menu!");
     EXPECT_TRUE(host.keys().empty());
+}
+
+} // namespace
+} // namespace qm::library
+
+namespace qm::library {
+namespace {
+
+TEST(EditClonedProcedure, ANewNameReachesTheFunctionsReturns)
+{
+    frmEditProc editor("Private Function Calc(x As Long) As Long\r\n    Calc = x * 2\r\nEnd Function\r\n");
+    EXPECT_EQ(text(editor.windowTitle()), "Edit Cloned Procedure");
+    editor.txtProc->setPlainText("Private Function Twice(x As Long) As Long\n    Calc = x * 2\nEnd Function\n");
+    EXPECT_EQ(editor.editedText(),
+              "Private Function Twice(x As Long) As Long\r\n    Twice = x * 2\r\nEnd Function\r\n");
 }
 
 } // namespace
