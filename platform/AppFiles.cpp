@@ -2,6 +2,7 @@
 // directory seeded from the shipped files.
 #include "platform/AppFiles.h"
 
+#include "platform/FileSystem.h"
 #include "platform/VbError.h"
 
 #include <atomic>
@@ -19,19 +20,6 @@ namespace fs = std::filesystem;
 namespace qm::platform {
 namespace {
 
-std::string environment(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
-std::string withoutTrailingSeparator(std::string dir)
-{
-    while (dir.size() > 1 && (dir.back() == '/' || dir.back() == '\\'))
-        dir.pop_back();
-    return dir;
-}
-
 std::string executableDirectory()
 {
     std::error_code ec;
@@ -43,10 +31,10 @@ std::string executableDirectory()
 
 std::string userDataDirectory()
 {
-    std::string base = environment("XDG_DATA_HOME");
+    std::string base = environmentVariable("XDG_DATA_HOME");
     // The base directory specification ignores a relative value.
     if (base.empty() || base.front() != '/')
-        base = environment("HOME") + "/.local/share";
+        base = environmentVariable("HOME") + "/.local/share";
     return withoutTrailingSeparator(base) + "/quillmark";
 }
 
@@ -149,7 +137,7 @@ void seedFile(const fs::path &shipped, const fs::path &target)
 AppFileLocations appFileLocations(std::string_view programFolder)
 {
     AppFileLocations where;
-    std::string appDir = environment("QM_APP_DIR");
+    std::string appDir = environmentVariable("QM_APP_DIR");
     if (!appDir.empty()) {
         where.shipped = where.data = withoutTrailingSeparator(appDir);
         return where;

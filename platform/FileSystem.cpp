@@ -19,19 +19,6 @@ namespace fs = std::filesystem;
 namespace qm::platform {
 namespace {
 
-std::string environment(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
-std::string withoutTrailingSeparator(std::string dir)
-{
-    while (dir.size() > 1 && (dir.back() == '/' || dir.back() == '\\'))
-        dir.pop_back();
-    return dir;
-}
-
 bool isSeparator(char c)
 {
     return c == '\\' || c == '/';
@@ -71,14 +58,27 @@ int errorNumberFor(const std::error_code &ec, int fallback)
 
 } // namespace
 
+std::string environmentVariable(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+std::string withoutTrailingSeparator(std::string dir)
+{
+    while (dir.size() > 1 && (dir.back() == '/' || dir.back() == '\\'))
+        dir.pop_back();
+    return dir;
+}
+
 std::string windowsDirectory()
 {
-    std::string dir = environment("WINDIR");
+    std::string dir = environmentVariable("WINDIR");
     if (!dir.empty())
         return withoutTrailingSeparator(dir);
-    std::string base = environment("XDG_CONFIG_HOME");
+    std::string base = environmentVariable("XDG_CONFIG_HOME");
     if (base.empty())
-        base = environment("HOME") + "/.config";
+        base = environmentVariable("HOME") + "/.config";
     dir = base + "/quillmark/windows";
     std::error_code ec;
     fs::create_directories(dir, ec);

@@ -24,6 +24,12 @@ std::string programDirectory();
 /// directory. Elements that match nothing are kept as written, so the result may not exist.
 std::filesystem::path resolvePath(std::string_view productPath);
 
+/// The value of the environment variable `name`; empty when it is not set.
+std::string environmentVariable(const char *name);
+
+/// `dir` without its trailing `/` or `\` separators; a lone separator (the root) is kept.
+std::string withoutTrailingSeparator(std::string dir);
+
 /// Joins a directory and a name with a backslash, as the product builds its paths.
 std::string joinPath(std::string_view directory, std::string_view name);
 
