@@ -83,7 +83,7 @@ struct Block
 bool isBeginLine(std::string_view line)
 {
     line = trimLeft(line);
-    return line.size() > 6 && line.substr(0, 6) == "Begin " ;
+    return line.size() > 6 && line.substr(0, 6) == "Begin ";
 }
 
 bool isEndLine(std::string_view line)
@@ -122,7 +122,8 @@ std::vector<Block> designerBlocks(const std::vector<Line> &lines)
             continue;
         }
         std::string_view property = trimLeft(text);
-        if (startsWithIgnoringCase(property, "Index ") || startsWithIgnoringCase(property, "Index=")) {
+        if (startsWithIgnoringCase(property, "Index ") ||
+            startsWithIgnoringCase(property, "Index=")) {
             const std::size_t eq = property.find('=');
             if (eq != std::string_view::npos && open.size() > 1) {
                 const std::string value(trim(property.substr(eq + 1)));
@@ -138,9 +139,15 @@ std::vector<Block> designerBlocks(const std::vector<Line> &lines)
 }
 
 constexpr std::array<std::string_view, 10> HeaderForms = {
-    "Static Private Function ", "Static Public Function ", "Static Private Sub ",
-    "Static Public Sub ",       "Private Function ",       "Private Sub ",
-    "Public Function ",         "Public Sub ",             "Function ",
+    "Static Private Function ",
+    "Static Public Function ",
+    "Static Private Sub ",
+    "Static Public Sub ",
+    "Private Function ",
+    "Private Sub ",
+    "Public Function ",
+    "Public Sub ",
+    "Function ",
     "Sub ",
 };
 
@@ -165,13 +172,14 @@ std::string headerName(std::string_view line, bool *isFunction = nullptr)
 bool isProcedureEnd(std::string_view line)
 {
     line = trimLeft(line);
-    return startsWithIgnoringCase(line, "End Sub") || startsWithIgnoringCase(line, "End Function")
-           || startsWithIgnoringCase(line, "End Property");
+    return startsWithIgnoringCase(line, "End Sub") ||
+           startsWithIgnoringCase(line, "End Function") ||
+           startsWithIgnoringCase(line, "End Property");
 }
 
 // Lines [first, last] of each procedure whose name starts with one of the controls and "_".
-std::vector<std::pair<std::size_t, std::size_t>>
-procedureRanges(const std::vector<Line> &lines, std::size_t from, const std::set<std::string> &controls)
+std::vector<std::pair<std::size_t, std::size_t>> procedureRanges(
+    const std::vector<Line> &lines, std::size_t from, const std::set<std::string> &controls)
 {
     std::vector<std::pair<std::size_t, std::size_t>> ranges;
     for (std::size_t i = from; i < lines.size(); ++i) {
@@ -308,7 +316,8 @@ std::string eventProcedures(std::string_view text, const std::vector<std::string
     for (const std::string &name : controls)
         names.insert(lower(name));
     std::string out;
-    for (const auto &[first, last] : procedureRanges(lines, codeStart(designerBlocks(lines)), names)) {
+    for (const auto &[first, last] :
+         procedureRanges(lines, codeStart(designerBlocks(lines)), names)) {
         out += joined(lines, first, last);
         if (lines[last].end.empty())
             out += "\r\n";
@@ -391,15 +400,15 @@ std::string pasteMenu(std::string_view sourceForm, std::string_view destinationF
         const Block &block = sourceBlocks[b];
         if (block.depth != 1 || lower(block.type) != "vb.menu")
             continue;
-        for (std::size_t inner = b; inner < sourceBlocks.size() && sourceBlocks[inner].begin <= block.end;
-             ++inner) {
+        for (std::size_t inner = b;
+             inner < sourceBlocks.size() && sourceBlocks[inner].begin <= block.end; ++inner) {
             const std::string name = lower(sourceBlocks[inner].name);
             if (targetNames.count(name))
-                throw common::UserMessageError(
-                    {"Paste Menu Error",
-                     "The form already has a control or menu named " + sourceBlocks[inner].name +
-                         "; nothing was pasted.",
-                     platform::mb::Exclamation});
+                throw common::UserMessageError({"Paste Menu Error",
+                                                "The form already has a control or menu named " +
+                                                    sourceBlocks[inner].name +
+                                                    "; nothing was pasted.",
+                                                platform::mb::Exclamation});
             menuNames.insert(name);
         }
         for (std::size_t i = block.begin; i <= block.end; ++i) {
@@ -412,8 +421,7 @@ std::string pasteMenu(std::string_view sourceForm, std::string_view destinationF
             {"Paste Menu Error", "The source form has no menu.", platform::mb::Exclamation});
 
     std::string code;
-    for (const auto &[first, last] :
-         procedureRanges(source, codeStart(sourceBlocks), menuNames)) {
+    for (const auto &[first, last] : procedureRanges(source, codeStart(sourceBlocks), menuNames)) {
         code += end;
         for (std::size_t i = first; i <= last; ++i) {
             code += source[i].text;
@@ -447,17 +455,16 @@ std::optional<TextBoxControl> parseTextBoxControl(std::string_view text)
     TextBoxControl control;
     const std::size_t open = text.find('(');
     control.name = std::string(text.substr(0, open));
-    if (control.name.empty()
-        || !std::all_of(control.name.begin(), control.name.end(), isIdentChar))
+    if (control.name.empty() || !std::all_of(control.name.begin(), control.name.end(), isIdentChar))
         return std::nullopt;
     if (open == std::string_view::npos)
         return control;
     if (text.back() != ')' || open + 2 > text.size() - 1)
         return std::nullopt;
     const std::string_view digits = text.substr(open + 1, text.size() - open - 2);
-    if (digits.size() > 5
-        || !std::all_of(digits.begin(), digits.end(),
-                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+    if (digits.size() > 5 || !std::all_of(digits.begin(), digits.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
         return std::nullopt;
     control.index = std::stoi(std::string(digits));
     return control;
@@ -474,9 +481,10 @@ std::string textBoxCode(const std::vector<TextBoxControl> &controls, const TextB
         arrayDone = arrayDone || isArray;
         const std::string &n = control.name;
         if (options.enterToTab) {
-            out += isArray ? "Private Sub " + n +
-                                 "_KeyDown(Index As Integer, KeyCode As Integer, Shift As Integer)\r\n"
-                           : "Private Sub " + n + "_KeyDown(KeyCode As Integer, Shift As Integer)\r\n";
+            out += isArray
+                       ? "Private Sub " + n +
+                             "_KeyDown(Index As Integer, KeyCode As Integer, Shift As Integer)\r\n"
+                       : "Private Sub " + n + "_KeyDown(KeyCode As Integer, Shift As Integer)\r\n";
             out += "   If KeyCode = 13 Then Sendkeys \"{TAB}\", True\r\nEnd Sub\r\n";
         }
         if (options.selectOnFocus) {
@@ -487,17 +495,17 @@ std::string textBoxCode(const std::vector<TextBoxControl> &controls, const TextB
             out += "   " + self + ".SelLength = Len(Trim$(" + self + ".Text))\r\nEnd Sub\r\n";
         }
         if (options.killBeep) {
-            out += isArray ? "Private Sub " + n + "_KeyPress(Index As Integer, KeyAscii As Integer)\r\n"
-                           : "Private Sub " + n + "_KeyPress(KeyAscii As Integer)\r\n";
+            out += isArray
+                       ? "Private Sub " + n + "_KeyPress(Index As Integer, KeyAscii As Integer)\r\n"
+                       : "Private Sub " + n + "_KeyPress(KeyAscii As Integer)\r\n";
             out += "   If KeyAscii = 13 Then KeyAscii = 0\r\nEnd Sub\r\n";
         }
     }
     return out;
 }
 
-std::string renameProcedure(std::string_view procText,
-                            std::string_view oldName,
-                            std::string_view newName)
+std::string
+renameProcedure(std::string_view procText, std::string_view oldName, std::string_view newName)
 {
     const std::vector<Line> lines = linesOf(procText);
     const std::string oldLower = lower(oldName);
@@ -519,11 +527,11 @@ std::string renameProcedure(std::string_view procText,
                 text.replace(at, oldName.size(), newName);
             }
             headerDone = true;
-        } else if (headerDone && lower(text.substr(indent, oldName.size())) == oldLower
-                   && (text.size() == indent + oldName.size()
-                       || !isIdentChar(text[indent + oldName.size()]))
-                   && trimLeft(std::string_view(text).substr(indent + oldName.size())).substr(0, 1)
-                          == "=") {
+        } else if (headerDone && lower(text.substr(indent, oldName.size())) == oldLower &&
+                   (text.size() == indent + oldName.size() ||
+                    !isIdentChar(text[indent + oldName.size()])) &&
+                   trimLeft(std::string_view(text).substr(indent + oldName.size())).substr(0, 1) ==
+                       "=") {
             text.replace(indent, oldName.size(), newName);
         }
         out += text;

@@ -67,8 +67,7 @@ std::optional<TextBoxControl> parseTextBoxControl(std::string_view text);
 
 /// The procedure text with its name changed from `oldName` to `newName` in its header, its end
 /// line and every assignment to the old name (a function's return value).
-std::string renameProcedure(std::string_view procText,
-                            std::string_view oldName,
-                            std::string_view newName);
+std::string
+renameProcedure(std::string_view procText, std::string_view oldName, std::string_view newName);
 
 } // namespace qm::library

@@ -22,7 +22,8 @@ using common::cli::UsageError;
 
 [[noreturn]] void fileError(const std::string &path, const platform::VbError &e)
 {
-    throw common::UserMessageError({"File Error", path + ": " + e.description, platform::mb::Critical});
+    throw common::UserMessageError(
+        {"File Error", path + ": " + e.description, platform::mb::Critical});
 }
 
 std::string readNamed(const std::string &path)
@@ -39,14 +40,16 @@ std::string withExtension(const std::string &path, const char *extension)
 {
     const std::string name = platform::fileNamePart(path);
     const std::size_t dot = name.rfind('.');
-    const std::size_t cut = dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
+    const std::size_t cut =
+        dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
     return path.substr(0, cut) + extension;
 }
 
 std::string upperTrimmed(std::string text)
 {
     const std::size_t first = text.find_first_not_of(' ');
-    text = first == std::string::npos ? std::string{} : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = first == std::string::npos ? std::string{}
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
     for (char &c : text)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
@@ -82,9 +85,9 @@ std::size_t recordNamed(const ObjectLibrary &library, ObjectKind kind, const std
 {
     std::optional<std::size_t> index = library.find(kind, name);
     if (!index)
-        throw common::UserMessageError(
-            {"No Object Selected", "The library holds no object named " + name + ".",
-             platform::mb::Exclamation});
+        throw common::UserMessageError({"No Object Selected",
+                                        "The library holds no object named " + name + ".",
+                                        platform::mb::Exclamation});
     return *index;
 }
 
@@ -118,14 +121,15 @@ std::string runLibrary(const Invocation &in)
             if (name.empty())
                 throw common::UserMessageError(
                     kind == ObjectKind::Procs
-                        ? common::UserMessage{"No Action", "The file holds no Sub or Function header.",
+                        ? common::UserMessage{"No Action",
+                                              "The file holds no Sub or Function header.",
                                               platform::mb::Exclamation}
                         : common::UserMessage{"Input Error", "A name is needed (--lib-name).",
                                               platform::mb::Exclamation});
             std::optional<std::string> frx;
             const std::string frxPath = withExtension(file, ".frx");
-            if ((kind == ObjectKind::Forms || kind == ObjectKind::Controls) && frxPath != file
-                && platform::fileExists(frxPath))
+            if ((kind == ObjectKind::Forms || kind == ObjectKind::Controls) && frxPath != file &&
+                platform::fileExists(frxPath))
                 frx = readNamed(frxPath);
             return library.add(kind, name, in.option("--desc"), bytes, frx) + "\n";
         }
@@ -141,8 +145,9 @@ std::string runLibrary(const Invocation &in)
             try {
                 return library.read(record);
             } catch (const platform::VbError &) {
-                throw common::UserMessageError(
-                    {"Get Object Failed", "Can't open " + record.ProcAlias, platform::mb::Critical});
+                throw common::UserMessageError({"Get Object Failed",
+                                                "Can't open " + record.ProcAlias,
+                                                platform::mb::Critical});
             }
         }
     } catch (const platform::VbError &e) {
@@ -152,8 +157,8 @@ std::string runLibrary(const Invocation &in)
 }
 
 // Writes the rewritten form: to standard output, or over `path` after its backups.
-std::string finish(const Invocation &in, const std::string &path, const std::string &after,
-                   bool frxBackup)
+std::string
+finish(const Invocation &in, const std::string &path, const std::string &after, bool frxBackup)
 {
     if (!in.hasOption("--in-place"))
         return after;
@@ -213,9 +218,9 @@ std::string runClone(const Invocation &in)
     const std::string extension = upperTrimmed(platform::fileNamePart(source));
     const bool isForm = extension.size() > 4 && extension.substr(extension.size() - 4) == ".FRM";
     if (platform::fileExists(target))
-        throw common::UserMessageError(
-            {"File Name Error", target + " already exists; nothing was cloned.",
-             platform::mb::Exclamation});
+        throw common::UserMessageError({"File Name Error",
+                                        target + " already exists; nothing was cloned.",
+                                        platform::mb::Exclamation});
 
     CloneRequest request;
     request.internalName = name;
@@ -236,7 +241,8 @@ std::string runClone(const Invocation &in)
         throw common::UserMessageError({"CopyMenu Error",
                                         "Copy/Delete has encountered an error.  You \r\n"
                                         "need to check the status of the file to which\r\n"
-                                        "we were copying the menu to.\r\nError: " + e.description,
+                                        "we were copying the menu to.\r\nError: " +
+                                            e.description,
                                         platform::mb::Critical});
     }
     return {};
@@ -307,12 +313,11 @@ void addLibraryCommands(common::cli::CommandTable &table)
     remove.wordsAfterFile = true;
     table.add(std::move(remove));
 
-    common::cli::Command menu{
-        "paste-menu",
-        "SRC DST: DST with the menus of SRC and their event code",
-        true,
-        {{"--in-place", false, "rewrite DST (backup .bk$ beside it)"}},
-        runPasteMenu};
+    common::cli::Command menu{"paste-menu",
+                              "SRC DST: DST with the menus of SRC and their event code",
+                              true,
+                              {{"--in-place", false, "rewrite DST (backup .bk$ beside it)"}},
+                              runPasteMenu};
     menu.wordsAfterFile = true;
     table.add(std::move(menu));
 }

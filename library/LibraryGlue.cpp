@@ -31,7 +31,8 @@ std::string withExtension(const std::string &path, const char *extension)
 {
     const std::string name = platform::fileNamePart(path);
     const std::size_t dot = name.rfind('.');
-    const std::size_t cut = dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
+    const std::size_t cut =
+        dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
     return path.substr(0, cut) + extension;
 }
 
@@ -178,8 +179,9 @@ std::string GetActiveFormName()
     return name;
 }
 
-bool CaptureFile(ObjectKind kind,
-                 const std::function<std::optional<std::pair<std::string, std::string>>()> &describe)
+bool CaptureFile(
+    ObjectKind kind,
+    const std::function<std::optional<std::pair<std::string, std::string>>()> &describe)
 {
     const std::string file = GetActiveFormName();
     if (file.empty())
@@ -230,7 +232,8 @@ void CloneObject(const std::string &extension, const std::optional<std::string> 
             return common::UserMessage{"CopyMenu Error",
                                        "Copy/Delete has encountered an error.  You \n"
                                        "need to check the status of the file to which\n"
-                                       "we were copying the menu to.\nError: " + e.description,
+                                       "we were copying the menu to.\nError: " +
+                                           e.description,
                                        mb::Critical};
         },
         [&] {
@@ -240,21 +243,25 @@ void CloneObject(const std::string &extension, const std::optional<std::string> 
             if (sourceGiven) {
                 source = *sourceGiven;
             } else {
-                std::optional<std::string> chosen =
-                    ui.openFileDialog({"Select Form to Clone", "Forms (*.frm)|*.frm", 1, {}, {}, 0});
+                std::optional<std::string> chosen = ui.openFileDialog(
+                    {"Select Form to Clone", "Forms (*.frm)|*.frm", 1, {}, {}, 0});
                 if (!chosen)
                     return;
                 source = *chosen;
             }
-            const std::optional<std::string> target = ui.saveFileDialog(
-                {"Select or Enter Name for New Object", "*." + extension + "|*." + extension, 1,
-                 {}, "NewFile." + extension, 0});
+            const std::optional<std::string> target =
+                ui.saveFileDialog({"Select or Enter Name for New Object",
+                                   "*." + extension + "|*." + extension,
+                                   1,
+                                   {},
+                                   "NewFile." + extension,
+                                   0});
             if (!target || upperTrimmed(*target).empty())
                 stop("Input Error", "You must select a Filename for your New Object!");
             if (upperTrimmed(*target) == upperTrimmed(source))
                 stop("File Name Error", "Cloned Form Name can't be the same as the original!");
-            const std::string name = ui.inputBox("Enter Internal Name for Cloned Object.",
-                                                 "Internal Name", "CloneName");
+            const std::string name =
+                ui.inputBox("Enter Internal Name for Cloned Object.", "Internal Name", "CloneName");
             if (upperTrimmed(name).empty())
                 stop("Input Error", "You must choose a name for Cloned Object!");
             const bool isForm = upperTrimmed(extension) == "FRM";
@@ -276,7 +283,8 @@ void CloneObject(const std::string &extension, const std::optional<std::string> 
                 programState().host->addFileToProject(*target);
             common::showMessage({"Clone Complete",
                                  platform::fileNamePart(source) + " has been cloned as " +
-                                     platform::fileNamePart(*target) + "\nand added to your project.",
+                                     platform::fileNamePart(*target) +
+                                     "\nand added to your project.",
                                  mb::Information});
         });
 }
@@ -296,9 +304,10 @@ void DeleteSelectedControls()
             stop("No Action", "No controls selected for deletion!");
         const std::string form = saveActiveForm();
         if (form.empty())
-            stop("Controls Not Deleted",
-                 "Quillmark can't capture the name of the\nfile and the controls and code can't be\n"
-                 "deleted.  Please try the Delete Controls\nagain.");
+            stop(
+                "Controls Not Deleted",
+                "Quillmark can't capture the name of the\nfile and the controls and code can't be\n"
+                "deleted.  Please try the Delete Controls\nagain.");
         rewriteFormFile(form, deleteControls(platform::readFile(form), names), true);
         common::showMessage({"Controls && Code Deleted",
                              "Your old .FRM/.FRX Files are backed up as name.BK$/BX$",
@@ -333,8 +342,8 @@ std::vector<std::string> GetControlsAndCode()
             stop("Copy Controls Failure", "CopyCodeProc cant open Tmp_Code.Cod");
         }
         names = selected;
-        common::showMessage({"", "Code and controls copied, select new form and Paste Controls.",
-                             mb::Information});
+        common::showMessage(
+            {"", "Code and controls copied, select new form and Paste Controls.", mb::Information});
     });
     return names;
 }
@@ -364,8 +373,9 @@ void PasteControlsAndCode(const std::vector<std::string> &copied)
     });
 }
 
-bool CaptureControlSet(const std::vector<std::string> &copied,
-                       const std::function<std::optional<std::pair<std::string, std::string>>()> &describe)
+bool CaptureControlSet(
+    const std::vector<std::string> &copied,
+    const std::function<std::optional<std::pair<std::string, std::string>>()> &describe)
 {
     if (copied.empty()) {
         common::showMessage({"Nothing To Paste",
@@ -381,9 +391,10 @@ bool CaptureControlSet(const std::vector<std::string> &copied,
         const common::KeystrokeSettings &keys = common::settings().keys;
         ObjectLibrary &library = programLibrary();
         const std::vector<ProcNameObj> records = library.load(ObjectKind::Controls);
-        const std::string alias = nextObjectAlias(ObjectKind::Controls, records, [&](const std::string &a) {
-            return platform::fileExists(library.pathOf(a));
-        });
+        const std::string alias =
+            nextObjectAlias(ObjectKind::Controls, records, [&](const std::string &a) {
+                return platform::fileExists(library.pathOf(a));
+            });
         const std::string base = alias.substr(0, alias.rfind('.'));
         const std::string path = library.pathOf(alias);
         platform::writeFile(path, controlSetHeader(base));

@@ -31,8 +31,9 @@ bool CaptureProcedure(const std::function<std::optional<std::string>()> &describ
 
 /// Stores the file the host saves for its active form, module or class (forms with their
 /// ".frx"), under a name and description asked of `describe` (nullopt when cancelled).
-bool CaptureFile(ObjectKind kind,
-                 const std::function<std::optional<std::pair<std::string, std::string>>()> &describe);
+bool CaptureFile(
+    ObjectKind kind,
+    const std::function<std::optional<std::pair<std::string, std::string>>()> &describe);
 
 /// The file name the host writes when sent its save keystroke, waited for at most ten seconds;
 /// empty (after "Quillmark can't capture ActiveForm name.") when none came.
@@ -43,7 +44,8 @@ void PasteTextBoxCode(const TextBoxOptions &options);
 
 /// Clone Form: asks for the source, the new file, its internal name and caption, writes the
 /// clone and adds it to the project. `source` skips the first dialog (a stored object).
-void CloneObject(const std::string &extension, const std::optional<std::string> &source = std::nullopt);
+void CloneObject(const std::string &extension,
+                 const std::optional<std::string> &source = std::nullopt);
 
 /// Delete Controls && Code on the host's active form: the selected controls and their code
 /// leave the form file, which keeps backups ".bk$" and ".bx$"; the form is taken out of the
@@ -60,8 +62,9 @@ void PasteControlsAndCode(const std::vector<std::string> &copied);
 /// Saves the copied controls as a control set: a new form file in the library with the fixed
 /// header, the controls pasted onto it in the host and their code inserted, saved and taken
 /// out of the project again; then its record. True when stored.
-bool CaptureControlSet(const std::vector<std::string> &copied,
-                       const std::function<std::optional<std::pair<std::string, std::string>>()> &describe);
+bool CaptureControlSet(
+    const std::vector<std::string> &copied,
+    const std::function<std::optional<std::pair<std::string, std::string>>()> &describe);
 
 /// The wizard's first step for a stored control set: adds its form file to the project and
 /// shows its form. False (after a "PasteObject Error") when that failed.

@@ -40,8 +40,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i]))
-            != std::tolower(static_cast<unsigned char>(b[i])))
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -76,10 +76,10 @@ std::string aliasAfter(const std::string &last)
 
 [[noreturn]] void refuseAlias(const std::string &alias)
 {
-    throw common::UserMessageError({"Object Frameworks",
-                                    "The library record names \"" + alias +
-                                        "\", which is not a file of the library.",
-                                    platform::mb::Exclamation});
+    throw common::UserMessageError(
+        {"Object Frameworks",
+         "The library record names \"" + alias + "\", which is not a file of the library.",
+         platform::mb::Exclamation});
 }
 
 } // namespace
@@ -134,7 +134,8 @@ std::string nextObjectAlias(ObjectKind kind,
                             const std::vector<ProcNameObj> &records,
                             const std::function<bool(const std::string &)> &exists)
 {
-    std::string alias = records.empty() ? kindInfo(kind).firstAlias : aliasAfter(records.back().ProcAlias);
+    std::string alias =
+        records.empty() ? kindInfo(kind).firstAlias : aliasAfter(records.back().ProcAlias);
     if (kind == ObjectKind::Procs && !records.empty()) {
         // A procedure is always stored as text, whatever the last alias ended with.
         const std::size_t dot = alias.rfind('.');
@@ -186,13 +187,14 @@ std::string controlSetHeader(std::string_view baseName)
 std::string GetNameFromProc(std::string_view procText)
 {
     for (std::string_view line : common::splitLines(procText)) {
-        if (line.find("Sub ") == std::string_view::npos
-            && line.find("Function ") == std::string_view::npos)
+        if (line.find("Sub ") == std::string_view::npos &&
+            line.find("Function ") == std::string_view::npos)
             continue;
         std::string_view rest = line;
         while (!isBlankLine(rest)) {
             const std::string word = common::NextWord(rest);
-            if (!word.empty() && std::string_view("Sub_Function").find(word) != std::string_view::npos)
+            if (!word.empty() &&
+                std::string_view("Sub_Function").find(word) != std::string_view::npos)
                 return common::NextWord(rest, "_");
         }
         return {};
@@ -206,9 +208,8 @@ ObjectLibrary::ObjectLibrary(PathOf pathOf)
 
 ObjectLibrary ObjectLibrary::inDirectory(std::string directory)
 {
-    return ObjectLibrary([directory](std::string_view name) {
-        return platform::joinPath(directory, name);
-    });
+    return ObjectLibrary(
+        [directory](std::string_view name) { return platform::joinPath(directory, name); });
 }
 
 ObjectLibrary ObjectLibrary::ofProgram()
@@ -237,7 +238,8 @@ std::string ObjectLibrary::add(ObjectKind kind,
     const std::string alias = nextObjectAlias(kind, records, [this](const std::string &candidate) {
         const std::size_t dot = candidate.rfind('.');
         const std::string base = dot == std::string::npos ? candidate : candidate.substr(0, dot);
-        return platform::fileExists(pathOf(candidate)) || platform::fileExists(pathOf(base + ".frx"));
+        return platform::fileExists(pathOf(candidate)) ||
+               platform::fileExists(pathOf(base + ".frx"));
     });
 
     std::string body = bytes;

@@ -15,11 +15,11 @@ enum class ObjectKind { Procs = 0, Controls = 1, Forms = 2, Modules = 3, Classes
 
 struct KindInfo
 {
-    const char *listFile;     ///< "qm_procs.txt"
-    const char *firstAlias;   ///< "CTRL0001.frm"
-    const char *rootItem;     ///< "Controls", the outline's root
-    const char *listLabel;    ///< "Control Set List"
-    const char *commandName;  ///< "controls", as qm names the kind
+    const char *listFile;    ///< "qm_procs.txt"
+    const char *firstAlias;  ///< "CTRL0001.frm"
+    const char *rootItem;    ///< "Controls", the outline's root
+    const char *listLabel;   ///< "Control Set List"
+    const char *commandName; ///< "controls", as qm names the kind
 };
 
 const KindInfo &kindInfo(ObjectKind kind);

@@ -242,7 +242,8 @@ void frmOFWLibe2::pbCaptureObject_Click()
         });
         break;
     case ObjectKind::Controls:
-        stored = CaptureControlSet(m_copiedControls, [this] { return frmObjFWDesc::ask(true, this); });
+        stored =
+            CaptureControlSet(m_copiedControls, [this] { return frmObjFWDesc::ask(true, this); });
         break;
     default:
         stored = CaptureFile(m_listType, [this] { return frmObjFWDesc::ask(true, this); });
@@ -266,10 +267,10 @@ void frmOFWLibe2::pbPasteObject_Click()
         PasteProcedure(object);
         break;
     case ObjectKind::Controls:
-        if (!isPlainAlias(object.ProcAlias)
-            || !platform::fileExists(programLibrary().pathOf(object.ProcAlias))) {
-            common::showMessage({"Get Object Failed", "Can't open " + object.ProcAlias,
-                                 platform::mb::Critical});
+        if (!isPlainAlias(object.ProcAlias) ||
+            !platform::fileExists(programLibrary().pathOf(object.ProcAlias))) {
+            common::showMessage(
+                {"Get Object Failed", "Can't open " + object.ProcAlias, platform::mb::Critical});
             return;
         }
         if (!OpenControlSet(programLibrary().pathOf(object.ProcAlias)))
@@ -282,10 +283,10 @@ void frmOFWLibe2::pbPasteObject_Click()
                    "Object Frameworks form.");
         break;
     default:
-        if (!isPlainAlias(object.ProcAlias)
-            || !platform::fileExists(programLibrary().pathOf(object.ProcAlias))) {
-            common::showMessage({"Get Object Failed", "Can't open " + object.ProcAlias,
-                                 platform::mb::Critical});
+        if (!isPlainAlias(object.ProcAlias) ||
+            !platform::fileExists(programLibrary().pathOf(object.ProcAlias))) {
+            common::showMessage(
+                {"Get Object Failed", "Can't open " + object.ProcAlias, platform::mb::Critical});
             return;
         }
         CloneObject(cloneExtension(m_listType), programLibrary().pathOf(object.ProcAlias));
@@ -364,8 +365,8 @@ void frmOFWLibe2::pbPasteControls_Click()
 
 void frmOFWLibe2::pbCopyMenu_Click()
 {
-    const std::optional<std::string> file =
-        platform::ui().openFileDialog({"Get File Where Menu Is", "Forms (*.frm)|*.frm", 1, {}, {}, 0});
+    const std::optional<std::string> file = platform::ui().openFileDialog(
+        {"Get File Where Menu Is", "Forms (*.frm)|*.frm", 1, {}, {}, 0});
     if (!file)
         return;
     if (!platform::fileExists(*file)) {
@@ -373,8 +374,8 @@ void frmOFWLibe2::pbCopyMenu_Click()
         return;
     }
     m_copiedMenu = *file;
-    common::showMessage({"", "Select Form to receive Menu and click Paste Menu.",
-                         platform::mb::Information});
+    common::showMessage(
+        {"", "Select Form to receive Menu and click Paste Menu.", platform::mb::Information});
 }
 
 void frmOFWLibe2::pbPasteMenu_Click()

@@ -236,15 +236,15 @@ TEST(FormRewrite, PastingAMenuTwiceOrWithoutAMenuIsRefused)
     expectLoadsAndSavesUnchanged(once);
     const common::UserMessage twice = test::messageOf([&] { pasteMenu(MenuSource, once); });
     EXPECT_EQ(twice.title, "Paste Menu Error");
-    EXPECT_EQ(twice.text, "The form already has a control or menu named mnuFile; nothing was pasted.");
+    EXPECT_EQ(twice.text,
+              "The form already has a control or menu named mnuFile; nothing was pasted.");
     EXPECT_EQ(test::messageOf([] { pasteMenu(Nested, MenuSource); }).text,
               "The source form has no menu.");
 }
 
 TEST(FormRewrite, TextBoxCodeForTwoPlainBoxes)
 {
-    const std::string code =
-        textBoxCode({{"txtA", {}}, {"txtB", {}}}, {true, true, true});
+    const std::string code = textBoxCode({{"txtA", {}}, {"txtB", {}}}, {true, true, true});
     const std::string a = "Private Sub txtA_KeyDown(KeyCode As Integer, Shift As Integer)\r\n"
                           "   If KeyCode = 13 Then Sendkeys \"{TAB}\", True\r\n"
                           "End Sub\r\n"
@@ -300,8 +300,8 @@ TEST(FormRewrite, ControlArgumentsAndProcedureRenames)
               "    CalcTotal = 1\r\n"
               "End Function\r\n");
     // The editor renames the header itself; the returns follow, a parameter named alike not.
-    EXPECT_EQ(renameProcedure("Function Twice(calcX)\r\n    Calc = calcX\r\nEnd Function",
-                              "Calc", "Twice"),
+    EXPECT_EQ(renameProcedure("Function Twice(calcX)\r\n    Calc = calcX\r\nEnd Function", "Calc",
+                              "Twice"),
               "Function Twice(calcX)\r\n    Twice = calcX\r\nEnd Function");
 }
 

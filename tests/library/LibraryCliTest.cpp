@@ -39,7 +39,8 @@ TEST_F(LibraryCli, AddListGetAndDeleteAProcedure)
     EXPECT_EQ(added.out, "PROC0002.txt\n");
 
     const auto list = qm({"library", "list", "procs"});
-    EXPECT_EQ(list.out, "Fmt\tPROC0001.txt\tFormats a date|with a bar\nTwice\tPROC0002.txt\tDoubles\n");
+    EXPECT_EQ(list.out,
+              "Fmt\tPROC0001.txt\tFormats a date|with a bar\nTwice\tPROC0002.txt\tDoubles\n");
 
     const auto get = qm({"library", "get", "procs", "TWICE"});
     EXPECT_EQ(get.out, "Public Function Twice(x)\r\n    Twice = 2 * x\r\nEnd Function\r\n");
@@ -61,11 +62,14 @@ TEST_F(LibraryCli, ProblemsAndMistakes)
     };
     const Case cases[] = {
         {{"library", "get", "forms", "Gone"}, 1, "Get Object Failed: Can't open FORM0001.frm\n"},
-        {{"library", "get", "forms", "Other"}, 1,
+        {{"library", "get", "forms", "Other"},
+         1,
          "No Object Selected: The library holds no object named Other.\n"},
-        {{"library", "add", "procs", dir.file("plain.txt"), "--desc", "d"}, 1,
+        {{"library", "add", "procs", dir.file("plain.txt"), "--desc", "d"},
+         1,
          "No Action: The file holds no Sub or Function header.\n"},
-        {{"library", "add", "forms", dir.file("plain.txt"), "--desc", "d"}, 1,
+        {{"library", "add", "forms", dir.file("plain.txt"), "--desc", "d"},
+         1,
          "Input Error: A name is needed (--lib-name).\n"},
         {{"library", "list", "modules"}, 1, ""},
     };
@@ -84,18 +88,19 @@ TEST_F(LibraryCli, CloneWritesTheFormAndItsFrxAndRefusesTheSourceItself)
 {
     std::filesystem::copy_file(sampleForm(), dir.file("frmOrder.frm"));
     dir.write("frmOrder.frx", "bin");
-    const auto same = runQmCommand(addLibraryCommands,
-                                   {"clone", dir.file("frmOrder.frm"), dir.file("FRMORDER.FRM"), "X"});
+    const auto same = runQmCommand(
+        addLibraryCommands, {"clone", dir.file("frmOrder.frm"), dir.file("FRMORDER.FRM"), "X"});
     EXPECT_EQ(same.status, 1);
     EXPECT_EQ(same.err, "File Name Error: Cloned Form Name can't be the same as the original!\n");
 
-    const auto run = runQmCommand(addLibraryCommands, {"clone", "--caption", "Copy",
-                                                       dir.file("frmOrder.frm"),
-                                                       dir.file("frmCopy.frm"), "frmCopy"});
+    const auto run =
+        runQmCommand(addLibraryCommands, {"clone", "--caption", "Copy", dir.file("frmOrder.frm"),
+                                          dir.file("frmCopy.frm"), "frmCopy"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(dir.read("frmCopy.frx"), "bin");
     const std::string clone = dir.read("frmCopy.frm");
-    EXPECT_NE(clone.find("Begin VB.Form frmCopy\r\n   Caption     =  \"Copy\"\r\n"), std::string::npos);
+    EXPECT_NE(clone.find("Begin VB.Form frmCopy\r\n   Caption     =  \"Copy\"\r\n"),
+              std::string::npos);
     EXPECT_EQ(ide::FormFile::parse(clone, "frmCopy.frm")->text(), clone);
 
     const auto again = runQmCommand(addLibraryCommands, {"clone", dir.file("frmOrder.frm"),
@@ -109,8 +114,8 @@ TEST_F(LibraryCli, DeleteControlsInPlaceKeepsBackups)
     std::filesystem::copy_file(sampleForm(), dir.file("frmOrder.frm"));
     dir.write("frmOrder.frx", "bin");
     const std::string before = dir.read("frmOrder.frm");
-    const auto out = runQmCommand(addLibraryCommands,
-                                  {"delete-controls", dir.file("frmOrder.frm"), "tmrClock"});
+    const auto out =
+        runQmCommand(addLibraryCommands, {"delete-controls", dir.file("frmOrder.frm"), "tmrClock"});
     ASSERT_EQ(out.status, 0) << out.err;
     EXPECT_EQ(out.out.find("tmrClock"), std::string::npos);
 
@@ -121,7 +126,8 @@ TEST_F(LibraryCli, DeleteControlsInPlaceKeepsBackups)
     EXPECT_EQ(dir.read("frmOrder.bx$"), "bin");
     EXPECT_EQ(dir.read("frmOrder.frm"), out.out);
 
-    const auto none = runQmCommand(addLibraryCommands, {"delete-controls", dir.file("frmOrder.frm")});
+    const auto none =
+        runQmCommand(addLibraryCommands, {"delete-controls", dir.file("frmOrder.frm")});
     EXPECT_EQ(none.err, "No Action: No controls selected for deletion!\n");
 }
 
@@ -142,8 +148,8 @@ TEST_F(LibraryCli, PasteMenuAndTextBoxCode)
     EXPECT_NE(after.find("Private Sub mnuFileExit_Click()"), std::string::npos);
     EXPECT_EQ(ide::FormFile::parse(after, "frmD.frm")->text(), after);
 
-    const auto code = runQmCommand(addLibraryCommands,
-                                   {"textbox-code", "--kill-beep", "txtA", "txtN(3)"});
+    const auto code =
+        runQmCommand(addLibraryCommands, {"textbox-code", "--kill-beep", "txtA", "txtN(3)"});
     EXPECT_EQ(code.out, "Private Sub txtA_KeyPress(KeyAscii As Integer)\r\n"
                         "   If KeyAscii = 13 Then KeyAscii = 0\r\n"
                         "End Sub\r\n"

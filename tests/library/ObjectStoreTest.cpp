@@ -39,7 +39,9 @@ TEST(ObjectList, LineFormatTrimsTrailingLineEndsOnlyWhenAdding)
 
 TEST(ObjectList, NumbersTheNextObjectAfterTheLast)
 {
-    const auto none = [](const std::string &) { return false; };
+    const auto none = [](const std::string &) {
+        return false;
+    };
     struct Case
     {
         ObjectKind kind;
@@ -74,25 +76,24 @@ TEST(ObjectList, NumbersTheNextObjectAfterTheLast)
 
 TEST(ObjectList, ControlSetHeaderNamesTheFile)
 {
-    EXPECT_EQ(controlSetHeader("CTRL0002"),
-              "VERSION 4.00\r\n"
-              "Begin VB.Form CTRL0002\r\n"
-              "Caption         =   \"CTRL0002\"\r\n"
-              "ClientHeight    =   4140\r\n"
-              "ClientLeft      =   1140\r\n"
-              "ClientTop       =   1515\r\n"
-              "ClientWidth     =   6690\r\n"
-              "Height          =   4545\r\n"
-              "Left            =   1080\r\n"
-              "LinkTopic = \"CTRL0002\"\r\n"
-              "ScaleHeight     =   4140\r\n"
-              "ScaleWidth      =   6690\r\n"
-              "Top             =   1170\r\n"
-              "Width           =   6810\r\n"
-              "End\r\n"
-              "Attribute VB_Creatable = False\r\n"
-              "Attribute VB_Exposed = False\r\n"
-              "Option Explicit\r\n");
+    EXPECT_EQ(controlSetHeader("CTRL0002"), "VERSION 4.00\r\n"
+                                            "Begin VB.Form CTRL0002\r\n"
+                                            "Caption         =   \"CTRL0002\"\r\n"
+                                            "ClientHeight    =   4140\r\n"
+                                            "ClientLeft      =   1140\r\n"
+                                            "ClientTop       =   1515\r\n"
+                                            "ClientWidth     =   6690\r\n"
+                                            "Height          =   4545\r\n"
+                                            "Left            =   1080\r\n"
+                                            "LinkTopic = \"CTRL0002\"\r\n"
+                                            "ScaleHeight     =   4140\r\n"
+                                            "ScaleWidth      =   6690\r\n"
+                                            "Top             =   1170\r\n"
+                                            "Width           =   6810\r\n"
+                                            "End\r\n"
+                                            "Attribute VB_Creatable = False\r\n"
+                                            "Attribute VB_Exposed = False\r\n"
+                                            "Option Explicit\r\n");
 }
 
 TEST(ObjectList, ProcedureNameComesFromTheFirstHeader)
@@ -112,8 +113,8 @@ TEST(ObjectList, OnlyPlainFileNamesAreAliases)
 {
     for (const char *good : {"CTRL0001.frm", "PROC0001.txt", "My_File.bk$"})
         EXPECT_TRUE(isPlainAlias(good)) << good;
-    for (const char *bad : {"", "..", ".", "..\\..\\home\\user\\work.frm", "/etc/passwd",
-                            "a/b.frm", "C:work.frm"})
+    for (const char *bad :
+         {"", "..", ".", "..\\..\\home\\user\\work.frm", "/etc/passwd", "a/b.frm", "C:work.frm"})
         EXPECT_FALSE(isPlainAlias(bad)) << bad;
 }
 
@@ -125,11 +126,12 @@ struct LibraryDir : ::testing::Test
 
 TEST_F(LibraryDir, AddingWritesTheObjectAndAppendsItsRecord)
 {
-    dir.write("qm_procs.txt", "Fmt|PROC0001.txt|Formats");  // no final line end
+    dir.write("qm_procs.txt", "Fmt|PROC0001.txt|Formats"); // no final line end
     EXPECT_EQ(library.add(ObjectKind::Procs, "Twice", "Doubles\r\n", "Sub Twice()\r\nEnd Sub"),
               "PROC0002.txt");
     EXPECT_EQ(dir.read("PROC0002.txt"), "Sub Twice()\r\nEnd Sub\r\n");
-    EXPECT_EQ(dir.read("qm_procs.txt"), "Fmt|PROC0001.txt|Formats\r\nTwice|PROC0002.txt|Doubles\r\n");
+    EXPECT_EQ(dir.read("qm_procs.txt"),
+              "Fmt|PROC0001.txt|Formats\r\nTwice|PROC0002.txt|Doubles\r\n");
 
     EXPECT_EQ(library.add(ObjectKind::Forms, "Order", "order form", "VERSION 5.00\r\n",
                           std::string("\x01\x02", 2)),

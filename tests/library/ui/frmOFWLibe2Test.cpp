@@ -4,8 +4,6 @@
 
 #include "common/WindowNames.h"
 #include "library/ui/LibraryDialogs.h"
-
-#include "common/WindowNames.h"
 #include "platform/qt/QtText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ToolWindowFixture.h"
@@ -100,7 +98,8 @@ TEST_F(LibraryWindow, PastingNeedsASelectedObjectAndPastesTheStoredProcedure)
 
     window->Outline1->setCurrentItem(item(1));
     click(window, "pbPasteObject");
-    EXPECT_EQ(runtime.clipboardText(), "Function Twice(x)\r\n    Twice = 2 * x\r\nEnd Function\r\n");
+    EXPECT_EQ(runtime.clipboardText(),
+              "Function Twice(x)\r\n    Twice = 2 * x\r\nEnd Function\r\n");
     EXPECT_EQ(host.keys().back().substr(0, 9), "+{INSERT}");
 }
 
@@ -139,9 +138,11 @@ namespace {
 
 TEST(EditClonedProcedure, ANewNameReachesTheFunctionsReturns)
 {
-    frmEditProc editor("Private Function Calc(x As Long) As Long\r\n    Calc = x * 2\r\nEnd Function\r\n");
+    frmEditProc editor(
+        "Private Function Calc(x As Long) As Long\r\n    Calc = x * 2\r\nEnd Function\r\n");
     EXPECT_EQ(text(editor.windowTitle()), "Edit Cloned Procedure");
-    editor.txtProc->setPlainText("Private Function Twice(x As Long) As Long\n    Calc = x * 2\nEnd Function\n");
+    editor.txtProc->setPlainText(
+        "Private Function Twice(x As Long) As Long\n    Calc = x * 2\nEnd Function\n");
     EXPECT_EQ(editor.editedText(),
               "Private Function Twice(x As Long) As Long\r\n    Twice = x * 2\r\nEnd Function\r\n");
 }
