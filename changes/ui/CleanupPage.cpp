@@ -3,6 +3,7 @@
 
 #include "changes/CleanupGlue.h"
 #include "changes/ui/frmPleaseWait.h"
+#include "platform/qt/NamedControls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,17 +12,6 @@
 #include <QVBoxLayout>
 
 namespace qm::changes {
-namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-} // namespace
-
 CleanupPage::CleanupPage(QWidget *parent)
     : QWidget(parent)
 {
@@ -34,7 +24,8 @@ CleanupPage::CleanupPage(QWidget *parent)
     rbQuillmarkBlocked->setObjectName(QStringLiteral("rbQuillmarkBlocked"));
     // The option that takes out less is the one a stray click runs with.
     rbQuillmarkBlocked->setChecked(true);
-    pbDeleteCommentedCode = button("pbDeleteCommentedCode", "Delete Comments", fraTypeComments);
+    pbDeleteCommentedCode =
+        platform::commandButton(fraTypeComments, "pbDeleteCommentedCode", "Delete Comments");
     auto *comments = new QVBoxLayout(fraTypeComments);
     comments->addWidget(rbAllComments);
     comments->addWidget(rbQuillmarkBlocked);
@@ -42,7 +33,7 @@ CleanupPage::CleanupPage(QWidget *parent)
 
     fraDelete = new QGroupBox(QStringLiteral("Delete"), this);
     fraDelete->setObjectName(QStringLiteral("fraDelete"));
-    pbDeleteDeadEvents = button("pbDeleteDeadEvents", "Dead Events", fraDelete);
+    pbDeleteDeadEvents = platform::commandButton(fraDelete, "pbDeleteDeadEvents", "Dead Events");
     auto *dead = new QVBoxLayout(fraDelete);
     dead->addWidget(pbDeleteDeadEvents);
     dead->addStretch();

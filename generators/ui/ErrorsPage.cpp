@@ -3,6 +3,7 @@
 
 #include "generators/ProcedureGlue.h"
 #include "generators/ui/frmIFAnalyzer.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/WindowBinding.h"
 
 #include <QGroupBox>
@@ -10,25 +11,16 @@
 #include <QVBoxLayout>
 
 namespace qm::generators {
-namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-} // namespace
-
 ErrorsPage::ErrorsPage(QWidget *parent)
     : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);
-    pbSubErrorTrapping = button("pbSubErrorTrapping", "Paste Proc Err Handling", this);
-    pbDefaultErrHandler = button("pbDefaultErrHandler", "Paste Module Error Handler", this);
-    pbRemove = button("pbRemove", "Remove Local Error Code", this);
-    pbIfAnalyzer = button("pbIfAnalyzer", "Control Structure Analyzer", this);
+    pbSubErrorTrapping =
+        platform::commandButton(this, "pbSubErrorTrapping", "Paste Proc Err Handling");
+    pbDefaultErrHandler =
+        platform::commandButton(this, "pbDefaultErrHandler", "Paste Module Error Handler");
+    pbRemove = platform::commandButton(this, "pbRemove", "Remove Local Error Code");
+    pbIfAnalyzer = platform::commandButton(this, "pbIfAnalyzer", "Control Structure Analyzer");
     for (QPushButton *b : {pbSubErrorTrapping, pbDefaultErrHandler, pbRemove, pbIfAnalyzer})
         layout->addWidget(b);
     layout->addStretch();

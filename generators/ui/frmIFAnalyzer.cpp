@@ -7,6 +7,7 @@
 #include "generators/Analyzer.h"
 #include "generators/ProcedureGlue.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 
 #include <QFontDatabase>
@@ -16,17 +17,6 @@
 #include <QVBoxLayout>
 
 namespace qm::generators {
-namespace {
-
-QPushButton *button(const char *name, const char *caption, QWidget *parent)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-} // namespace
-
 frmIFAnalyzer::frmIFAnalyzer(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
@@ -43,9 +33,9 @@ frmIFAnalyzer::frmIFAnalyzer(QWidget *parent)
     txtIfAnalyzer->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(txtIfAnalyzer, 1);
     auto *buttons = new QHBoxLayout;
-    pbPrint = button("pbPrint", "Print", this);
-    pbSave = button("pbSave", "Save", this);
-    pbClose = button("pbClose", "Close", this);
+    pbPrint = platform::commandButton(this, "pbPrint", "Print");
+    pbSave = platform::commandButton(this, "pbSave", "Save");
+    pbClose = platform::commandButton(this, "pbClose", "Close");
     buttons->addWidget(pbPrint);
     buttons->addWidget(pbSave);
     buttons->addStretch();
