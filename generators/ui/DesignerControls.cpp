@@ -5,8 +5,11 @@
 #include "platform/UiRuntime.h"
 #include "platform/qt/Forms.h"
 
+#include <QHBoxLayout>
 #include <QIcon>
+#include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace qm::generators::ui {
 
@@ -25,6 +28,21 @@ QToolButton *productButton(QWidget *parent)
     button->setIconSize(QSize(32, 32));
     button->setAutoRaise(true);
     return button;
+}
+
+QVBoxLayout *commandColumn(std::initializer_list<QPushButton *> commands,
+                           QToolButton *help,
+                           QToolButton *product)
+{
+    auto *column = new QVBoxLayout;
+    for (QPushButton *button : commands)
+        column->addWidget(button);
+    column->addStretch();
+    auto *pictures = new QHBoxLayout;
+    pictures->addWidget(help);
+    pictures->addWidget(product);
+    column->addLayout(pictures);
+    return column;
 }
 
 void sendContextHelp()

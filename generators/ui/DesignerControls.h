@@ -5,7 +5,11 @@
 
 #include <QWidget>
 
+#include <initializer_list>
+
+class QPushButton;
 class QToolButton;
+class QVBoxLayout;
 
 namespace qm::generators::ui {
 
@@ -16,6 +20,11 @@ using platform::named;
 QToolButton *helpButton(QWidget *parent);
 /// The product picture, which opens the product help.
 QToolButton *productButton(QWidget *parent);
+/// A designer's command column: `commands` from the top, then the help button and the product
+/// picture side by side at the bottom.
+QVBoxLayout *commandColumn(std::initializer_list<QPushButton *> commands,
+                           QToolButton *help,
+                           QToolButton *product);
 /// What the help button does: context help for the focused window, then the events run.
 void sendContextHelp();
 /// What the product picture does.

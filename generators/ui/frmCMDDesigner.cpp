@@ -118,14 +118,7 @@ frmCMDDesigner::frmCMDDesigner(QWidget *parent)
     fields->addWidget(flagsLabel);
     fields->addWidget(lbFlagList, 1);
 
-    auto *commands = new QVBoxLayout;
-    for (QPushButton *button : {pbTest, pbShowCode, pbPaintIt, pbExit})
-        commands->addWidget(button);
-    commands->addStretch();
-    auto *pictures = new QHBoxLayout;
-    pictures->addWidget(pbHelp);
-    pictures->addWidget(picProduct);
-    commands->addLayout(pictures);
+    auto *commands = ui::commandColumn({pbTest, pbShowCode, pbPaintIt, pbExit}, pbHelp, picProduct);
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(fraDialogType);

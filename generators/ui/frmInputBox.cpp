@@ -64,14 +64,8 @@ frmInputBox::frmInputBox(QWidget *parent)
     texts->addWidget(captionLabel);
     texts->addWidget(txtWindowCaption);
 
-    auto *commands = new QVBoxLayout;
-    for (QPushButton *button : {pbTest, pbShowCode, pbPaintIt, pbCancel})
-        commands->addWidget(button);
-    commands->addStretch();
-    auto *pictures = new QHBoxLayout;
-    pictures->addWidget(pbHelp);
-    pictures->addWidget(picProduct);
-    commands->addLayout(pictures);
+    auto *commands =
+        ui::commandColumn({pbTest, pbShowCode, pbPaintIt, pbCancel}, pbHelp, picProduct);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(texts, 1);

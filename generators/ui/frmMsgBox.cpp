@@ -3,6 +3,7 @@
 
 #include "common/ErrorReports.h"
 #include "common/WindowNames.h"
+#include "generators/ui/DesignerControls.h"
 #include "generators/ui/PaintCode.h"
 #include "platform/UiRuntime.h"
 #include "platform/qt/Forms.h"
@@ -23,14 +24,7 @@
 namespace qm::generators {
 namespace {
 
-template <typename T>
-T *named(T *widget, const char *name, const char *toolTip = nullptr)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    if (toolTip)
-        widget->setToolTip(QString::fromLatin1(toolTip));
-    return widget;
-}
+using ui::named;
 
 QRadioButton *option(QWidget *frame, QVBoxLayout *layout, const char *name, const char *caption)
 {
@@ -123,13 +117,8 @@ void frmMsgBox::buildControls()
     pbPaintIt = named(new QPushButton(QStringLiteral("Paint It"), this), "pbPaintIt",
                       "Paste to the previous code window");
     pbExit = named(new QPushButton(QStringLiteral("Exit"), this), "pbExit", "Exit without code paste");
-    pbHelp = named(new QToolButton(this), "pbHelp", "Help");
-    pbHelp->setText(QStringLiteral("?"));
-    pbHelp->setMinimumSize(32, 32);
-    picProduct = named(new QToolButton(this), "picProduct", "Quillmark Help");
-    picProduct->setIcon(QIcon(platform::productPicture(32)));
-    picProduct->setIconSize(QSize(32, 32));
-    picProduct->setAutoRaise(true);
+    pbHelp = ui::helpButton(this);
+    picProduct = ui::productButton(this);
 
     platform::installDialogBehaviour(*txtTitle);
     platform::installDialogBehaviour(*txtMessage, platform::EnterKey::MovesOnNewLineShifted);
@@ -156,14 +145,8 @@ void frmMsgBox::buildControls()
     left->addLayout(frames);
     left->addLayout(icons);
 
-    auto *commands = new QVBoxLayout;
-    for (QPushButton *button : {pbTest, pbShowCode, pbPaintIt, pbExit})
-        commands->addWidget(button);
-    commands->addStretch();
-    auto *pictures = new QHBoxLayout;
-    pictures->addWidget(pbHelp);
-    pictures->addWidget(picProduct);
-    commands->addLayout(pictures);
+    auto *commands =
+        ui::commandColumn({pbTest, pbShowCode, pbPaintIt, pbExit}, pbHelp, picProduct);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
