@@ -32,7 +32,7 @@ std::string executableDirectory()
 std::string userDataDirectory()
 {
     std::string base = environmentVariable("XDG_DATA_HOME");
-    // The base directory specification ignores a relative value.
+    // A relative XDG_DATA_HOME is ignored, as the desktop conventions ask.
     if (base.empty() || base.front() != '/')
         base = environmentVariable("HOME") + "/.local/share";
     return withoutTrailingSeparator(base) + "/quillmark";
