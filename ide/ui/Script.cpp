@@ -349,6 +349,7 @@ public:
     void expectContains(const Words &w);
     void expectFile(const Words &w);
     void expectClipboard(const Words &w);
+    void expectPicture(const Words &w);
     void expectCode(const Words &w);
     void expectProperty(const Words &w);
     void expectSelection(const Words &w);
@@ -485,6 +486,7 @@ const std::vector<CommandEntry> &checkTable()
         {{"lacks", "expect", "FILE TEXT", 2, 2}, &C::expectContains},
         {{"file", "expect", "PATH", 1, 1}, &C::expectFile},
         {{"clipboard", "expect", "TEXT", 1, 1}, &C::expectClipboard},
+        {{"picture", "expect", "WIDTH HEIGHT", 2, 2}, &C::expectPicture},
         {{"code", "expect", "COMPONENT contains|lacks TEXT", 3, 3}, &C::expectCode},
         {{"property", "expect", "FORM CONTROL NAME VALUE", 4, 4}, &C::expectProperty},
         {{"selection", "expect", "FORM [CONTROL...]", 1, -1}, &C::expectSelection},
@@ -1357,6 +1359,16 @@ void ScriptCommands::expectClipboard(const Words &w)
     const std::string text = platform::ui().clipboardText();
     if (text != w[2])
         fail("the clipboard holds '" + oneLine(text) + "'");
+}
+
+void ScriptCommands::expectPicture(const Words &w)
+{
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull())
+        fail("the clipboard holds no picture");
+    const std::string size = std::to_string(picture.width()) + " " + std::to_string(picture.height());
+    if (size != w[2] + " " + w[3])
+        fail("the clipboard's picture is " + size);
 }
 
 void ScriptCommands::expectCode(const Words &w)
