@@ -27,7 +27,8 @@ ChangeFilter filterOf(const Invocation &in)
         throw UsageError{"--from and --to go together"};
     ChangeFilter filter;
     if (in.hasOption("--programmer")) {
-        std::string_view name = platform::trimBlanks(in.option("--programmer"));
+        const std::string given = in.option("--programmer");
+        std::string_view name = platform::trimBlanks(given);
         if (!name.empty())
             filter.programmer = std::string(name);
     }
