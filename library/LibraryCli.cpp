@@ -5,6 +5,7 @@
 #include "common/Cli.h"
 #include "common/ErrorReports.h"
 #include "library/FormRewrite.h"
+#include "library/FileNames.h"
 #include "library/ObjectStore.h"
 #include "platform/FileSystem.h"
 #include "platform/UiRuntime.h"
@@ -33,26 +34,6 @@ std::string readNamed(const std::string &path)
     } catch (const platform::VbError &e) {
         fileError(path, e);
     }
-}
-
-// The path with its extension replaced: "Orders.frm" -> "Orders.bk$".
-std::string withExtension(const std::string &path, const char *extension)
-{
-    const std::string name = platform::fileNamePart(path);
-    const std::size_t dot = name.rfind('.');
-    const std::size_t cut =
-        dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
-    return path.substr(0, cut) + extension;
-}
-
-std::string upperTrimmed(std::string text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    text = first == std::string::npos ? std::string{}
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-    for (char &c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 bool sameFile(const std::string &a, const std::string &b)

@@ -7,6 +7,7 @@
 #include "common/ProgramState.h"
 #include "common/Settings.h"
 #include "host/Host.h"
+#include "library/FileNames.h"
 #include "platform/AppFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/UiRuntime.h"
@@ -25,25 +26,6 @@ namespace mb = platform::mb;
 [[noreturn]] void stop(const char *title, std::string text, int style = mb::Exclamation)
 {
     throw UserMessageError({title, std::move(text), style});
-}
-
-std::string withExtension(const std::string &path, const char *extension)
-{
-    const std::string name = platform::fileNamePart(path);
-    const std::size_t dot = name.rfind('.');
-    const std::size_t cut =
-        dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
-    return path.substr(0, cut) + extension;
-}
-
-std::string upperTrimmed(std::string text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    text = first == std::string::npos ? std::string{}
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-    for (char &c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 host::Host &theHost()
