@@ -14,19 +14,6 @@ namespace {
 
 constexpr int kExclamationIcon = 48;
 
-std::string_view kindWord(BlockKind kind)
-{
-    switch (kind) {
-    case BlockKind::Addition:
-        return "Added";
-    case BlockKind::Change:
-        return "Changed";
-    case BlockKind::Deletion:
-        return "Deleted";
-    }
-    return {};
-}
-
 std::string markerLine(std::string_view lead,
                        BlockKind kind,
                        std::string_view programmer,
@@ -75,6 +62,19 @@ bool isDeletionEnd(std::string_view line)
 }
 
 } // namespace
+
+std::string_view kindWord(BlockKind kind)
+{
+    switch (kind) {
+    case BlockKind::Addition:
+        return "Added";
+    case BlockKind::Change:
+        return "Changed";
+    case BlockKind::Deletion:
+        return "Deleted";
+    }
+    return {};
+}
 
 std::string markerDate(const platform::Date &date, char separator)
 {

@@ -12,6 +12,9 @@ namespace qm::changes {
 
 enum class BlockKind { Addition, Change, Deletion };
 
+/// "Added", "Changed" or "Deleted": the word a marker line and the change report use for a kind.
+std::string_view kindWord(BlockKind kind);
+
 /// The date of a marker line: "mm/dd/yyyy" with the system's date separator, always ten
 /// characters, which is how the change report finds it.
 std::string markerDate(const platform::Date &date, char separator);

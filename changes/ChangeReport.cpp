@@ -179,19 +179,6 @@ void appendLine(std::string &out, std::string_view line)
     out.append(line).append(kCrLf);
 }
 
-std::string_view changeWord(BlockKind kind)
-{
-    switch (kind) {
-    case BlockKind::Addition:
-        return "Added";
-    case BlockKind::Change:
-        return "Changed";
-    case BlockKind::Deletion:
-        return "Deleted";
-    }
-    return {};
-}
-
 void appendCsvField(std::string &out, std::string_view field)
 {
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -368,7 +355,7 @@ std::string changesCsv(const std::vector<ReportRow> &rows)
         out.push_back(',');
         appendCsvField(out, row.block.procedure);
         out.push_back(',');
-        out.append(changeWord(row.block.change));
+        out.append(kindWord(row.block.change));
         out.push_back(',');
         appendCsvField(out, row.block.programmer);
         out.push_back(',');
