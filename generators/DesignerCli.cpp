@@ -1,12 +1,13 @@
-// qm inputbox, qm dialog and qm help-topics: the input box and common dialog generators and the
-// help topic reader on the command line.
-#include "generators/QmCommands.h"
+// qm msgbox, qm inputbox, qm dialog and qm help-topics: the message box, input box and common
+// dialog generators and the help topic reader on the command line.
+#include "generators/DesignerCli.h"
 
 #include "common/Cli.h"
 #include "common/ErrorReports.h"
 #include "generators/CommonDialog.h"
 #include "generators/HelpTopics.h"
 #include "generators/InputBox.h"
+#include "generators/MsgBox.h"
 
 #include <set>
 
@@ -15,6 +16,38 @@ namespace {
 
 using common::cli::Invocation;
 using common::cli::UsageError;
+
+// How many buttons each button style shows: the default button must be one of them.
+constexpr int kButtonCounts[] = {1, 2, 3, 3, 2, 2};
+
+std::string runMsgBox(const Invocation &invocation)
+{
+    MsgBoxDesign design;
+    design.message = invocation.input;
+
+    const std::string kind = invocation.option("--kind", "S");
+    if (kind != "S" && kind != "F")
+        throw UsageError{"--kind takes S or F, not \"" + kind + "\""};
+    design.kind = kind[0];
+
+    design.buttons = invocation.intOption("--buttons", 0, 0, 5);
+    const int count = kButtonCounts[design.buttons];
+    const int defaultButton = invocation.intOption("--default", 1, 1, 3);
+    if (defaultButton > count)
+        throw UsageError{"--default " + std::to_string(defaultButton) + ": button style " +
+                         std::to_string(design.buttons) + " has " +
+                         (count == 1 ? "one button" : std::to_string(count) + " buttons")};
+    design.defaultButton = (defaultButton - 1) * 256;
+
+    design.icon = invocation.intOption("--icon", 16, 0, 64);
+    if (design.icon % 16 != 0)
+        throw UsageError{"--icon takes 0, 16, 32, 48 or 64, not \"" + invocation.option("--icon") +
+                         "\""};
+    if (invocation.hasOption("--system-modal"))
+        design.modal = 4096;
+    design.title = invocation.option("--title", design.title);
+    return SetUpPaintProc(design);
+}
 
 std::string textOption(const Invocation &invocation, const std::string &name, std::string fallback)
 {
@@ -108,38 +141,62 @@ std::string runHelpTopics(const Invocation &invocation)
 
 } // namespace
 
+void addMsgBoxCommands(common::cli::CommandTable &table)
+{
+    table.add({
+        .name = "msgbox",
+        .summary = "the code that shows a message box; the message lines are the input",
+        .options =
+            {
+                {"--kind", true, "S|F  statement (default) or function with an answer block"},
+                {"--buttons", true,
+                 "0..5  OK (default), OK/Cancel, Abort/Retry/Ignore, "
+                 "Yes/No/Cancel, Yes/No, Retry/Cancel"},
+                {"--default", true, "1|2|3  the default button (default 1)"},
+                {"--icon", true,
+                 "0|16|32|48|64  none, Stop, Question, Exclamation, Information "
+                 "(default 16)"},
+                {"--system-modal", false, " a system-modal box, which carries no icon"},
+                {"--title", true, "TEXT  the box's title (default \"MsgBox Caption\"), trimmed"},
+            },
+        .run = runMsgBox,
+    });
+}
+
 void addDesignerCommands(common::cli::CommandTable &table)
 {
-    common::cli::Command inputBox;
-    inputBox.name = "inputbox";
-    inputBox.summary = "the code that asks with an input box; the prompt is the input";
-    inputBox.options = {
-        {"--caption", true, "TEXT  the window caption (default \"Window Caption\"), trimmed"},
-        {"--default", true, "TEXT  the default answer (default \"Default Input Text\"), trimmed"},
-    };
-    inputBox.run = runInputBox;
-    table.add(std::move(inputBox));
-
-    common::cli::Command dialog;
-    dialog.name = "dialog";
-    dialog.summary = "the code that shows a common dialog through CommonDialog1";
-    dialog.readsInput = false;
-    dialog.options = {
-        {"--kind", true, "open|save|color|font|printer|help  the dialog (required)"},
-        {"--caption", true,
-         "TEXT  the dialog caption, or the help file for help (default: the "
-         "kind's own)"},
-        {"--filter", true, "TEXT  the file filter of open and save (default empty)"},
-        {"--flags", true, "NAME,NAME...  flag constants of the kind (OFN_READONLY,...)"},
-    };
-    dialog.run = runDialog;
-    table.add(std::move(dialog));
-
-    common::cli::Command topics;
-    topics.name = "help-topics";
-    topics.summary = "the topics and context numbers of a .hh, .bas or .rtf file, one a line";
-    topics.run = runHelpTopics;
-    table.add(std::move(topics));
+    table.add({
+        .name = "inputbox",
+        .summary = "the code that asks with an input box; the prompt is the input",
+        .options =
+            {
+                {"--caption", true,
+                 "TEXT  the window caption (default \"Window Caption\"), trimmed"},
+                {"--default", true,
+                 "TEXT  the default answer (default \"Default Input Text\"), trimmed"},
+            },
+        .run = runInputBox,
+    });
+    table.add({
+        .name = "dialog",
+        .summary = "the code that shows a common dialog through CommonDialog1",
+        .readsInput = false,
+        .options =
+            {
+                {"--kind", true, "open|save|color|font|printer|help  the dialog (required)"},
+                {"--caption", true,
+                 "TEXT  the dialog caption, or the help file for help (default: the kind's own)"},
+                {"--filter", true, "TEXT  the file filter of open and save (default empty)"},
+                {"--flags", true, "NAME,NAME...  flag constants of the kind (OFN_READONLY,...)"},
+            },
+        .run = runDialog,
+    });
+    table.add({
+        .name = "help-topics",
+        .summary = "the topics and context numbers of a .hh, .bas or .rtf file, one a line",
+        .options = {},
+        .run = runHelpTopics,
+    });
 }
 
 } // namespace qm::generators

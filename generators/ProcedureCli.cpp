@@ -1,6 +1,6 @@
 // qm errtrap, qm analyze, qm document and qm newproc: the procedure generators on the command
 // line. Each writes exactly what the add-in would paste.
-#include "generators/QmCommands.h"
+#include "generators/ProcedureCli.h"
 
 #include "common/Cli.h"
 #include "common/ErrorReports.h"

@@ -3,7 +3,7 @@
 #include "generators/CommonDialog.h"
 #include "generators/HelpTopics.h"
 #include "generators/InputBox.h"
-#include "generators/QmCommands.h"
+#include "generators/DesignerCli.h"
 
 #include "platform/VbError.h"
 #include "tests/support/EngineTest.h"

@@ -3,7 +3,7 @@
 #include "generators/MsgBox.h"
 
 #include "common/Cli.h"
-#include "generators/QmCommands.h"
+#include "generators/DesignerCli.h"
 
 #include "tests/support/EngineTest.h"
 

@@ -1,5 +1,5 @@
 // qm errtrap, analyze, document and newproc: syntax, output bytes and exit codes.
-#include "generators/QmCommands.h"
+#include "generators/ProcedureCli.h"
 
 #include "tests/support/EngineTest.h"
 #include "tests/support/TempDir.h"

@@ -1,4 +1,4 @@
-// The qm commands over the code generators.
+// The qm commands over the designers: message box, input box, common dialog and help topics.
 #pragma once
 
 namespace qm::common::cli {
@@ -9,9 +9,6 @@ namespace qm::generators {
 
 /// qm msgbox.
 void addMsgBoxCommands(common::cli::CommandTable &table);
-
-/// qm errtrap add|remove|handler, qm analyze, qm document, qm newproc.
-void addProcedureCommands(common::cli::CommandTable &table);
 /// qm inputbox, qm dialog and qm help-topics.
 void addDesignerCommands(common::cli::CommandTable &table);
 
