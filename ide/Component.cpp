@@ -167,6 +167,37 @@ std::string Component::frxPath() const
     return companionPath(m_path);
 }
 
+std::string Component::designText() const
+{
+    if (!m_form)
+        throw VbError(err::InvalidProcedureCall);
+    return m_form->root()->text();
+}
+
+void Component::restoreDesign(std::string_view design)
+{
+    if (!m_form)
+        throw VbError(err::InvalidProcedureCall);
+    const std::string file = m_form->text();
+    const std::string block = m_form->root()->text();
+    // The preamble (VERSION and Object lines) cannot hold the form's whole block, so its first
+    // occurrence is the block itself.
+    const std::size_t begin = file.find(block);
+    if (begin == std::string::npos)
+        throw VbError(err::InvalidProcedureCall);
+    std::string bytes = file.substr(0, begin);
+    bytes += design;
+    bytes.append(file, begin + block.size(), std::string::npos);
+    std::unique_ptr<FormFile> form =
+        FormFile::parse(bytes, m_path.empty() ? std::string("(new)") : m_path);
+    form->setFrxFileName(m_form->frxFileName());
+    form->attachFrx(&m_frx);
+    // Controls someone still holds leave the old form rather than point into a freed one.
+    for (const ControlPtr &child : m_form->root()->children())
+        m_form->removeControl(*child);
+    m_form = std::move(form);
+}
+
 std::string Component::text() const
 {
     return m_form ? m_form->text() : m_module->text();

@@ -87,6 +87,14 @@ public:
     /// The .frx path beside the form file (same base name, extension .frx); empty otherwise.
     std::string frxPath() const;
 
+    /// A form's design as the file writes it: the form's Begin ... End block.
+    std::string designText() const;
+    /// Puts back a design taken by designText(): the form's block becomes exactly those bytes,
+    /// the lines before it and the code after it stay. The form is read again, so controls
+    /// held from before are no longer on it. Throws VbError 5 for a module or class, and
+    /// what the form reader throws.
+    void restoreDesign(std::string_view design);
+
     /// The whole file as it would be written now.
     std::string text() const;
     /// True when the text or the .frx differs from what was read or last saved.

@@ -110,16 +110,38 @@ std::optional<std::pair<std::string, std::size_t>> TextHistory::redo()
     return std::make_pair(m_text, m_caret);
 }
 
-// --- StateHistory ---
+// --- FormHistory ---
 
-void StateHistory::reset(std::string state)
+bool FormState::operator==(const FormState &other) const
+{
+    if (design != other.design)
+        return false;
+    if (frx == other.frx)
+        return true;
+    return frx && other.frx && *frx == *other.frx;
+}
+
+FormState FormHistory::capture(std::string design, const std::optional<std::string> &frx) const
+{
+    FormState state;
+    state.design = std::move(design);
+    if (!frx)
+        return state;
+    if (m_state.frx && *m_state.frx == *frx)
+        state.frx = m_state.frx;
+    else
+        state.frx = std::make_shared<const std::string>(*frx);
+    return state;
+}
+
+void FormHistory::reset(FormState state)
 {
     m_state = std::move(state);
     m_undo.clear();
     m_redo.clear();
 }
 
-void StateHistory::observe(const std::string &now)
+void FormHistory::observe(const FormState &now)
 {
     if (now == m_state)
         return;
@@ -129,18 +151,18 @@ void StateHistory::observe(const std::string &now)
     m_state = now;
 }
 
-std::optional<std::string> StateHistory::undo(const std::string &current)
+std::optional<FormState> FormHistory::undo(const FormState &current)
 {
     observe(current);
     if (m_undo.empty())
         return std::nullopt;
-    m_redo.push_back(current);
+    m_redo.push_back(m_state);
     m_state = std::move(m_undo.back());
     m_undo.pop_back();
     return m_state;
 }
 
-std::optional<std::string> StateHistory::redo(const std::string &current)
+std::optional<FormState> FormHistory::redo(const FormState &current)
 {
     if (m_redo.empty())
         return std::nullopt;
@@ -150,10 +172,25 @@ std::optional<std::string> StateHistory::redo(const std::string &current)
         observe(current);
         return std::nullopt;
     }
-    m_undo.push_back(current);
+    m_undo.push_back(m_state);
     m_state = std::move(m_redo.back());
     m_redo.pop_back();
     return m_state;
+}
+
+std::size_t FormHistory::frxCopies() const
+{
+    std::vector<const std::string *> seen;
+    auto count = [&seen](const FormState &state) {
+        if (state.frx && std::find(seen.begin(), seen.end(), state.frx.get()) == seen.end())
+            seen.push_back(state.frx.get());
+    };
+    count(m_state);
+    for (const FormState &state : m_undo)
+        count(state);
+    for (const FormState &state : m_redo)
+        count(state);
+    return seen.size();
 }
 
 } // namespace qm::ide

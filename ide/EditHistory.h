@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,31 +58,49 @@ private:
     bool m_typing = false; ///< the last step is keys being typed and may take another
 };
 
-/// Undo and redo over whole states (a form's design is small): each state differing from the
-/// last one seen is a step.
-class StateHistory
+/// A form's design at one moment: its Begin ... End block as the file writes it, and its .frx
+/// bytes (null when the form has none). States share the bytes of an .frx that did not change.
+struct FormState
+{
+    std::string design;
+    std::shared_ptr<const std::string> frx;
+
+    bool operator==(const FormState &other) const;
+    bool operator!=(const FormState &other) const { return !(*this == other); }
+};
+
+/// Undo and redo over whole states of a form's design (the design block is small): each state
+/// differing from the last one seen is a step. An .frx is copied only when it changed.
+class FormHistory
 {
 public:
-    void reset(std::string state);
-    void observe(const std::string &now);
-    const std::string &state() const { return m_state; }
+    /// A state of the design and .frx as they are now; its .frx is the one of the state seen
+    /// last when the bytes are the same, so unchanged .frx files are held once.
+    FormState capture(std::string design, const std::optional<std::string> &frx) const;
+
+    void reset(FormState state);
+    void observe(const FormState &now);
+    const FormState &state() const { return m_state; }
 
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     /// The state before the last step; current is what there is now (it goes onto the redo
     /// list). The history then sees the state returned, until told otherwise with settle().
-    std::optional<std::string> undo(const std::string &current);
-    std::optional<std::string> redo(const std::string &current);
+    std::optional<FormState> undo(const FormState &current);
+    std::optional<FormState> redo(const FormState &current);
     /// What there is after a state was brought back, when it could not be brought back byte
     /// for byte: seen without being a step.
-    void settle(std::string state) { m_state = std::move(state); }
+    void settle(FormState state) { m_state = std::move(state); }
+
+    /// How many distinct .frx copies the steps hold.
+    std::size_t frxCopies() const;
 
     static constexpr std::size_t kDepth = 100;
 
 private:
-    std::string m_state;
-    std::vector<std::string> m_undo;
-    std::vector<std::string> m_redo;
+    FormState m_state;
+    std::vector<FormState> m_undo;
+    std::vector<FormState> m_redo;
 };
 
 } // namespace qm::ide

@@ -506,9 +506,7 @@ void Ide::deliverKey(const platform::KeyChord &chord)
         switch (m_find.applyKey(chord)) {
         case FindDialog::Action::FindNext:
             m_find.close();
-            if (!findNext())
-                platform::ui().msgBox("Specified text not found.", platform::mb::Information,
-                                      "Find");
+            findNextAndTell();
             break;
         case FindDialog::Action::Cancel:
             m_find.close();
@@ -656,17 +654,17 @@ void Ide::removeFile(const ComponentPtr &component)
     notify([&](host::FileControlEvents &r) { r.AfterRemoveFile(path); });
 }
 
-bool Ide::findNext()
+Ide::FindResult Ide::findNext()
 {
     const std::string what = m_find.findWhat();
     if (what.empty() || !m_project)
-        return false;
+        return FindResult::NotFound;
     m_lastSearch = what;
     ComponentPtr start = activeComponent();
     if (!start && !m_project->components().empty())
         start = m_project->components().front();
     if (!start)
-        return false;
+        return FindResult::NotFound;
 
     auto codeOf = [this](const ComponentPtr &c) -> std::string {
         if (CodeWindow *cw = codeWindowOf(*c))
@@ -684,11 +682,11 @@ bool Ide::findNext()
         }
     }
 
-    auto found = [&](const ComponentPtr &c, std::size_t at) {
+    auto found = [&](const ComponentPtr &c, std::size_t at, FindResult result) {
         rememberPosition();
         CodeWindow &cw = showCode(c);
         cw.pane->select(at, at + what.size());
-        return true;
+        return result;
     };
     auto search = [&](const std::string &code, std::size_t begin, std::size_t end) {
         std::size_t at = platform::findIgnoreCase(code, what, begin);
@@ -699,23 +697,53 @@ bool Ide::findNext()
 
     std::string code = codeOf(start);
     if (std::size_t at = search(code, std::max(from, lo), hi); at != std::string::npos)
-        return found(start, at);
+        return found(start, at, FindResult::Found);
     if (m_find.scope() == FindDialog::Scope::CurrentProject) {
+        // The components after the start one are ahead; those before it are reached only by
+        // going round from the last to the first.
         const auto &all = m_project->components();
         auto it = std::find(all.begin(), all.end(), start);
         std::size_t first = (it == all.end()) ? 0 : static_cast<std::size_t>(it - all.begin());
         for (std::size_t k = 1; k < all.size(); ++k) {
-            const ComponentPtr &c = all[(first + k) % all.size()];
+            const std::size_t index = (first + k) % all.size();
+            const ComponentPtr &c = all[index];
             std::string other = codeOf(c);
             if (std::size_t at = search(other, 0, std::string::npos); at != std::string::npos)
-                return found(c, at);
+                return found(c, at, index > first ? FindResult::Found : FindResult::Wrapped);
         }
     }
-    // Wrap around to the start of the scope.
+    // Wrap around to the start of the scope. A search that began there has not wrapped.
     if (std::size_t at = search(code, lo, std::min(hi, from + what.size()));
         at != std::string::npos)
-        return found(start, at);
-    return false;
+        return found(start, at, from > lo ? FindResult::Wrapped : FindResult::Found);
+    return FindResult::NotFound;
+}
+
+void Ide::findNextAndTell()
+{
+    // The procedure scope holds only while the code window shows one procedure.
+    FindDialog::Scope scope = m_find.scope();
+    if (scope == FindDialog::Scope::CurrentProcedure) {
+        ComponentPtr start = activeComponent();
+        CodeWindow *cw = start ? codeWindowOf(*start) : nullptr;
+        if (!cw || !cw->pane->procedureView())
+            scope = FindDialog::Scope::CurrentModule;
+    }
+    switch (findNext()) {
+    case FindResult::Found:
+        return;
+    case FindResult::NotFound:
+        platform::ui().msgBox("Specified text not found.", platform::mb::Information, "Find");
+        return;
+    case FindResult::Wrapped:
+        break;
+    }
+    const char *region = scope == FindDialog::Scope::CurrentProcedure ? "procedure"
+                         : scope == FindDialog::Scope::CurrentProject ? "project"
+                                                                      : "module";
+    platform::ui().msgBox(std::string("The search passed the end of the ") + region +
+                              " and continued from the beginning.",
+                          platform::mb::Information, "Find");
 }
 
 void Ide::rememberPosition()

@@ -112,9 +112,14 @@ public:
     FindDialog &findDialog() { return m_find; }
     /// Runs a host command as its accelerator does.
     void runCommand(IdeCommand command);
+    /// How a search ended: no match, a match after the caret, or a match the search reached
+    /// only by passing the end of its scope and going on from its start.
+    enum class FindResult { NotFound, Found, Wrapped };
     /// Finds the dialog's text from the caret in its scope (letter case ignored, wrapping):
-    /// selects the match in its code window. False when there is none.
-    bool findNext();
+    /// selects the match in its code window.
+    FindResult findNext();
+    /// findNext, telling the user in a message box when the search wrapped or found nothing.
+    void findNextAndTell();
 
     // --- the add-in side -------------------------------------------------------------------
     IdeMenu &addInMenu() { return *m_menu; }

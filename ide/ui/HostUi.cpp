@@ -52,51 +52,17 @@ private:
     IdeKeyboard m_model;
 };
 
-/// A form's design as one text: its Begin ... End block and its .frx bytes.
-std::string formState(const Component &component)
+/// A form's design and .frx now, sharing the .frx of the state seen last when it is unchanged.
+FormState formState(const Component &component, const FormHistory &history)
 {
-    const std::string design = component.form()->root()->text();
-    std::string state = std::to_string(design.size()) + ":" + design;
-    if (component.frx())
-        state += "+" + *component.frx();
-    return state;
+    return history.capture(component.designText(), component.frx());
 }
 
-/// Brings a form's design back to a state taken by formState: the form's own property lines,
-/// then its controls and menus as they were, and its .frx.
-void restoreFormState(Component &component, const std::string &state)
+/// Brings a form's design back to a state taken by formState, byte for byte.
+void restoreFormState(Component &component, const FormState &state)
 {
-    const std::size_t colon = state.find(':');
-    const std::size_t length = std::stoul(state.substr(0, colon));
-    const std::string design = state.substr(colon + 1, length);
-    const std::string rest = state.substr(colon + 1 + length);
-    FormFile &form = *component.form();
-    // The state's block is read with the file's own VERSION and Object lines before it.
-    const std::string file = form.text();
-    const std::size_t begin = file.find(form.root()->text());
-    if (begin == std::string::npos)
-        throw platform::VbError(platform::err::InvalidProcedureCall);
-    std::unique_ptr<FormFile> saved = FormFile::parse(file.substr(0, begin) + design,
-                                                      component.path());
-    Control &live = *form.root();
-    for (const FormItem &item : saved->root()->items()) {
-        if (item.kind != FormItem::Kind::Property)
-            continue;
-        const PropertyLine &line = item.property;
-        try {
-            if (!live.isWritten(line.name) || live.propertyText(line.name) != line.value)
-                live.setPropertyText(line.name, line.value);
-        } catch (const platform::VbError &) {
-            // A line the model cannot set by name stays as it is.
-        }
-    }
-    for (const ControlPtr &child : live.children())
-        form.removeControl(*child);
-    for (const ControlPtr &child : saved->root()->children()) {
-        saved->removeControl(*child);
-        form.addControl(child);
-    }
-    component.setFrx(rest.empty() ? std::nullopt : std::optional<std::string>(rest.substr(1)));
+    component.restoreDesign(state.design);
+    component.setFrx(state.frx ? std::optional<std::string>(*state.frx) : std::nullopt);
 }
 
 } // namespace
@@ -107,7 +73,7 @@ struct HostUi::History
     bool codeSeen = false;
     TextHistory code;
     bool formSeen = false;
-    StateHistory form;
+    FormHistory form;
 };
 
 std::string describeFailure(const std::exception &error)
@@ -600,9 +566,9 @@ void HostUi::observeEdits()
         }
         if (d) {
             if (!h->formSeen)
-                h->form.reset(formState(*c));
+                h->form.reset(formState(*c, h->form));
             else
-                h->form.observe(formState(*c));
+                h->form.observe(formState(*c, h->form));
             h->formSeen = true;
         }
     }
@@ -641,14 +607,20 @@ bool HostUi::undoOrRedo(bool redo)
     }
     DesignerWindow *d = m_ide.activeDesigner();
     const ComponentPtr c = d->designer->component();
-    const std::string now = formState(*c);
-    std::optional<std::string> state = redo ? h->form.redo(now) : h->form.undo(now);
+    const FormState now = formState(*c, h->form);
+    std::optional<FormState> state = redo ? h->form.redo(now) : h->form.undo(now);
     if (!state)
         return false;
     const bool restored = guard(redo ? "Redo" : "Undo", [&] { restoreFormState(*c, *state); });
     d->designer->clearSelection();
-    h->form.settle(formState(*c));
+    h->form.settle(formState(*c, h->form));
     return restored;
+}
+
+std::size_t HostUi::frxCopiesHeld(const Component &component) const
+{
+    auto at = m_histories.find(&component);
+    return at == m_histories.end() ? 0 : at->second->form.frxCopies();
 }
 
 bool HostUi::undo()
@@ -699,8 +671,7 @@ bool HostUi::takeEditKey(const platform::KeyChord &chord)
     }
     if (chord.key == platform::Key::F3 && chord.modifiers == 0 && m_ide.activeCodeWindow()) {
         // Find Next: the last text searched for, from after the match found last.
-        if (!m_ide.findNext())
-            platform::ui().msgBox("Specified text not found.", platform::mb::Information, "Find");
+        m_ide.findNextAndTell();
         return true;
     }
     if (ctrl && c == 'a') {

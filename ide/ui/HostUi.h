@@ -102,6 +102,9 @@ public:
     bool redo();
     bool canUndo();
     bool canRedo();
+    /// How many copies of a form's .frx its designer's undo steps hold (an unchanged .frx is
+    /// held once).
+    std::size_t frxCopiesHeld(const Component &component) const;
 
     /// The registered tool the next click on a designer draws ("CommandButton"); empty for the
     /// pointer.

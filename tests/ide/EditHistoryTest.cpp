@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 using qm::ide::diffTexts;
-using qm::ide::StateHistory;
+using qm::ide::FormHistory;
+using qm::ide::FormState;
 using qm::ide::TextHistory;
 
 namespace {
@@ -100,22 +101,52 @@ TEST(EditHistory, OnlyTheNewestStepsAreKept)
 
 TEST(EditHistory, FormStatesStepBackAndForward)
 {
-    StateHistory h;
-    h.reset("one");
-    h.observe("one");
-    h.observe("two");
-    EXPECT_EQ(h.undo("three"), "two"); // "three" was not seen yet: it is a step too
-    EXPECT_EQ(h.undo("two"), "one");
-    EXPECT_FALSE(h.undo("one"));
-    EXPECT_EQ(h.redo("one"), "two");
+    FormHistory h;
+    auto state = [&h](const char *design) { return h.capture(design, std::nullopt); };
+    h.reset(state("one"));
+    h.observe(state("one"));
+    h.observe(state("two"));
+    EXPECT_EQ(h.undo(state("three"))->design, "two"); // "three" was not seen yet: a step too
+    EXPECT_EQ(h.undo(state("two"))->design, "one");
+    EXPECT_FALSE(h.undo(state("one")));
+    EXPECT_EQ(h.redo(state("one"))->design, "two");
     // A state brought back not quite byte for byte is seen, not recorded.
-    h.settle("two'");
-    EXPECT_EQ(h.redo("two'"), "three");
-    EXPECT_EQ(h.undo("three"), "two'");
+    h.settle(state("two'"));
+    EXPECT_EQ(h.redo(state("two'"))->design, "three");
+    EXPECT_EQ(h.undo(state("three"))->design, "two'");
     // A change after an undo drops the redo steps.
-    h.observe("four");
-    EXPECT_FALSE(h.redo("four"));
-    EXPECT_EQ(h.undo("four"), "two'");
+    h.observe(state("four"));
+    EXPECT_FALSE(h.redo(state("four")));
+    EXPECT_EQ(h.undo(state("four"))->design, "two'");
+}
+
+TEST(EditHistory, AnUnchangedFrxIsHeldOnceWhateverTheSteps)
+{
+    const std::string large(1 << 20, '\x7f');
+    std::optional<std::string> frx = large;
+    FormHistory h;
+    h.reset(h.capture("design 0", frx));
+    for (int step = 1; step <= 100; ++step)
+        h.observe(h.capture("design " + std::to_string(step), frx));
+    EXPECT_TRUE(h.canUndo());
+    EXPECT_EQ(h.frxCopies(), 1u);
+
+    // A step that changes the .frx holds one more copy; undoing it gives the old bytes back.
+    frx->append("new picture");
+    h.observe(h.capture("design 101", frx));
+    EXPECT_EQ(h.frxCopies(), 2u);
+    const std::optional<FormState> back = h.undo(h.capture("design 101", frx));
+    ASSERT_TRUE(back);
+    ASSERT_TRUE(back->frx);
+    EXPECT_EQ(*back->frx, large);
+    EXPECT_EQ(h.frxCopies(), 2u);
+    // Steps after it share the restored bytes again.
+    for (int step = 102; step < 110; ++step)
+        h.observe(h.capture("design " + std::to_string(step), large));
+    EXPECT_EQ(h.frxCopies(), 1u); // the changed copy went with the redo steps
+
+    // A form without an .frx and one with the same design differ.
+    EXPECT_NE(h.capture("x", std::nullopt), h.capture("x", std::string()));
 }
 
 } // namespace

@@ -453,6 +453,56 @@ TEST_F(IdeHostTest, FindSequenceWholeProjectPutsCaretOnTheMatch)
     EXPECT_EQ(ui.callsOf("msgbox").back().text, "Specified text not found.");
 }
 
+TEST_F(IdeHostTest, FindNextSaysWhenItWentRoundToTheStart)
+{
+    openProject();
+    struct Step
+    {
+        const char *keys;
+        const char *component;
+        int line; ///< the line of the module the match is on
+        const char *message; ///< empty: no message box
+    };
+    auto run = [&](const char *title, std::initializer_list<Step> steps) {
+        for (const Step &step : steps) {
+            ui.clearCalls();
+            send(step.keys);
+            ide::CodeWindow *cw = ide().activeCodeWindow();
+            ASSERT_NE(cw, nullptr) << title << ": " << step.keys;
+            EXPECT_EQ(cw->component, component(step.component)) << title << ": " << step.keys;
+            EXPECT_EQ(cw->pane->caretLine(), step.line) << title << ": " << step.keys;
+            const auto boxes = ui.callsOf("msgbox");
+            if (std::string(step.message).empty()) {
+                EXPECT_TRUE(boxes.empty()) << title << ": " << step.keys;
+                continue;
+            }
+            ASSERT_EQ(boxes.size(), 1u) << title << ": " << step.keys;
+            EXPECT_EQ(boxes[0].text, step.message) << title;
+            EXPECT_EQ(boxes[0].title, "Find") << title;
+        }
+    };
+    const char *module = "The search passed the end of the module and continued from the beginning.";
+    ide().showCode(component("Form1")).pane->setCaret(0);
+    // From the top of the module the first match is no wrap; past the last one is.
+    run("module",
+        {{"^fEnd Sub{TAB}M{ENTER}", "Form1", 5, ""},
+         {"^f{ENTER}", "Form1", 11, ""},
+         {"^f{ENTER}", "Form1", 5, module}});
+    // The project goes on through the components after this one, then round to the first.
+    run("project",
+        {{"^fTwice{TAB}C{ENTER}", "Module1", 3, ""},
+         {"^f{ENTER}", "Module1", 4, ""},
+         {"^f{ENTER}", "Module1", 3,
+          "The search passed the end of the project and continued from the beginning."}});
+    // In procedure view the procedure is the scope.
+    ASSERT_TRUE(ide().showCode(component("Form1")).pane->showProcedure("Form_Load"));
+    run("procedure",
+        {{"^ftotal{TAB}P{ENTER}", "Form1", 9, ""},
+         {"^f{ENTER}", "Form1", 10, ""},
+         {"^f{ENTER}", "Form1", 9,
+          "The search passed the end of the procedure and continued from the beginning."}});
+}
+
 TEST_F(IdeHostTest, RemoveFileAndCloseWindows)
 {
     Recorder recorder;

@@ -382,6 +382,72 @@ TEST_F(UiHost, UndoBringsTheFormBackByteForByteAndRedoAgain)
     EXPECT_EQ(form()->form()->findControl("cmdGo")->number("Left"), 150);
 }
 
+TEST_F(UiHost, UndoTakesAwayPropertyLinesAddedSinceAndClearsTheChangedMark)
+{
+    const std::string before = form()->text();
+    model->showDesigner(form());
+    host->sync();
+    // Each step writes a line the file did not have: on a control, on the form, in a new
+    // Font block.
+    struct Step
+    {
+        const char *control, *property;
+        ide::Value value;
+    } steps[] = {
+        {"cmdGo", "ToolTipText", ide::Value(std::string("Start"))},
+        {"frmTest", "Tag", ide::Value(std::string("main"))},
+        {"chkOne", "Font.Bold", ide::Value(true)},
+        {"cmdGo", "ToolTipText", ide::Value(std::string("Go on"))},
+    };
+    for (const Step &step : steps) {
+        ide::ControlPtr control = std::string(step.control) == "frmTest"
+                                      ? form()->form()->root()
+                                      : form()->form()->findControl(step.control);
+        control->setProperty(step.property, step.value);
+        host->sync();
+    }
+    const std::string changed = form()->text();
+    ASSERT_NE(changed.find("ToolTipText"), std::string::npos);
+    EXPECT_TRUE(host->isChanged(*form()));
+
+    for (std::size_t i = 0; i < std::size(steps); ++i)
+        EXPECT_TRUE(host->undo()) << i;
+    EXPECT_FALSE(host->undo());
+    EXPECT_EQ(form()->text(), before);
+    EXPECT_FALSE(form()->isModified());
+    EXPECT_FALSE(host->isChanged(*form()));
+
+    ASSERT_TRUE(host->redo());
+    EXPECT_TRUE(host->isChanged(*form()));
+    while (host->redo()) {
+    }
+    EXPECT_EQ(form()->text(), changed);
+    // The designer and the properties window work on the form brought back.
+    model->designerOf(*form())->designer->select({form()->form()->findControl("cmdGo")});
+    host->deliverKey(platform::parseSendKeys("{DEL}").front());
+    EXPECT_EQ(form()->form()->findControl("cmdGo"), nullptr);
+    EXPECT_TRUE(host->undo());
+    EXPECT_EQ(form()->text(), changed);
+}
+
+TEST_F(UiHost, ALargeFrxIsKeptOnceAcrossUndoSteps)
+{
+    form()->setFrx(std::string(1 << 20, '\x01'));
+    model->showDesigner(form());
+    host->sync();
+    for (int step = 1; step <= 100; ++step) {
+        form()->form()->findControl("cmdGo")->setProperty("Left", ide::Value(150 + 15 * step));
+        host->sync();
+    }
+    EXPECT_EQ(host->frxCopiesHeld(*form()), 1u);
+    for (int step = 0; step < 50; ++step)
+        ASSERT_TRUE(host->undo()) << step;
+    EXPECT_EQ(form()->form()->findControl("cmdGo")->number("Left"), 150 + 15 * 50);
+    EXPECT_EQ(host->frxCopiesHeld(*form()), 1u);
+    ASSERT_TRUE(form()->frx());
+    EXPECT_EQ(form()->frx()->size(), std::size_t(1) << 20);
+}
+
 TEST_F(UiHost, UndoInACodeWindowTakesBackTypingThenAPaste)
 {
     ide::CodeWindow &cw = model->showCode(form());
