@@ -22,6 +22,19 @@ inline constexpr std::string_view InputBox = "frmInputBox";
 inline constexpr std::string_view MsgBox = "frmMsgBox";
 inline constexpr std::string_view ShowCode = "frmShowCode";
 
+// Windows opened from other windows.
+inline constexpr std::string_view IFAnalyzer = "frmIFAnalyzer";
+inline constexpr std::string_view NewProcedure = "frmNewProcedure";
+inline constexpr std::string_view ShowChanges = "frmShowChanges";
+inline constexpr std::string_view PleaseWait = "frmPleaseWait";
+inline constexpr std::string_view SelectDirectory = "frmSelectDirectory";
+inline constexpr std::string_view Find = "frmFind";
+inline constexpr std::string_view Replace = "frmReplace";
+inline constexpr std::string_view EditClip = "frmEditClip";
+inline constexpr std::string_view ControlSetDescription = "frmObjFWDesc";
+inline constexpr std::string_view StopGo = "frmStopGo";
+inline constexpr std::string_view EditProc = "frmEditProc";
+
 } // namespace qm::common::window
 
 namespace qm::common::page {

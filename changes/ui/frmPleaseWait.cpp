@@ -1,6 +1,7 @@
 // The notice window.
 #include "changes/ui/frmPleaseWait.h"
 
+#include "common/WindowNames.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
@@ -26,7 +27,7 @@ frmPleaseWait::frmPleaseWait(QWidget *parent)
     , lblMessage(new QLabel(this))
     , pbOk(new QPushButton(QStringLiteral("OK"), this))
 {
-    setObjectName(QStringLiteral("frmPleaseWait"));
+    setObjectName(platform::toQString(common::window::PleaseWait));
     setWindowTitle(QStringLiteral("Quillmark"));
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setAlignment(Qt::AlignCenter);

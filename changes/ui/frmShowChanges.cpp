@@ -6,6 +6,7 @@
 #include "changes/ui/frmPleaseWait.h"
 #include "common/ProgramState.h"
 #include "common/Settings.h"
+#include "common/WindowNames.h"
 #include "platform/Dates.h"
 #include "platform/Help.h"
 #include "platform/qt/Forms.h"
@@ -24,8 +25,6 @@
 
 namespace qm::changes {
 namespace {
-
-constexpr const char *kWindowName = "frmShowChanges";
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
@@ -48,10 +47,10 @@ QLineEdit *textBox(const char *name, QWidget *parent)
 frmShowChanges::frmShowChanges(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QString::fromLatin1(kWindowName));
+    setObjectName(platform::toQString(common::window::ShowChanges));
     setWindowTitle(QStringLiteral("Show Changes"));
     setAttribute(Qt::WA_DeleteOnClose);
-    common::programState().setWindowOpen(kWindowName, true);
+    common::programState().setWindowOpen(common::window::ShowChanges, true);
 
     txtProgrammer = textBox("txtProgrammer", this);
     txtStartDate = textBox("txtStartDate", this);
@@ -107,7 +106,7 @@ frmShowChanges::frmShowChanges(QWidget *parent)
 
 frmShowChanges::~frmShowChanges()
 {
-    common::programState().setWindowOpen(kWindowName, false);
+    common::programState().setWindowOpen(common::window::ShowChanges, false);
 }
 
 void frmShowChanges::pbOk_Click()
@@ -131,7 +130,7 @@ void frmShowChanges::pbCancel_Click()
 
 void frmShowChanges::pbHelp_Click()
 {
-    platform::showUserGuide(kWindowName);
+    platform::showUserGuide(common::window::ShowChanges);
 }
 
 } // namespace qm::changes

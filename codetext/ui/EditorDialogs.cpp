@@ -3,6 +3,7 @@
 
 #include "codetext/EditorText.h"
 #include "codetext/Find.h"
+#include "common/WindowNames.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 
@@ -46,7 +47,7 @@ frmFind::frmFind(SearchState &state, QWidget *parent)
     : QDialog(parent)
     , m_state(state)
 {
-    setObjectName(QStringLiteral("frmFind"));
+    setObjectName(platform::toQString(common::window::Find));
     setWindowTitle(QStringLiteral("Find"));
     Text1 = named(new QLineEdit(this), "Text1");
     auto *label = new QLabel(QStringLiteral("Fi&nd What:"), this);
@@ -103,7 +104,7 @@ frmReplace::frmReplace(SearchState &state, QWidget *parent)
     : QDialog(parent)
     , m_state(state)
 {
-    setObjectName(QStringLiteral("frmReplace"));
+    setObjectName(platform::toQString(common::window::Replace));
     setWindowTitle(QStringLiteral("Find & Replace"));
     txtFindWhat = named(new QLineEdit(this), "txtFindWhat");
     txtReplaceWith = named(new QLineEdit(this), "txtReplaceWith");
@@ -149,7 +150,7 @@ void frmReplace::pbCancel_Click()
 frmEditClip::frmEditClip(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmEditClip"));
+    setObjectName(platform::toQString(common::window::EditClip));
     setWindowTitle(QStringLiteral("Edit Quillmark Clipboard #1"));
     Text1 = named(new QPlainTextEdit(this), "Text1");
     Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

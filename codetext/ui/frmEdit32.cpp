@@ -12,6 +12,7 @@
 #include "codetext/ui/EditorDialogs.h"
 #include "common/ErrorReports.h"
 #include "common/Settings.h"
+#include "common/WindowNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
@@ -88,7 +89,7 @@ QPushButton *toolButton(QWidget *parent, const char *name, const char *caption, 
 frmEdit32::frmEdit32(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmEdit32"));
+    setObjectName(platform::toQString(common::window::Editor));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Quillmark Editor"));
 

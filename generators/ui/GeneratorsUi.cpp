@@ -18,7 +18,8 @@ void registerUi(common::ToolRegistry &registry)
     registry.add(common::ToolPage(common::window::ApperTab, common::page::Errors,
                                   [] { return new ErrorsPage; }));
     // Opened from the object library window.
-    registry.add(common::ToolWindow(kNewProcedureName, [] { return new frmNewProcedure; }));
+    registry.add(
+        common::ToolWindow(common::window::NewProcedure, [] { return new frmNewProcedure; }));
     registry.add(common::ToolWindow(common::window::InputBox, [] { return new frmInputBox; }));
     registry.add(
         common::ToolWindow(common::window::CommonDialog, [] { return new frmCMDDesigner; }));

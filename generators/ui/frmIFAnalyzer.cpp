@@ -4,6 +4,7 @@
 #include "codetext/Print.h"
 #include "common/ErrorReports.h"
 #include "common/HostRoundTrip.h"
+#include "common/WindowNames.h"
 #include "generators/Analyzer.h"
 #include "generators/ProcedureGlue.h"
 #include "platform/qt/Forms.h"
@@ -20,7 +21,7 @@ namespace qm::generators {
 frmIFAnalyzer::frmIFAnalyzer(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QString::fromLatin1(kIFAnalyzerName));
+    setObjectName(platform::toQString(common::window::IFAnalyzer));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Control Structure Analyzer"));
     resize(640, 480);

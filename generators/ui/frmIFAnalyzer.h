@@ -11,8 +11,6 @@ class QPushButton;
 
 namespace qm::generators {
 
-inline constexpr const char *kIFAnalyzerName = "frmIFAnalyzer";
-
 class frmIFAnalyzer final : public QWidget
 {
     Q_OBJECT

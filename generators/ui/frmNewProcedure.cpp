@@ -5,6 +5,7 @@
 #include "common/HostRoundTrip.h"
 #include "common/ProgramState.h"
 #include "common/Settings.h"
+#include "common/WindowNames.h"
 #include "generators/NewProc.h"
 #include "generators/ProcedureGlue.h"
 #include "host/Host.h"
@@ -61,7 +62,7 @@ std::string withoutCr(const std::string &text)
 frmNewProcedure::frmNewProcedure(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QString::fromLatin1(kNewProcedureName));
+    setObjectName(platform::toQString(common::window::NewProcedure));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("New Procedure"));
     resize(560, 440);

@@ -13,8 +13,6 @@ class QRadioButton;
 
 namespace qm::generators {
 
-inline constexpr const char *kNewProcedureName = "frmNewProcedure";
-
 class frmNewProcedure final : public QWidget
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // The code preview window.
 #include "generators/ui/frmShowCode.h"
 
+#include "common/WindowNames.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
 
@@ -44,7 +45,7 @@ frmShowCode::frmShowCode(QWidget *parent)
     , picProduct(new QToolButton(this))
     , pbClose(new QPushButton(QStringLiteral("Close"), this))
 {
-    setObjectName(QStringLiteral("frmShowCode"));
+    setObjectName(platform::toQString(common::window::ShowCode));
     setWindowTitle(QStringLiteral("Tb Quillmark Preview Code"));
 
     Text1->setObjectName(QStringLiteral("Text1"));

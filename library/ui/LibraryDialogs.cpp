@@ -2,6 +2,7 @@
 #include "library/ui/LibraryDialogs.h"
 
 #include "common/HostRoundTrip.h"
+#include "common/WindowNames.h"
 #include "library/FormRewrite.h"
 #include "library/ObjectStore.h"
 #include "platform/UiRuntime.h"
@@ -20,7 +21,7 @@ namespace qm::library {
 frmObjFWDesc::frmObjFWDesc(bool askName, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName("frmObjFWDesc");
+    setObjectName(platform::toQString(common::window::ControlSetDescription));
     setWindowTitle("Object Frameworks Description");
     auto *form = new QFormLayout;
     txtControlSetName = new QLineEdit(this);
@@ -57,7 +58,7 @@ std::optional<std::pair<std::string, std::string>> frmObjFWDesc::ask(bool askNam
 frmStopGo::frmStopGo(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName("frmStopGo");
+    setObjectName(platform::toQString(common::window::StopGo));
     setAttribute(Qt::WA_DeleteOnClose);
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
@@ -90,7 +91,7 @@ frmEditProc::frmEditProc(const std::string &procedure, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_originalName(GetNameFromProc(procedure))
 {
-    setObjectName("frmEditProc");
+    setObjectName(platform::toQString(common::window::EditProc));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Edit Cloned Procedure");
     lblNote = new QLabel("Changes will be pasted as edited, except change to name will be "

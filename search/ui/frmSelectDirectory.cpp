@@ -1,6 +1,7 @@
 // The folder picker of the code finder.
 #include "search/ui/frmSelectDirectory.h"
 
+#include "common/WindowNames.h"
 #include "platform/qt/FileSystemRoots.h"
 #include "platform/qt/Forms.h"
 #include "platform/qt/QtText.h"
@@ -81,7 +82,7 @@ frmSelectDirectory::frmSelectDirectory(QWidget *parent)
     , Dir1(new DirListBox(this))
     , Command3D1(new QPushButton(QStringLiteral("Select"), this))
 {
-    setObjectName(QStringLiteral("frmSelectDirectory"));
+    setObjectName(platform::toQString(common::window::SelectDirectory));
     setWindowTitle(QStringLiteral("Select Directory"));
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Dir1->setObjectName(QStringLiteral("Dir1"));
