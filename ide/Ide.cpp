@@ -300,6 +300,20 @@ void Ide::reloadProject()
     updateCaptions();
 }
 
+void Ide::saveProjectAs(std::string_view path)
+{
+    if (!m_project)
+        throw VbError(err::ObjectNotSet);
+    const std::vector<std::string> written = m_project->saveAs(path);
+    // The components written go through the same notice as Save File; the project file itself
+    // is not a file Save File writes.
+    const std::string projectFile = m_project->fileName();
+    for (const std::string &file : written) {
+        if (file != projectFile)
+            notify([&](host::FileControlEvents &r) { r.AfterWriteFile(file, true); });
+    }
+}
+
 ComponentPtr Ide::addFile(std::string_view path)
 {
     if (!m_project)

@@ -67,6 +67,10 @@ public:
     Project *project() const { return m_project.get(); }
     /// Reads the project again from its file; throws VbError 75 for a project never saved.
     void reloadProject();
+    /// Writes the project under a new file name (Project::saveAs) and tells the add-ins of each
+    /// component file written (and .frx), as Save File does. Throws what Project::saveAs
+    /// throws (the project then stays as it was), VbError 91 with no project.
+    void saveProjectAs(std::string_view path);
     /// Adds a file to the project and raises AfterAddFile; throws VbError 91 with no project.
     ComponentPtr addFile(std::string_view path);
     /// "Project1 - Microsoft Visual Basic [design]".

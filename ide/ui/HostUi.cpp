@@ -405,7 +405,7 @@ bool HostUi::saveProject()
         std::optional<std::string> path = platform::ui().saveFileDialog(request);
         if (!path)
             return false;
-        ok = guard("Save Project", [&] { project->saveAs(*path); });
+        ok = guard("Save Project", [&] { m_ide.saveProjectAs(*path); });
         return ok;
     }
     // Components first, through the host's own Save File, so that the add-ins hear of them.

@@ -101,7 +101,7 @@ MainWindow::MainWindow(HostUi &ui)
         if (Project *p = m_ui.ide().project())
             request.fileName = p->name() + ".vbp";
         if (std::optional<std::string> path = platform::ui().saveFileDialog(request))
-            m_ui.guard("Save Project As", [&] { m_ui.ide().project()->saveAs(*path); });
+            m_ui.guard("Save Project As", [&] { m_ui.ide().saveProjectAs(*path); });
     });
     m_file->addSeparator();
     m_file->addAction(tr("&Add File..."), this, [this] {

@@ -656,7 +656,7 @@ void ScriptCommands::saveAs(const Words &w)
 {
     if (!ide.project())
         fail("no project is open");
-    ide.project()->saveAs(w[1]);
+    ide.saveProjectAs(w[1]);
     r.settle();
 }
 

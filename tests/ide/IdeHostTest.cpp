@@ -279,6 +279,42 @@ TEST_F(IdeHostTest, NewFormSavedThroughTheSaveDialog)
     EXPECT_TRUE(platform::fileExists(dir.file("Fresh.frm")));
 }
 
+TEST_F(IdeHostTest, SaveProjectAsTellsOfTheComponentsItWritesAsSaveDoes)
+{
+    std::string captured;
+    std::string project;
+    host::FileControlSpy spy(captured, project);
+    Recorder recorder;
+    host().connectFileControl(spy);
+    host().connectFileControl(recorder);
+    openProject();
+    component("Form1")->form()->root()->setProperty("Caption", ide::Value(std::string("Changed")));
+    ide().setCode(component("Module1"), component("Module1")->code() + "Dim y\r\n");
+
+    std::filesystem::create_directories(dir.file("copy"));
+    ide().saveProjectAs(dir.file("copy/Copy.vbp"));
+    // The changed components, the form before its .frx, in their own folder; not the project
+    // file, and not the unchanged Form2.
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"write Form1.frm", "write Form1.frx",
+                                                      "write Module1.bas"}));
+    EXPECT_EQ(platform::fileNamePart(captured), "Module1.bas");
+    EXPECT_NE(dir.read("Module1.bas").find("Dim y"), std::string::npos);
+
+    // A new project's components are written beside it and told of too.
+    recorder.log.clear();
+    ide().newProject();
+    std::filesystem::create_directories(dir.file("fresh"));
+    ide().saveProjectAs(dir.file("fresh/Fresh.vbp"));
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"write Form1.frm"}));
+    EXPECT_TRUE(platform::fileExists(dir.file("fresh/Form1.frm")));
+
+    // A Save As that fails tells nothing was written.
+    recorder.log.clear();
+    ide().setCode(component("Form1"), "Dim z\r\n");
+    EXPECT_THROW(ide().saveProjectAs(dir.file("no/such/folder/P.vbp")), platform::VbError);
+    EXPECT_TRUE(recorder.log.empty());
+}
+
 TEST_F(IdeHostTest, AddFileInsertFileAndReload)
 {
     Recorder recorder;
