@@ -2,6 +2,7 @@
 #include "common/ToolRegistry.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace qm::common {
 
@@ -57,6 +58,16 @@ void ToolRegistry::clear()
 {
     m_windows.clear();
     m_pages.clear();
+}
+
+bool ToolRegistry::showWindow(std::string_view name) const
+{
+    return m_showWindow && m_showWindow(name);
+}
+
+ToolRegistry::ShowWindow ToolRegistry::setShowWindow(ShowWindow show)
+{
+    return std::exchange(m_showWindow, std::move(show));
 }
 
 ToolRegistry &toolRegistry()

@@ -36,6 +36,9 @@ struct ToolWindow
     bool ignoreErrors = false;
     /// Anything more the tool records when its menu command opens it; runs after `recording`.
     std::function<void()> beforeOpen;
+    /// The window this one belongs to, by name: while that window is loaded this one is built as
+    /// its child window and unloads with it. Empty for a window of its own.
+    std::string owner;
 };
 
 /// A page of a tabbed frame window: the frame's name, the tab's object name (a constant of
@@ -63,6 +66,10 @@ struct ToolContribution
 class ToolRegistry
 {
 public:
+    /// How the shell shows a registered window by its name: builds it when it is not loaded
+    /// (open flag, window-registry entry), shows and raises it; false when it cannot.
+    using ShowWindow = std::function<bool(std::string_view name)>;
+
     /// Adds a folder's windows and pages; one registered again under its name replaces the old.
     void add(ToolContribution contribution);
     void add(ToolWindow window);
@@ -74,11 +81,21 @@ public:
     const ToolPage *page(std::string_view frame, std::string_view tab) const;
     const std::vector<ToolWindow> &windows() const { return m_windows; }
 
+    /// Removes the windows and pages; the shell's ShowWindow stays.
     void clear();
+
+    /// Shows the registered window `name` through the shell, as the shell shows the windows of
+    /// its menu commands: a window that opens another does it this way, so that the other gets
+    /// its open flag and its window-registry entry. False when no shell is there to show it or
+    /// it has no such window.
+    bool showWindow(std::string_view name) const;
+    /// The shell installs its ShowWindow while its windows exist; returns the one it replaces.
+    ShowWindow setShowWindow(ShowWindow show);
 
 private:
     std::vector<ToolWindow> m_windows;
     std::vector<ToolPage> m_pages;
+    ShowWindow m_showWindow;
 };
 
 /// The registry of the process.

@@ -1,10 +1,10 @@
 // The Errors page and its buttons.
 #include "generators/ui/ErrorsPage.h"
 
+#include "common/ToolRegistry.h"
+#include "common/WindowNames.h"
 #include "generators/ProcedureGlue.h"
-#include "generators/ui/frmIFAnalyzer.h"
 #include "platform/qt/NamedControls.h"
-#include "platform/qt/WindowBinding.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -49,16 +49,9 @@ void ErrorsPage::pbRemove_Click()
 
 void ErrorsPage::pbIfAnalyzer_Click()
 {
-    // One analyzer at a time: it belongs to the selection it was opened on.
-    if (m_analyzer) {
-        m_analyzer->raise();
-        m_analyzer->activateWindow();
-        return;
-    }
-    m_analyzer = new frmIFAnalyzer(window());
-    // The host's window functions see it as one of the add-in's forms.
-    new platform::WindowBinding(*m_analyzer, "QuillmarkForm");
-    m_analyzer->show();
+    // One analyzer at a time: an open one, which belongs to the selection it was opened on, is
+    // raised. It is a child window of frmApperTab and unloads with it.
+    common::toolRegistry().showWindow(common::window::IFAnalyzer);
 }
 
 } // namespace qm::generators

@@ -2,9 +2,6 @@
 // structure analyzer.
 #pragma once
 
-#include "generators/ui/frmIFAnalyzer.h"
-
-#include <QPointer>
 #include <QWidget>
 
 class QPushButton;
@@ -23,17 +20,11 @@ public:
     QPushButton *pbRemove;
     QPushButton *pbIfAnalyzer;
 
-    /// The analyzer window this page opened, while it is open.
-    frmIFAnalyzer *analyzer() const { return m_analyzer; }
-
 public slots:
     void pbSubErrorTrapping_Click();
     void pbDefaultErrHandler_Click();
     void pbRemove_Click();
     void pbIfAnalyzer_Click();
-
-private:
-    QPointer<frmIFAnalyzer> m_analyzer;
 };
 
 } // namespace qm::generators

@@ -6,6 +6,7 @@
 #include "generators/ui/ErrorsPage.h"
 #include "generators/ui/frmCMDDesigner.h"
 #include "generators/ui/frmHelpContextID.h"
+#include "generators/ui/frmIFAnalyzer.h"
 #include "generators/ui/frmInputBox.h"
 #include "generators/ui/frmMsgBox.h"
 #include "generators/ui/frmNewProcedure.h"
@@ -20,6 +21,10 @@ void registerUi(common::ToolRegistry &registry)
     // Opened from the object library window.
     registry.add(
         common::ToolWindow(common::window::NewProcedure, [] { return new frmNewProcedure; }));
+    common::ToolWindow analyzer(common::window::IFAnalyzer, [] { return new frmIFAnalyzer; });
+    // Opened from the Errors page of frmApperTab.
+    analyzer.owner = std::string(common::window::ApperTab);
+    registry.add(std::move(analyzer));
     registry.add(common::ToolWindow(common::window::InputBox, [] { return new frmInputBox; }));
     registry.add(
         common::ToolWindow(common::window::CommonDialog, [] { return new frmCMDDesigner; }));

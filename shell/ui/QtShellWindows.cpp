@@ -81,10 +81,13 @@ private:
 QtShellWindows::QtShellWindows()
 {
     registerToolFolders();
+    m_previousShowWindow = common::toolRegistry().setShowWindow(
+        [this](std::string_view name) { return showToolWindow(name); });
 }
 
 QtShellWindows::~QtShellWindows()
 {
+    common::toolRegistry().setShowWindow(std::move(m_previousShowWindow));
     delete m_tooltip;
     delete m_palette;
     delete m_splash;
@@ -187,9 +190,10 @@ void QtShellWindows::registerToolFolders()
         registerFolder(common::toolRegistry());
 }
 
-// The window is loaded: its open flag is set and it has its window-registry entry. When it
-// unloads (a close it accepts, or its deletion) the flag is cleared, unless a newer window of
-// the same name has taken the flag over by then.
+// The window is loaded: its open flag is set and it has its window-registry entry; a window
+// whose owner is loaded is the owner's child window. When it unloads (a close it accepts, or its
+// deletion, its owner's included) the flag is cleared, unless a newer window of the same name
+// has taken the flag over by then.
 QWidget *QtShellWindows::createToolWindow(std::string_view name)
 {
     const common::ToolWindow *tool = common::toolRegistry().window(name);
@@ -200,6 +204,8 @@ QWidget *QtShellWindows::createToolWindow(std::string_view name)
         return nullptr;
     const std::string key(name);
     window->setObjectName(QString::fromStdString(key));
+    if (QWidget *owner = tool->owner.empty() ? nullptr : toolWindow(tool->owner))
+        window->setParent(owner, window->windowFlags() | Qt::Window);
     if (!platform::WindowBinding::of(*window))
         platform::registerWindow(*window, "QuillmarkForm");
     m_toolWindows[key] = {window, window};

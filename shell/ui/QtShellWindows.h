@@ -1,8 +1,9 @@
 // The shell's windows on Qt: the splash, the palette and its tooltip window, the about window,
 // and every tool window by name, built from what the tool folders register. Creating it
-// registers the tool folders' windows and pages.
+// registers the tool folders' windows and pages, and lets the tools show windows through it.
 #pragma once
 
+#include "common/ToolRegistry.h"
 #include "shell/ShellWindows.h"
 
 #include <QPointer>
@@ -62,6 +63,7 @@ private:
     QPointer<QWidget> m_about;
     std::map<std::string, LoadedWindow, std::less<>> m_toolWindows;
     QObject m_connections; // what the tool windows tell this object dies with it
+    common::ToolRegistry::ShowWindow m_previousShowWindow; // given back when these windows go
 };
 
 } // namespace qm::shell

@@ -1,11 +1,14 @@
 // The Errors page and the analyzer window against a fake code window: what lands in the host.
 #include "generators/ui/ErrorsPage.h"
 
+#include "common/ProgramState.h"
+#include "common/WindowNames.h"
 #include "generators/DocBlock.h"
 #include "generators/ErrorTrap.h"
 #include "generators/ProcedureGlue.h"
 #include "generators/ui/frmIFAnalyzer.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/WindowBinding.h"
 #include "tests/support/FakeCodeWindow.h"
 #include "tests/support/ToolWindowFixture.h"
 
@@ -25,9 +28,19 @@ const std::string kFoo = "Sub Foo()\r\n   x = 1\r\nEnd Sub\r\n";
 class ErrorsPageTest : public test::HostCommandTest
 {
 protected:
+    test::ToolWindowFixture windows;
     ErrorsPage page;
 
     std::vector<platform::UiCall> messages() const { return ui.callsOf("msgbox"); }
+    frmIFAnalyzer *analyzer()
+    {
+        return qobject_cast<frmIFAnalyzer *>(
+            windows.shell().toolWindow(common::window::IFAnalyzer));
+    }
+    static bool analyzerOpen()
+    {
+        return common::programState().isWindowOpen(common::window::IFAnalyzer);
+    }
 };
 
 TEST_F(ErrorsPageTest, TrapAddedAndRemovedAgain)
@@ -67,7 +80,7 @@ TEST_F(ErrorsPageTest, AnalyzerShowsReportAndSavesItOverSelection)
 {
     host.selection = "For i = 1 To 2\r\nIf a Then\r\nEnd If\r\nNext\r\n";
     test::click(&page, "pbIfAnalyzer");
-    QPointer<frmIFAnalyzer> analyzer = page.analyzer();
+    QPointer<frmIFAnalyzer> analyzer = this->analyzer();
     ASSERT_TRUE(analyzer);
     EXPECT_EQ(analyzer->windowTitle(), "Control Structure Analyzer");
     const std::string report = " 1  For i = 1 To 2\r\n  2  If a Then\r\n  2  End If\r\n"
@@ -87,8 +100,8 @@ TEST_F(ErrorsPageTest, AnalyzerCloseLeavesSelection)
 {
     host.selection = "x = 1\r\n";
     test::click(&page, "pbIfAnalyzer");
-    ASSERT_TRUE(page.analyzer());
-    test::click(page.analyzer(), "pbClose");
+    ASSERT_TRUE(analyzer());
+    test::click(analyzer(), "pbClose");
     EXPECT_EQ(host.selection, "x = 1\r\n");
     EXPECT_EQ(host.pastes, 0);
 }
@@ -97,8 +110,8 @@ TEST_F(ErrorsPageTest, AnalyzerPrintsItsReport)
 {
     host.selection = "With a\r\n.b = 1\r\nEnd With\r\n";
     test::click(&page, "pbIfAnalyzer");
-    ASSERT_TRUE(page.analyzer());
-    test::click(page.analyzer(), "pbPrint");
+    ASSERT_TRUE(analyzer());
+    test::click(analyzer(), "pbPrint");
     const auto &documents = ui.recordingPrinter().documents();
     ASSERT_EQ(documents.size(), 1u);
     std::vector<std::string> printed;
@@ -107,7 +120,45 @@ TEST_F(ErrorsPageTest, AnalyzerPrintsItsReport)
     EXPECT_NE(std::find(printed.begin(), printed.end(), "     .b = 1"), printed.end());
     EXPECT_NE(std::find(printed.begin(), printed.end(), " 1  End With"), printed.end());
     EXPECT_EQ(host.pastes, 0);
-    delete page.analyzer();
+    delete analyzer();
+    EXPECT_FALSE(analyzerOpen());
+}
+
+TEST_F(ErrorsPageTest, AnalyzerIsOneWindowWhoseOpenFlagFollowsIt)
+{
+    host.selection = "x = 1\r\n";
+    EXPECT_FALSE(analyzerOpen());
+    test::click(&page, "pbIfAnalyzer");
+    QPointer<frmIFAnalyzer> first = analyzer();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(analyzerOpen());
+    EXPECT_TRUE(platform::WindowBinding::of(*first)) << "no window-registry entry";
+
+    // A second click raises the open analyzer instead of analyzing the selection again.
+    host.selection = "If a Then\r\nEnd If\r\n";
+    test::click(&page, "pbIfAnalyzer");
+    EXPECT_EQ(analyzer(), first.data());
+    EXPECT_EQ(first->report(), "    x = 1\r\n");
+
+    test::click(first, "pbClose");
+    EXPECT_FALSE(analyzerOpen());
+    EXPECT_TRUE(test::isGone(first));
+}
+
+TEST_F(ErrorsPageTest, AnalyzerOpenedFromTheFrameUnloadsWithIt)
+{
+    QWidget *frame = windows.open(common::window::ApperTab);
+    ASSERT_TRUE(frame);
+    test::click(frame, "pbIfAnalyzer");
+    QPointer<frmIFAnalyzer> opened = analyzer();
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->parentWidget(), frame);
+    EXPECT_TRUE(opened->isWindow());
+    EXPECT_TRUE(analyzerOpen());
+
+    windows.shell().unloadToolWindow(common::window::ApperTab);
+    EXPECT_TRUE(test::isGone(opened));
+    EXPECT_FALSE(analyzerOpen());
 }
 
 class DocTemplateTest : public test::HostCommandTest
