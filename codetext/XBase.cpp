@@ -73,6 +73,7 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -81,7 +82,6 @@ namespace {
 using common::ReplaceAll;
 using common::ReplaceAllText;
 using common::ReplaceFirst;
-using platform::containsIgnoreCase;
 using platform::equalsIgnoreCase;
 using platform::isAsciiDigit;
 using platform::isAsciiLetter;
@@ -145,16 +145,66 @@ std::string upperTrimmed(std::string_view line)
     return platform::toUpper(trimBoth(line));
 }
 
+// Whether `text` holds `part` at `at`; the parts are a few bytes, compared in place.
+bool holdsAt(std::string_view text, size_t at, std::string_view part)
+{
+    if (at > text.size() || text.size() - at < part.size())
+        return false;
+    for (size_t k = 0; k < part.size(); ++k) {
+        if (text[at + k] != part[k])
+            return false;
+    }
+    return true;
+}
+
+// Whether `needle` occurs in `text`, ASCII letter case ignored. The rules ask this of every
+// line, so the search jumps (memchr) from one occurrence of the needle's first byte that is no
+// letter to the next, where the needle has one.
+bool containsFolded(std::string_view text, std::string_view needle)
+{
+    if (needle.size() > text.size())
+        return false;
+    auto matchesAt = [&](size_t start) {
+        for (size_t k = 0; k < needle.size(); ++k) {
+            if (platform::toUpperAscii(text[start + k]) != platform::toUpperAscii(needle[k]))
+                return false;
+        }
+        return true;
+    };
+    const size_t anchor = static_cast<size_t>(
+        std::find_if_not(needle.begin(), needle.end(), isAsciiLetter) - needle.begin());
+    const size_t last = text.size() - needle.size(); // the last place a match can start
+    if (anchor == needle.size()) {
+        for (size_t start = 0; start <= last; ++start) {
+            if (matchesAt(start))
+                return true;
+        }
+        return false;
+    }
+    const char *begin = text.data();
+    for (size_t at = anchor; at <= last + anchor;) {
+        const void *found = std::memchr(begin + at, needle[anchor], last + anchor + 1 - at);
+        if (found == nullptr)
+            return false;
+        at = static_cast<size_t>(static_cast<const char *>(found) - begin);
+        if (matchesAt(at - anchor))
+            return true;
+        ++at;
+    }
+    return false;
+}
+
 // The position of `mark` outside double-quoted strings, or npos.
 size_t findOutsideStrings(std::string_view line, std::string_view mark)
 {
+    const char first = mark.front();
     bool inString = false;
     for (size_t i = 0; i < line.size(); ++i) {
         if (line[i] == '"') {
             inString = !inString;
             continue;
         }
-        if (!inString && line.compare(i, mark.size(), mark) == 0)
+        if (!inString && line[i] == first && holdsAt(line, i, mark))
             return i;
     }
     return npos;
@@ -186,11 +236,14 @@ size_t findWord(std::string_view line, std::string_view word)
 // its words stands there whole, the words parted by blanks; 0 when it does not.
 size_t matchPhrase(std::string_view upper, std::string_view phrase)
 {
+    // Most lines are no statement of the list: the first byte settles it.
+    if (upper.empty() || upper.front() != phrase.front())
+        return 0;
     size_t pos = 0;
     for (size_t from = 0;;) {
         size_t space = phrase.find(' ', from);
         std::string_view word = phrase.substr(from, space == npos ? npos : space - from);
-        if (upper.compare(pos, word.size(), word) != 0)
+        if (!holdsAt(upper, pos, word))
             return 0;
         pos += word.size();
         if (pos < upper.size() && isIdentChar(upper[pos]) && isIdentChar(word.back()))
@@ -236,6 +289,8 @@ std::string shortCommentFilter(std::string_view line)
 // closing word may be shortened to four letters, as xBase commands may.
 bool opensText(std::string_view trimmed)
 {
+    if (trimmed.empty() || platform::toUpperAscii(trimmed.front()) != 'T')
+        return false;
     std::string upper = platform::toUpper(trimmed);
     size_t length = matchPhrase(upper, "TEXT");
     if (length == 0)
@@ -378,34 +433,45 @@ struct Replacement
     size_t skip = 0;
 };
 
-// A copy of `line` in which each identifier outside strings (and, with `stopAtComment`, before
-// a trailing comment) is what `rename(word, begin, end)` makes of it.
+// Appends to `out` a copy of `line` in which each identifier outside strings (and, with
+// `stopAtComment`, before a trailing comment) is what `rename(word, begin, end)` makes of it.
+// The text between identifiers goes over in runs, not byte by byte.
+template<class Rename>
+void mapIdentifiers(std::string_view line, bool stopAtComment, Rename rename, std::string &out)
+{
+    bool inString = false;
+    size_t copied = 0; // what is before this has been written
+    for (size_t i = 0; i < line.size();) {
+        char c = line[i];
+        if (c == '"')
+            inString = !inString;
+        if (stopAtComment && !inString && c == '\'')
+            break;
+        if (inString || !isIdentChar(c)) {
+            ++i;
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < line.size() && isIdentChar(line[end]))
+            ++end;
+        Replacement replacement = rename(line.substr(i, end - i), i, end);
+        if (replacement.skip != 0 || replacement.text.data() != line.data() + i ||
+            replacement.text.size() != end - i) {
+            out.append(line.data() + copied, i - copied);
+            out += replacement.text;
+            copied = std::min(end + replacement.skip, line.size());
+        }
+        i = end + replacement.skip;
+    }
+    out.append(line.data() + copied, line.size() - copied);
+}
+
 template<class Rename>
 std::string mapIdentifiers(std::string_view line, bool stopAtComment, Rename rename)
 {
     std::string out;
     out.reserve(line.size() + 16);
-    bool inString = false;
-    for (size_t i = 0; i < line.size();) {
-        char c = line[i];
-        if (c == '"')
-            inString = !inString;
-        if (stopAtComment && !inString && c == '\'') {
-            out.append(line.substr(i));
-            break;
-        }
-        if (inString || !isIdentChar(c)) {
-            out += c;
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < line.size() && isIdentChar(line[end]))
-            ++end;
-        Replacement replacement = rename(line.substr(i, end - i), i, end);
-        out += replacement.text;
-        i = end + replacement.skip;
-    }
+    mapIdentifiers(line, stopAtComment, rename, out);
     return out;
 }
 
@@ -443,7 +509,7 @@ std::string notOutsideStrings(std::string_view line)
 // Rule 39's function names.
 std::string renameFunctions(std::string_view line)
 {
-    const bool hasIif = containsIgnoreCase(line, "iif");
+    const bool hasIif = containsFolded(line, "iif");
     const size_t statementStart = leadingBlanks(line);
     return mapIdentifiers(line, false, [&](std::string_view word, size_t begin, size_t end) {
         const bool call = end < line.size() && line[end] == '(';
@@ -611,15 +677,15 @@ void addThen(std::string &line)
     line = std::move(result);
 }
 
-// Rule 40.
-std::string renameReserved(std::string_view line)
+// Rule 40, appending the renamed line to `out`.
+void renameReserved(std::string_view line, std::string &out)
 {
     static constexpr std::pair<std::string_view, std::string_view> kReserved[] = {
         {"line", "pString"}, {"string", "cString"}, {"right", "nRight"},     {"left", "nLeft"},
         {"data", "cData"},   {"cstr", "cstrg"},     {"currency", "currncy"}, {"empty", "emty"},
         {"error", "lError"}, {"count", "nCount"},
     };
-    return mapIdentifiers(line, true, [&](std::string_view word, size_t begin, size_t end) {
+    mapIdentifiers(line, true, [&](std::string_view word, size_t begin, size_t end) {
         // A member or field name is not the program's variable; Left( and Right( are the
         // host's own functions.
         const char before = begin > 0 ? line[begin - 1] : ' ';
@@ -627,12 +693,15 @@ std::string renameReserved(std::string_view line)
         if (before == '.' || before == '!' ||
             (call && (equalsIgnoreCase(word, "left") || equalsIgnoreCase(word, "right"))))
             return Replacement{word};
+        // Every reserved word has four to eight letters.
+        if (word.size() < 4 || word.size() > 8)
+            return Replacement{word};
         for (const auto &[from, to] : kReserved) {
             if (equalsIgnoreCase(word, from))
                 return Replacement{to};
         }
         return Replacement{word};
-    });
+    }, out);
 }
 
 enum class Declaration { None, Private, Public, Local };
@@ -679,7 +748,7 @@ private:
     std::string alias() const { return m_alias.empty() ? std::string("oTB") : m_alias; }
     void write(std::string_view line)
     {
-        m_out += renameReserved(line);
+        renameReserved(line, m_out);
         m_out += "\r\n";
     }
     void emit(std::string_view line) { write(trimRight(line)); }
@@ -782,7 +851,9 @@ void Converter::finish()
 void Converter::convertLine(std::string line)
 {
     m_inCommentAfterLine.reset();
-    convertComments(ReplaceAll(line, "'", "\"")); // 4
+    if (line.find('\'') != npos) // 4
+        line = ReplaceAll(line, "'", "\"");
+    convertComments(std::move(line));
     if (m_inCommentAfterLine)
         m_inComment = *m_inCommentAfterLine;
 }
@@ -905,12 +976,12 @@ void Converter::declare(std::string_view line, Declaration kind)
 void Converter::convertCode(std::string line)
 {
     m_codeSource = trimBoth(line);
-    if (containsIgnoreCase(line, "local ")) // 14
+    if (containsFolded(line, "local ")) // 14
         line = ReplaceFirst(line, "local", "Dim");
-    const std::string inForce = alias();     // 15
-    if (containsIgnoreCase(line, "found()")) // 16
-        line = replaceCalls(line, "found", "()", "Not " + inForce + ".NoMatch");
-    if (containsIgnoreCase(line, "empty(")) // 17
+    // 15: the alias in force names the table of found().
+    if (containsFolded(line, "found()")) // 16
+        line = replaceCalls(line, "found", "()", "Not " + alias() + ".NoMatch");
+    if (containsFolded(line, "empty(")) // 17
         line = replaceCalls(line, "empty", "(", "Emty(");
     static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
         {".and.", " And "},
@@ -918,20 +989,25 @@ void Converter::convertCode(std::string line)
         {".not.", " Not "},
     };
     for (const auto &[from, to] : kWords) {
-        if (containsIgnoreCase(line, from))
+        if (containsFolded(line, from))
             line = ReplaceAllText(line, from, to);
     }
-    line = ReplaceAll(line, "!=", "<>"); // 18
+    // 18: each rewrite copies the line only where its text occurs.
+    auto replaceAll = [&line](std::string_view from, std::string_view to) {
+        if (line.find(from) != npos)
+            line = ReplaceAll(line, from, to);
+    };
+    replaceAll("!=", "<>");
     if (line.find('!') != npos)
         line = notOutsideStrings(line);
-    line = ReplaceAll(line, "==", "=");
-    line = ReplaceAll(line, ":=", "=");
-    line = ReplaceAll(line, "[", "(");
-    line = ReplaceAll(line, "]", ")");
-    line = ReplaceAll(line, "->", "!");
-    if (containsIgnoreCase(line, ".t.")) // 19
+    replaceAll("==", "=");
+    replaceAll(":=", "=");
+    std::replace(line.begin(), line.end(), '[', '(');
+    std::replace(line.begin(), line.end(), ']', ')');
+    replaceAll("->", "!");
+    if (containsFolded(line, ".t.")) // 19
         line = ReplaceAllText(line, ".T.", " True ");
-    if (containsIgnoreCase(line, ".f"))
+    if (containsFolded(line, ".f"))
         line = ReplaceAllText(line, ".F.", " False ");
     convertStatement(std::move(line));
 }
@@ -1049,7 +1125,7 @@ void Converter::convertStatement(std::string line)
     } else if (matchPhrase(upper, "FOR")) {
         m_loopKind = "For";
     }
-    if (containsIgnoreCase(line, "eof()"))
+    if (containsFolded(line, "eof()"))
         line = replaceCalls(line, "eof", "()", alias() + ".EOF");
     upper = upperTrimmed(line);
 
