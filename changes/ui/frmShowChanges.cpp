@@ -10,6 +10,7 @@
 #include "platform/Dates.h"
 #include "platform/Help.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowBinding.h"
 
@@ -28,16 +29,14 @@ namespace {
 
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto *b = platform::commandButton(parent, name, caption);
     b->setAutoDefault(false);
     return b;
 }
 
 QLineEdit *textBox(const char *name, QWidget *parent)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto *box = platform::named(new QLineEdit(parent), name);
     platform::installDialogBehaviour(*box);
     return box;
 }

@@ -5,6 +5,7 @@
 #include "codetext/Find.h"
 #include "common/WindowNames.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 
 #include <QCheckBox>
@@ -20,15 +21,8 @@
 #include <QVBoxLayout>
 
 namespace qm::codetext {
-namespace {
 
-template<typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
+using platform::named;
 
 ModalRunner &modalRunner()
 {
@@ -52,18 +46,16 @@ frmFind::frmFind(SearchState &state, QWidget *parent)
     Text1 = named(new QLineEdit(this), "Text1");
     auto *label = new QLabel(QStringLiteral("Fi&nd What:"), this);
     label->setBuddy(Text1);
-    chkCase = named(new QCheckBox(QStringLiteral("Match &Case"), this), "chkCase");
-    fraDirection = named(new QGroupBox(QStringLiteral("Direction"), this), "fraDirection");
-    optDirection[0] =
-        named(new QRadioButton(QStringLiteral("&Up"), fraDirection), "optDirection(0)");
-    optDirection[1] =
-        named(new QRadioButton(QStringLiteral("&Down"), fraDirection), "optDirection(1)");
+    chkCase = platform::checkBox(this, "chkCase", "Match &Case");
+    fraDirection = platform::frame(this, "fraDirection", "Direction");
+    optDirection[0] = platform::optionButton(fraDirection, "optDirection(0)", "&Up");
+    optDirection[1] = platform::optionButton(fraDirection, "optDirection(1)", "&Down");
     auto *directions = new QHBoxLayout(fraDirection);
     directions->addWidget(optDirection[0]);
     directions->addWidget(optDirection[1]);
-    cmdFind = named(new QPushButton(QStringLiteral("&Find"), this), "cmdFind");
+    cmdFind = platform::commandButton(this, "cmdFind", "&Find");
     cmdFind->setDefault(true);
-    cmdcancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdcancel");
+    cmdcancel = platform::commandButton(this, "cmdcancel", "Cancel");
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(label, 0, 0);
@@ -108,11 +100,10 @@ frmReplace::frmReplace(SearchState &state, QWidget *parent)
     setWindowTitle(QStringLiteral("Find & Replace"));
     txtFindWhat = named(new QLineEdit(this), "txtFindWhat");
     txtReplaceWith = named(new QLineEdit(this), "txtReplaceWith");
-    chkCaseSensitive =
-        named(new QCheckBox(QStringLiteral("Case Sensitive"), this), "chkCaseSensitive");
-    pbReplace = named(new QPushButton(QStringLiteral("Replace"), this), "pbReplace");
+    chkCaseSensitive = platform::checkBox(this, "chkCaseSensitive", "Case Sensitive");
+    pbReplace = platform::commandButton(this, "pbReplace", "Replace");
     pbReplace->setDefault(true);
-    pbCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "pbCancel");
+    pbCancel = platform::commandButton(this, "pbCancel", "Cancel");
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Find What"), this), 0, 0);
@@ -155,8 +146,8 @@ frmEditClip::frmEditClip(QWidget *parent)
     Text1 = named(new QPlainTextEdit(this), "Text1");
     Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    pbSave = named(new QPushButton(QStringLiteral("Save && Exit"), this), "pbSave");
-    pbExit = named(new QPushButton(QStringLiteral("Exit w/o Save"), this), "pbExit");
+    pbSave = platform::commandButton(this, "pbSave", "Save && Exit");
+    pbExit = platform::commandButton(this, "pbExit", "Exit w/o Save");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(pbSave);

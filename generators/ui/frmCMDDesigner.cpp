@@ -64,10 +64,10 @@ frmCMDDesigner::frmCMDDesigner(QWidget *parent)
     setWindowTitle(QStringLiteral("Quillmark Common Dialog Designer"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    fraDialogType = named(new QGroupBox(QStringLiteral("Dialog Type"), this), "fraDialogType");
+    fraDialogType = platform::frame(this, "fraDialogType", "Dialog Type");
     auto *kinds = new QVBoxLayout(fraDialogType);
     auto option = [&](const char *name, const char *caption, int kind) {
-        auto *button = named(new QRadioButton(QString::fromLatin1(caption), fraDialogType), name);
+        auto *button = platform::optionButton(fraDialogType, name, caption);
         kinds->addWidget(button);
         // A kind's Click runs when its option becomes the selected one.
         connect(button, &QRadioButton::toggled, this, [this, kind](bool on) {
@@ -102,10 +102,10 @@ frmCMDDesigner::frmCMDDesigner(QWidget *parent)
     lbFlagList->setSelectionMode(QAbstractItemView::MultiSelection);
     flagsLabel->setBuddy(lbFlagList);
 
-    pbTest = named(new QPushButton(QStringLiteral("Test"), this), "pbTest");
-    pbShowCode = named(new QPushButton(QStringLiteral("Show Code"), this), "pbShowCode");
-    pbPaintIt = named(new QPushButton(QStringLiteral("Paint It"), this), "pbPaintIt");
-    pbExit = named(new QPushButton(QStringLiteral("Exit"), this), "pbExit");
+    pbTest = platform::commandButton(this, "pbTest", "Test");
+    pbShowCode = platform::commandButton(this, "pbShowCode", "Show Code");
+    pbPaintIt = platform::commandButton(this, "pbPaintIt", "Paint It");
+    pbExit = platform::commandButton(this, "pbExit", "Exit");
     pbHelp = ui::helpButton(this);
     picProduct = ui::productButton(this);
     platform::installDialogBehaviour(*txtTitle);

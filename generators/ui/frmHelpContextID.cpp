@@ -67,9 +67,9 @@ frmHelpContextID::frmHelpContextID(QWidget *parent)
     cbSelectHelpTopic->setMinimumContentsLength(40);
     cbSelectHelpTopic->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     topicLabel->setBuddy(cbSelectHelpTopic);
-    pbOpenRTF = named(new QPushButton(QStringLiteral("Open Context File"), this), "pbOpenRTF");
-    pbSetIndex = named(new QPushButton(QStringLiteral("Set Index"), this), "pbSetIndex");
-    pbClose = named(new QPushButton(QStringLiteral("Close"), this), "pbClose");
+    pbOpenRTF = platform::commandButton(this, "pbOpenRTF", "Open Context File");
+    pbSetIndex = platform::commandButton(this, "pbSetIndex", "Set Index");
+    pbClose = platform::commandButton(this, "pbClose", "Close");
     pbHelp = ui::helpButton(this);
     picProduct = ui::productButton(this);
 

@@ -45,10 +45,10 @@ frmInputBox::frmInputBox(QWidget *parent)
         named(new QLineEdit(platform::toQString(initial.caption), this), "txtWindowCaption");
     captionLabel->setBuddy(txtWindowCaption);
 
-    pbTest = named(new QPushButton(QStringLiteral("Test"), this), "pbTest");
-    pbShowCode = named(new QPushButton(QStringLiteral("Show Code"), this), "pbShowCode");
-    pbPaintIt = named(new QPushButton(QStringLiteral("Paint It"), this), "pbPaintIt");
-    pbCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "pbCancel");
+    pbTest = platform::commandButton(this, "pbTest", "Test");
+    pbShowCode = platform::commandButton(this, "pbShowCode", "Show Code");
+    pbPaintIt = platform::commandButton(this, "pbPaintIt", "Paint It");
+    pbCancel = platform::commandButton(this, "pbCancel", "Cancel");
     pbHelp = ui::helpButton(this);
     picProduct = ui::productButton(this);
 

@@ -28,7 +28,7 @@ using ui::named;
 
 QRadioButton *option(QWidget *frame, QVBoxLayout *layout, const char *name, const char *caption)
 {
-    auto *button = named(new QRadioButton(QString::fromLatin1(caption), frame), name);
+    auto *button = platform::optionButton(frame, name, caption);
     layout->addWidget(button);
     return button;
 }
@@ -97,7 +97,7 @@ void frmMsgBox::buildControls()
     rbMsgboxFunction = option(fraBoxType, kindLayout, "rbMsgboxFunction", "MsgBox Function");
     rbMsgboxStatement = option(fraBoxType, kindLayout, "rbMsgboxStatement", "MsgBox Statement");
 
-    fraDefaultButton = named(new QGroupBox(QStringLiteral("Default Button"), this), "fraDefaultButton");
+    fraDefaultButton = platform::frame(this, "fraDefaultButton", "Default Button");
     auto *defaultLayout = new QVBoxLayout(fraDefaultButton);
     rbButton1 = option(fraDefaultButton, defaultLayout, "rbButton1", "Button 1");
     rbButton2 = option(fraDefaultButton, defaultLayout, "rbButton2", "Button 2");
@@ -111,12 +111,11 @@ void frmMsgBox::buildControls()
     chkSystemModal = named(new QCheckBox(QStringLiteral("System Modal"), this), "chkSystemModal",
                            "Create System Modal MsgBox");
 
-    pbTest = named(new QPushButton(QStringLiteral("Test"), this), "pbTest", "Preview the MsgBox");
-    pbShowCode = named(new QPushButton(QStringLiteral("Show Code"), this), "pbShowCode",
-                       "Show generated code");
-    pbPaintIt = named(new QPushButton(QStringLiteral("Paint It"), this), "pbPaintIt",
-                      "Paste to the previous code window");
-    pbExit = named(new QPushButton(QStringLiteral("Exit"), this), "pbExit", "Exit without code paste");
+    pbTest = platform::commandButton(this, "pbTest", "Test", "Preview the MsgBox");
+    pbShowCode = platform::commandButton(this, "pbShowCode", "Show Code", "Show generated code");
+    pbPaintIt =
+        platform::commandButton(this, "pbPaintIt", "Paint It", "Paste to the previous code window");
+    pbExit = platform::commandButton(this, "pbExit", "Exit", "Exit without code paste");
     pbHelp = ui::helpButton(this);
     picProduct = ui::productButton(this);
 

@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/UiRuntime.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 
 #include <QEvent>
@@ -28,11 +29,7 @@
 namespace qm::generators {
 namespace {
 
-template<typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using platform::named;
 
 std::string withCrLf(const std::string &text)
 {
@@ -75,17 +72,17 @@ frmNewProcedure::frmNewProcedure(QWidget *parent)
     layout->addLayout(nameRow);
 
     auto *options = new QHBoxLayout;
-    auto *type = named(new QGroupBox(QStringLiteral("Type"), this), "fraType");
+    auto *type = platform::frame(this, "fraType", "Type");
     auto *typeLayout = new QVBoxLayout(type);
-    rbFunction = named(new QRadioButton(QStringLiteral("Function"), type), "rbFunction");
-    rbSub = named(new QRadioButton(QStringLiteral("Sub"), type), "rbSub");
+    rbFunction = platform::optionButton(type, "rbFunction", "Function");
+    rbSub = platform::optionButton(type, "rbSub", "Sub");
     rbSub->setChecked(true);
     typeLayout->addWidget(rbFunction);
     typeLayout->addWidget(rbSub);
-    auto *scope = named(new QGroupBox(QStringLiteral("Scope"), this), "fraScope");
+    auto *scope = platform::frame(this, "fraScope", "Scope");
     auto *scopeLayout = new QVBoxLayout(scope);
-    rbPrivate = named(new QRadioButton(QStringLiteral("Private"), scope), "rbPrivate");
-    rbPublic = named(new QRadioButton(QStringLiteral("Public"), scope), "rbPublic");
+    rbPrivate = platform::optionButton(scope, "rbPrivate", "Private");
+    rbPublic = platform::optionButton(scope, "rbPublic", "Public");
     scopeLayout->addWidget(rbPrivate);
     scopeLayout->addWidget(rbPublic);
     options->addWidget(type);
@@ -98,9 +95,9 @@ frmNewProcedure::frmNewProcedure(QWidget *parent)
     layout->addWidget(Text2, 1);
 
     auto *buttons = new QHBoxLayout;
-    Command1 = named(new QPushButton(QStringLiteral("Paste to Active Form"), this), "Command1");
-    Command3 = named(new QPushButton(QStringLiteral("Paste To Module Cursor"), this), "Command3");
-    Command2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
+    Command1 = platform::commandButton(this, "Command1", "Paste to Active Form");
+    Command3 = platform::commandButton(this, "Command3", "Paste To Module Cursor");
+    Command2 = platform::commandButton(this, "Command2", "Cancel");
     buttons->addWidget(Command1);
     buttons->addWidget(Command3);
     buttons->addStretch();

@@ -2,6 +2,7 @@
 #include "layout/ui/AppearPage.h"
 
 #include "layout/ui/LayoutIcons.h"
+#include "platform/qt/NamedControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,13 +34,6 @@ pictureButton(const QString &name, LayoutPicture picture, const char *tip, QWidg
     b->setToolTip(QString::fromLatin1(tip));
     b->setAccessibleName(QString::fromLatin1(tip));
     return b;
-}
-
-QLabel *label(const char *name, const char *caption, QWidget *parent)
-{
-    auto *l = new QLabel(QString::fromLatin1(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
 }
 
 QString element(const char *name, int index)
@@ -81,13 +75,13 @@ AppearPage::AppearPage(QWidget *parent)
     };
     static const P sizePictures[] = {P::SameWidth, P::SameHeight, P::SameSize};
 
-    lblAlign = label("lblAlign", "Align", this);
+    lblAlign = platform::label(this, "lblAlign", "Align");
     for (int i = 0; i < 4; ++i)
         pbAlign[i] = pictureButton(element("pbAlign", i), alignPictures[i], alignTips[i], this);
-    lblSize = label("lblSize", "Size", this);
+    lblSize = platform::label(this, "lblSize", "Size");
     for (int i = 0; i < 3; ++i)
         pbSize[i] = pictureButton(element("pbSize", i), sizePictures[i], sizeTips[i], this);
-    lblSpace = label("lblSpace", "Space", this);
+    lblSpace = platform::label(this, "lblSpace", "Space");
     pbSpaceHorizontal =
         pictureButton(QStringLiteral("pbSpaceHorizontal"), P::SpaceHorizontal,
                       "Space the selected controls across as the first two are", this);
@@ -116,17 +110,17 @@ AppearPage::AppearPage(QWidget *parent)
     pbUndo = pictureButton(QStringLiteral("pbUndo"), P::Undo,
                            "Undo the last alignment, size or spacing", this);
 
-    lblFont = label("lblFont", "Font", this);
+    lblFont = platform::label(this, "lblFont", "Font");
     pbFontBold = pictureButton(QStringLiteral("pbFontBold"), P::Bold,
                                "Bold font for the selected controls", this);
     pbFontRegular = textButton(QStringLiteral("pbFontRegular"), "Reg",
                                "Regular (not bold) font for the selected controls", this);
-    lblAppear = label("lblAppear", "Appear", this);
+    lblAppear = platform::label(this, "lblAppear", "Appear");
     pbAppear3D = textButton(QStringLiteral("pbAppear3D"), "3D",
                             "Three-dimensional look for the selected controls", this);
     pbAppearFlat = textButton(QStringLiteral("pbAppearFlat"), "Flat",
                               "Flat look for the selected controls", this);
-    lblText = label("lblText", "Text or Caption", this);
+    lblText = platform::label(this, "lblText", "Text or Caption");
     pbClearText = pictureButton(QStringLiteral("pbClearText"), P::ClearText,
                                 "Empty the text and caption of the selected controls", this);
 

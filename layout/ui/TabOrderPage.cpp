@@ -1,5 +1,6 @@
 // The Tab Order page and its buttons.
 #include "layout/ui/TabOrderPage.h"
+#include "platform/qt/NamedControls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,60 +8,44 @@
 #include <QVBoxLayout>
 
 namespace qm::layout {
-namespace {
-
-QPushButton *button(const char *name, const char *caption, const char *tip, QWidget *parent)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(QString::fromLatin1(tip));
-    return b;
-}
-
-QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
-{
-    auto *f = new QGroupBox(QString::fromLatin1(caption), parent);
-    f->setObjectName(QString::fromLatin1(name));
-    return f;
-}
-
-} // namespace
-
 TabOrderPage::TabOrderPage(QWidget *parent)
     : QWidget(parent)
 {
     auto *layout = new QHBoxLayout(this);
 
-    fraManual = frame("fraManual", "Manual Setting", this);
+    fraManual = platform::frame(this, "fraManual", "Manual Setting");
     auto *manual = new QVBoxLayout(fraManual);
-    tbMark = button("tbMark", "Mark Controls To Be Tabbed",
-                    "Add the selected controls, in order, to the marked controls", fraManual);
-    tbSetOrder =
-        button("tbSetOrder", "Set Marked Control's Tab Order",
-               "Give the marked controls the first tab positions in the order marked", fraManual);
-    tbClearMarkedControls = button("tbClearMarkedControls", " Clear Marked Controls Collection",
-                                   "Forget the marked controls", fraManual);
+    tbMark = platform::commandButton(fraManual, "tbMark", "Mark Controls To Be Tabbed",
+                                     "Add the selected controls, in order, to the marked controls");
+    tbSetOrder = platform::commandButton(
+        fraManual, "tbSetOrder", "Set Marked Control's Tab Order",
+        "Give the marked controls the first tab positions in the order marked");
+    tbClearMarkedControls =
+        platform::commandButton(fraManual, "tbClearMarkedControls",
+                                " Clear Marked Controls Collection", "Forget the marked controls");
     manual->addWidget(tbMark);
     manual->addWidget(tbSetOrder);
     manual->addWidget(tbClearMarkedControls);
     manual->addStretch();
 
     auto *right = new QVBoxLayout;
-    fraAutomatic = frame("fraAutomatic", "Automatic Setting", this);
+    fraAutomatic = platform::frame(this, "fraAutomatic", "Automatic Setting");
     auto *automatic = new QVBoxLayout(fraAutomatic);
-    pbAutoLeft =
-        button("pbAutoLeft", "By Columns",
-               "Tab order of the selected controls column by column, left to right", fraAutomatic);
+    pbAutoLeft = platform::commandButton(
+        fraAutomatic, "pbAutoLeft", "By Columns",
+        "Tab order of the selected controls column by column, left to right");
     pbAutoTop =
-        button("pbAutoTop", "By Rows",
-               "Tab order of the selected controls row by row, top to bottom", fraAutomatic);
+        platform::commandButton(fraAutomatic, "pbAutoTop", "By Rows",
+                                "Tab order of the selected controls row by row, top to bottom");
     automatic->addWidget(pbAutoLeft);
     automatic->addWidget(pbAutoTop);
 
-    fraTabStops = frame("fraTabStops", "Tab Stops", this);
+    fraTabStops = platform::frame(this, "fraTabStops", "Tab Stops");
     auto *stops = new QHBoxLayout(fraTabStops);
-    pbOn = button("pbOn", "On", "The selected controls stop the Tab key", fraTabStops);
-    pbOff = button("pbOff", "Off", "The Tab key passes over the selected controls", fraTabStops);
+    pbOn = platform::commandButton(fraTabStops, "pbOn", "On",
+                                   "The selected controls stop the Tab key");
+    pbOff = platform::commandButton(fraTabStops, "pbOff", "Off",
+                                    "The Tab key passes over the selected controls");
     stops->addWidget(pbOn);
     stops->addWidget(pbOff);
 

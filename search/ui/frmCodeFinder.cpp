@@ -7,6 +7,7 @@
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 #include "search/SearchGlue.h"
 #include "search/ui/frmSelectDirectory.h"
@@ -44,16 +45,8 @@ constexpr int kDefaultPointer = 0;
 constexpr qint64 kSliceMilliseconds = 30;
 constexpr size_t kSliceBytes = 1024 * 1024;
 
-template<typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const char *caption)
-{
-    return named(new QPushButton(QString::fromLatin1(caption), parent), name);
-}
+using platform::commandButton;
+using platform::named;
 
 QLabel *valueLabel(QWidget *parent, const char *name)
 {
@@ -130,25 +123,24 @@ void frmCodeFinder::buildControls()
     lblLineNumber = valueLabel(this, "lblLineNumber");
     lblSearchPath = valueLabel(this, "lblSearchPath");
 
-    fraFindType = named(new QGroupBox(QStringLiteral("Find Type"), this), "fraFindType");
+    fraFindType = platform::frame(this, "fraFindType", "Find Type");
     auto *kinds = new QVBoxLayout(fraFindType);
-    rbAllInstances =
-        named(new QRadioButton(QStringLiteral("All Instances"), fraFindType), "rbAllInstances");
-    rbShowDefinitions = named(new QRadioButton(QStringLiteral("Show Definitions"), fraFindType),
-                              "rbShowDefinitions");
-    rbShowAssignments = named(new QRadioButton(QStringLiteral("Show Assignments"), fraFindType),
-                              "rbShowAssignments");
+    rbAllInstances = platform::optionButton(fraFindType, "rbAllInstances", "All Instances");
+    rbShowDefinitions =
+        platform::optionButton(fraFindType, "rbShowDefinitions", "Show Definitions");
+    rbShowAssignments =
+        platform::optionButton(fraFindType, "rbShowAssignments", "Show Assignments");
     for (QRadioButton *option : {rbAllInstances, rbShowDefinitions, rbShowAssignments})
         kinds->addWidget(option);
     rbAllInstances->setChecked(true);
 
-    pbSelectProject = button(this, "pbSelectProject", "Select Project");
-    pbSelectDirectory = button(this, "pbSelectDirectory", "Select Directory");
-    pbFind = button(this, "pbFind", "Find");
-    pbFindNext = button(this, "pbFindNext", "Find Next");
-    pbStopSearch = button(this, "pbStopSearch", "Stop Search");
-    pbLoadCodeEditor = button(this, "pbLoadCodeEditor", "Show Code Window");
-    pbClose = button(this, "pbClose", "Close");
+    pbSelectProject = commandButton(this, "pbSelectProject", "Select Project");
+    pbSelectDirectory = commandButton(this, "pbSelectDirectory", "Select Directory");
+    pbFind = commandButton(this, "pbFind", "Find");
+    pbFindNext = commandButton(this, "pbFindNext", "Find Next");
+    pbStopSearch = commandButton(this, "pbStopSearch", "Stop Search");
+    pbLoadCodeEditor = commandButton(this, "pbLoadCodeEditor", "Show Code Window");
+    pbClose = commandButton(this, "pbClose", "Close");
 
     auto *found = new QFormLayout;
     found->addRow(QStringLiteral("File:"), lblFile);
