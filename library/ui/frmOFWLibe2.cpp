@@ -4,14 +4,15 @@
 #include "codetext/Capture.h"
 #include "common/ErrorReports.h"
 #include "common/ProgramState.h"
+#include "common/ToolRegistry.h"
 #include "common/WindowNames.h"
 #include "generators/ProcedureGlue.h"
-#include "generators/ui/frmNewProcedure.h"
 #include "library/LibraryGlue.h"
 #include "library/ui/LibraryDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/UiRuntime.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 
 #include <QCheckBox>
@@ -27,13 +28,6 @@
 
 namespace qm::library {
 namespace {
-
-QPushButton *button(QWidget *parent, const char *name, const char *caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
 
 QGroupBox *frame(QWidget *parent, const char *caption, std::initializer_list<QWidget *> widgets)
 {
@@ -74,9 +68,9 @@ frmOFWLibe2::frmOFWLibe2(QWidget *parent)
         SSTab1->addTab(new QWidget, caption);
     SSTab1->addTab(buildCloneTab(), "Clone && Gen Code");
 
-    pbStayOnTop = button(this, "pbStayOnTop", "Set Stay On Top");
-    pbClose = button(this, "pbClose", "Close");
-    pbHelp = button(this, "pbHelp", "Help");
+    pbStayOnTop = platform::commandButton(this, "pbStayOnTop", "Set Stay On Top");
+    pbClose = platform::commandButton(this, "pbClose", "Close");
+    pbHelp = platform::commandButton(this, "pbHelp", "Help");
     auto *windowButtons = new QHBoxLayout;
     windowButtons->addWidget(pbStayOnTop);
     windowButtons->addStretch();
@@ -124,12 +118,12 @@ QWidget *frmOFWLibe2::buildListTab()
     txtProcDesc = new QPlainTextEdit(page);
     txtProcDesc->setObjectName("txtProcDesc");
     txtProcDesc->setReadOnly(true);
-    pbCaptureObject = button(page, "pbCaptureObject", "Save");
-    pbPasteObject = button(page, "pbPasteObject", "Paste");
-    pbDeleteObject = button(page, "pbDeleteObject", "Delete");
-    pbNext = button(page, "pbNext", "Next =>");
-    pbFinish = button(page, "pbFinish", "Finish");
-    pbCancel = button(page, "pbCancel", "Cancel");
+    pbCaptureObject = platform::commandButton(page, "pbCaptureObject", "Save");
+    pbPasteObject = platform::commandButton(page, "pbPasteObject", "Paste");
+    pbDeleteObject = platform::commandButton(page, "pbDeleteObject", "Delete");
+    pbNext = platform::commandButton(page, "pbNext", "Next =>");
+    pbFinish = platform::commandButton(page, "pbFinish", "Finish");
+    pbCancel = platform::commandButton(page, "pbCancel", "Cancel");
     for (QPushButton *b : {pbNext, pbFinish, pbCancel})
         b->setEnabled(false);
 
@@ -152,22 +146,22 @@ QWidget *frmOFWLibe2::buildListTab()
 QWidget *frmOFWLibe2::buildCloneTab()
 {
     auto *page = new QWidget(this);
-    pbCopyControls = button(page, "pbCopyControls", "Copy");
-    pbPasteControls = button(page, "pbPasteControls", "Paste");
-    pbCopyMenu = button(page, "pbCopyMenu", "Copy");
-    pbPasteMenu = button(page, "pbPasteMenu", "Paste");
-    pbCloneProc = button(page, "pbCloneProc", "Proc");
-    pbCloneForm = button(page, "pbCloneForm", "Form");
+    pbCopyControls = platform::commandButton(page, "pbCopyControls", "Copy");
+    pbPasteControls = platform::commandButton(page, "pbPasteControls", "Paste");
+    pbCopyMenu = platform::commandButton(page, "pbCopyMenu", "Copy");
+    pbPasteMenu = platform::commandButton(page, "pbPasteMenu", "Paste");
+    pbCloneProc = platform::commandButton(page, "pbCloneProc", "Proc");
+    pbCloneForm = platform::commandButton(page, "pbCloneForm", "Form");
     chkSelectonFocus = new QCheckBox("Select on Focus", page);
     chkSelectonFocus->setObjectName("chkSelectonFocus");
     chkEntertoTab = new QCheckBox("Enter => Tab", page);
     chkEntertoTab->setObjectName("chkEntertoTab");
     chkKillbeeponEnter = new QCheckBox("KillBeep on Enter", page);
     chkKillbeeponEnter->setObjectName("chkKillbeeponEnter");
-    pbPastetoForm = button(page, "pbPastetoForm", "Paste to Form");
-    pbDeleteControls = button(page, "pbDeleteControls", "Controls && Code");
-    pbDocTemplate = button(page, "pbDocTemplate", "Document Proc");
-    pbNewProcedure = button(page, "pbNewProcedure", "New Procedure");
+    pbPastetoForm = platform::commandButton(page, "pbPastetoForm", "Paste to Form");
+    pbDeleteControls = platform::commandButton(page, "pbDeleteControls", "Controls && Code");
+    pbDocTemplate = platform::commandButton(page, "pbDocTemplate", "Document Proc");
+    pbNewProcedure = platform::commandButton(page, "pbNewProcedure", "New Procedure");
 
     auto *grid = new QGridLayout(page);
     grid->addWidget(frame(page, "Controls && Code", {pbCopyControls, pbPasteControls}), 0, 0);
@@ -425,9 +419,7 @@ void frmOFWLibe2::pbDocTemplate_Click()
 
 void frmOFWLibe2::pbNewProcedure_Click()
 {
-    auto *window = new generators::frmNewProcedure;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    common::toolRegistry().showWindow(common::window::NewProcedure);
 }
 
 void frmOFWLibe2::pbStayOnTop_Click()

@@ -2,6 +2,7 @@
 // program directory.
 #include "library/ui/frmOFWLibe2.h"
 
+#include "common/ProgramState.h"
 #include "common/WindowNames.h"
 #include "library/ui/LibraryDialogs.h"
 #include "platform/qt/QtText.h"
@@ -128,6 +129,23 @@ TEST_F(LibraryWindow, PasteMenuWithoutCopyMenuChangesNothing)
     EXPECT_EQ(runtime.callsOf("msgbox").back().title, "Paste Menu Error");
     EXPECT_EQ(runtime.callsOf("msgbox").back().text, "You must click Copy Menu before Paste Menu!");
     EXPECT_TRUE(host.keys().empty());
+}
+
+TEST_F(LibraryWindow, NewProcedureIsOneWindowWhoseOpenFlagFollowsIt)
+{
+    program.write("newproc.txt", "Public Procedure ProcName()\r\nEnd Procedure\r\n");
+    auto isOpen = [] {
+        return common::programState().isWindowOpen(common::window::NewProcedure);
+    };
+    click(window, "pbNewProcedure");
+    QPointer<QWidget> first = windows.shell().toolWindow(common::window::NewProcedure);
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(isOpen());
+    click(window, "pbNewProcedure");
+    EXPECT_EQ(windows.shell().toolWindow(common::window::NewProcedure), first.data());
+    first->close();
+    EXPECT_TRUE(test::isGone(first));
+    EXPECT_FALSE(isOpen());
 }
 
 } // namespace
