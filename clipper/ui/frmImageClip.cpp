@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace qm::clipper {
 
 namespace {
@@ -117,6 +119,7 @@ frmImageClip::frmImageClip(QWidget *parent)
     place(pbClose, 6300, 1200, 1350, 375);
     place(pbHelp, 6300, 1680, 480, 480);
     place(picProduct, 6900, 1680, 480, 480);
+    fitButtonColumn();
 
     // Element 0 of the picture boxes, placed at design time.
     addElement(0, kIconTop);
@@ -144,6 +147,18 @@ void frmImageClip::place(QWidget *control, int left, int top, int width, int hei
     control->setGeometry(platform::twipsToPixels(left, this), platform::twipsToPixels(top, this),
                          platform::twipsToPixels(width, this),
                          platform::twipsToPixels(height, this));
+}
+
+void frmImageClip::fitButtonColumn()
+{
+    // The captions decide the column's width where the font is wider than the design's; the
+    // window grows by the same amount, so nothing is cut off on the right.
+    int width = pbCopyToClip->width();
+    for (const QPushButton *button : {pbCopyToClip, pbLoadAllPictures, pbClose})
+        width = std::max(width, button->sizeHint().width());
+    m_extraWidth = width - pbCopyToClip->width();
+    for (QPushButton *button : {pbCopyToClip, pbLoadAllPictures, pbClose})
+        button->resize(width, button->height());
 }
 
 void frmImageClip::setPath(const QString &path)
@@ -209,7 +224,7 @@ void frmImageClip::setHeightFor(int count)
 {
     const int rows = (count + kCellsPerRow - 1) / kCellsPerRow;
     m_heightTwips = rows <= 1 ? kBaseHeight : kBaseHeight + (rows - 1) * kPitch;
-    setFixedSize(platform::twipsToPixels(kWidth, this),
+    setFixedSize(platform::twipsToPixels(kWidth, this) + m_extraWidth,
                  platform::twipsToPixels(m_heightTwips, this));
 }
 

@@ -77,12 +77,14 @@ public slots:
 private:
     void removeElements();
     void setHeightFor(int count);
+    void fitButtonColumn();
     PictureBox *addElement(int index, int top);
     void place(QWidget *control, int left, int top, int width, int height);
 
     std::vector<PictureBox *> m_picIcon;
     int m_clicked = 0;
     int m_heightTwips = 0;
+    int m_extraWidth = 0;
     QString m_path;
 };
 
