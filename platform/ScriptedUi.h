@@ -5,6 +5,7 @@
 #include "platform/Printer.h"
 #include "platform/UiRuntime.h"
 
+#include <array>
 #include <deque>
 #include <vector>
 
@@ -33,6 +34,12 @@ public:
     /// The answer of the next colour, font or printer dialog: confirmed or cancelled (the
     /// default when none is queued).
     void queueDialogAnswer(bool confirmed) { m_dialogAnswers.push_back(confirmed); }
+    /// The answer of the next dialog of one kind: a choice, or nothing to cancel it. Answers
+    /// for a kind go before those queued for any dialog.
+    void queueDialogChoice(CommonDialogKind kind, std::optional<DialogChoice> choice)
+    {
+        m_choices[static_cast<std::size_t>(kind)].push_back(std::move(choice));
+    }
 
     /// Every call so far, oldest first.
     const std::vector<UiCall> &calls() const { return m_calls; }
@@ -49,8 +56,11 @@ public:
                          std::string_view defaultText) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;
-    /// Recorded as a "color", "font" or "printer" call with the title and the flags as style.
-    bool commonDialog(CommonDialogKind kind, std::string_view title, int flags) override;
+    /// Recorded as a "color", "font" or "printer" call with the title, the flags as style and
+    /// the choice as its answer (DialogChoice::text; "ok" for an answer queued for any dialog,
+    /// "<cancel>").
+    std::optional<DialogChoice>
+    chooseInDialog(CommonDialogKind kind, std::string_view title, int flags) override;
     void processEvents() override;
     void wait(int milliseconds) override;
     void clipboardClear() override;
@@ -86,6 +96,7 @@ private:
     std::deque<std::string> m_inputAnswers;
     std::deque<std::optional<std::string>> m_fileAnswers;
     std::deque<bool> m_dialogAnswers;
+    std::array<std::deque<std::optional<DialogChoice>>, 3> m_choices;
     std::vector<UiCall> m_calls;
     std::string m_clipboard;
     int m_mousePointer = 0;

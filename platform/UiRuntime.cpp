@@ -5,6 +5,8 @@
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 
+#include <cstdio>
+
 namespace qm::platform {
 namespace {
 
@@ -46,9 +48,33 @@ void UiRuntime::sendKeys(std::string_view keys, bool wait)
         m_keyboard->sendKeys(keys, wait);
 }
 
-bool UiRuntime::commonDialog(CommonDialogKind, std::string_view, int)
+std::string DialogChoice::text(CommonDialogKind kind) const
 {
-    return false;
+    switch (kind) {
+    case CommonDialogKind::Color: {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "&H%08X&", static_cast<unsigned>(color));
+        return hex;
+    }
+    case CommonDialogKind::Font: {
+        char size[32];
+        std::snprintf(size, sizeof size, "%g", fontSize);
+        std::string out = fontName + " " + size;
+        if (fontBold)
+            out += " bold";
+        if (fontItalic)
+            out += " italic";
+        return out;
+    }
+    case CommonDialogKind::Printer:
+        return printerName;
+    }
+    return {};
+}
+
+std::optional<DialogChoice> UiRuntime::chooseInDialog(CommonDialogKind, std::string_view, int)
+{
+    return std::nullopt;
 }
 
 Printer &UiRuntime::printer()
@@ -137,18 +163,29 @@ std::optional<std::string> ScriptedUi::saveFileDialog(const FileDialogRequest &r
     return fileDialog("save", request);
 }
 
-bool ScriptedUi::commonDialog(CommonDialogKind kind, std::string_view title, int flags)
+std::optional<DialogChoice>
+ScriptedUi::chooseInDialog(CommonDialogKind kind, std::string_view title, int flags)
 {
-    bool confirmed = false;
-    if (!m_dialogAnswers.empty()) {
-        confirmed = m_dialogAnswers.front();
+    // An answer for this kind of dialog first, then one for any dialog.
+    std::optional<DialogChoice> choice;
+    bool any = false;
+    auto &own = m_choices[static_cast<std::size_t>(kind)];
+    if (!own.empty()) {
+        choice = std::move(own.front());
+        own.pop_front();
+    } else if (!m_dialogAnswers.empty()) {
+        any = true;
+        if (m_dialogAnswers.front())
+            choice = DialogChoice{};
         m_dialogAnswers.pop_front();
     }
     const char *name = kind == CommonDialogKind::Color  ? "color"
                        : kind == CommonDialogKind::Font ? "font"
                                                         : "printer";
-    m_calls.push_back({name, {}, std::string(title), flags, confirmed ? "ok" : "<cancel>"});
-    return confirmed;
+    std::string answer = !choice ? std::string("<cancel>") : any ? std::string("ok")
+                                                                 : choice->text(kind);
+    m_calls.push_back({name, {}, std::string(title), flags, std::move(answer)});
+    return choice;
 }
 
 void ScriptedUi::processEvents()

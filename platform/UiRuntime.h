@@ -2,6 +2,7 @@
 // programs. One interface: Qt for real use (platform/qt), a scripted one for tests and scripts.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -56,6 +57,21 @@ struct FileDialogRequest
 /// The common dialog's dialogs that choose no file.
 enum class CommonDialogKind { Color, Font, Printer };
 
+/// What a colour, font or printer dialog chose; only the members of its kind mean anything.
+struct DialogChoice
+{
+    std::uint32_t color = 0; ///< as a Color property holds it: &H00BBGGRR&
+    std::string fontName;
+    double fontSize = 0;
+    bool fontBold = false;
+    bool fontItalic = false;
+    std::string printerName;
+
+    /// The choice as scripts write it: "&H000080FF&"; "Arial 10 bold italic"; the printer's
+    /// name.
+    std::string text(CommonDialogKind kind) const;
+};
+
 /// The screen as the runtime's Screen object gives it.
 struct ScreenMetrics
 {
@@ -96,9 +112,16 @@ public:
     /// File dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest &request) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogRequest &request) = 0;
-    /// The colour, font or printer dialog with a title and the dialog's Flags value; whether
-    /// it was confirmed. A runtime without such dialogs shows nothing and answers cancelled.
-    virtual bool commonDialog(CommonDialogKind kind, std::string_view title, int flags);
+    /// The colour, font or printer dialog with a title and the dialog's Flags value: what was
+    /// chosen, or nothing when it was cancelled. A runtime without such dialogs shows nothing
+    /// and answers cancelled.
+    virtual std::optional<DialogChoice>
+    chooseInDialog(CommonDialogKind kind, std::string_view title, int flags);
+    /// chooseInDialog, for a caller that needs only whether it was confirmed.
+    bool commonDialog(CommonDialogKind kind, std::string_view title, int flags)
+    {
+        return chooseInDialog(kind, title, flags).has_value();
+    }
 
     /// AppActivate and SendKeys, delivered through the installed keyboard target.
     void activate(std::string_view caption);

@@ -310,6 +310,7 @@ public:
     // Any window's controls
     void click(const Words &w);
     void set(const Words &w);
+    void selectItems(const Words &w);
     // Menus and add-ins
     void menu(const Words &w);
     void windowMenu(const Words &w);
@@ -354,6 +355,7 @@ public:
     void expectProperty(const Words &w);
     void expectSelection(const Words &w);
     void expectMsgbox(const Words &w);
+    void expectDialog(const Words &w);
     void expectDocument(const Words &w);
     void expectConnected(const Words &w);
     void expectText(const Words &w);
@@ -429,13 +431,17 @@ const std::vector<CommandEntry> &commandTable()
          &C::click},
         {{"doubleclick", "Any window's controls", "WINDOW/CONTROL", 1, 1}, &C::click},
         {{"set", "Any window's controls", "WINDOW/CONTROL VALUE", 2, 2}, &C::set},
+        {{"select-items", "Any window's controls", "WINDOW/CONTROL [ITEM...]", 1, -1},
+         &C::selectItems},
         {{"menu", "Menus and add-ins", "MENU ITEM [ITEM...]", 2, -1}, &C::menu},
         {{"window-menu", "Menus and add-ins", "WINDOW MENU ITEM [ITEM...]", 3, -1},
          &C::windowMenu},
         {{"connect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
         {{"disconnect", "Menus and add-ins", "PROGID", 1, 1}, &C::connection},
         {{"answer", "Answers for dialogs",
-          "msgbox BUTTON|show | answer input TEXT | answer file PATH|cancel", 2, 2},
+          "msgbox BUTTON|show | answer input TEXT | answer file PATH|cancel | answer color R G "
+          "B|cancel | answer font NAME SIZE [bold] [italic]|cancel | answer printer NAME|cancel",
+          2, 5},
          &C::answer},
         {{"print", "Looking", "WHAT ...", 1, -1}, &C::print},
         {{"echo", "Looking", "WORDS...", 0, -1}, &C::echo},
@@ -491,6 +497,7 @@ const std::vector<CommandEntry> &checkTable()
         {{"property", "expect", "FORM CONTROL NAME VALUE", 4, 4}, &C::expectProperty},
         {{"selection", "expect", "FORM [CONTROL...]", 1, -1}, &C::expectSelection},
         {{"msgbox", "expect", "TEXT", 1, 1}, &C::expectMsgbox},
+        {{"dialog", "expect", "color|font|printer TEXT", 2, 2}, &C::expectDialog},
         {{"document", "expect", "PATH", 1, 1}, &C::expectDocument},
         {{"connected", "expect", "PROGID", 1, 1}, &C::expectConnected},
         {{"disconnected", "expect", "PROGID", 1, 1}, &C::expectConnected},
@@ -1001,6 +1008,39 @@ void ScriptCommands::set(const Words &w)
     r.settle();
 }
 
+void ScriptCommands::selectItems(const Words &w)
+{
+    QWidget &target = r.findTarget(w[1]);
+    checkReachable(target, w[1]);
+    auto *list = qobject_cast<QListWidget *>(&target);
+    if (!list)
+        fail("'" + w[1] + "' (" + target.metaObject()->className() + ") is not a list");
+    const QAbstractItemView::SelectionMode mode = list->selectionMode();
+    if (mode == QAbstractItemView::NoSelection)
+        fail("'" + w[1] + "' takes no selection");
+    if (w.size() > 3 && mode == QAbstractItemView::SingleSelection)
+        fail("'" + w[1] + "' takes one item at a time");
+    // Every item is found before the selection changes.
+    std::vector<QListWidgetItem *> chosen;
+    for (std::size_t i = 2; i < w.size(); ++i) {
+        QList<QListWidgetItem *> found =
+            list->findItems(platform::toQString(w[i]), Qt::MatchFixedString);
+        if (found.isEmpty()) {
+            std::vector<std::string> items;
+            for (int row = 0; row < list->count(); ++row)
+                items.push_back(platform::fromQString(list->item(row)->text()));
+            fail("'" + w[i] + "' is not in the list; it has: " + listNames(items));
+        }
+        chosen.push_back(found.front());
+    }
+    list->clearSelection();
+    for (QListWidgetItem *item : chosen) {
+        list->setCurrentItem(item, QItemSelectionModel::NoUpdate);
+        item->setSelected(true);
+    }
+    r.settle();
+}
+
 // --- menus and add-ins ---
 
 void ScriptCommands::menu(const Words &w)
@@ -1096,18 +1136,69 @@ void ScriptCommands::connection(const Words &w)
 void ScriptCommands::answer(const Words &w)
 {
     const std::string kind = platform::toLower(w[1]);
-    if (kind == "msgbox" && equalsIgnoreCase(w[2], "show"))
+    if (kind != "msgbox" && kind != "input" && kind != "file" && kind != "color" &&
+        kind != "font" && kind != "printer")
+        fail("'" + w[1] + "' is not msgbox, input, file, color, font or printer");
+    const bool cancel = equalsIgnoreCase(w[2], "cancel");
+    // How many words follow the kind depends on the kind.
+    auto words = [&](std::size_t least, std::size_t most) {
+        if (w.size() - 2 < least || w.size() - 2 > most)
+            fail("usage: " + usageOf(findEntry(commandTable(), "answer")->syntax));
+    };
+    if (kind != "color" && kind != "font" && kind != "printer")
+        words(1, 1);
+    if (kind == "msgbox" && equalsIgnoreCase(w[2], "show")) {
         r.m_runtime.showNextMsgBox();
-    else if (kind == "msgbox")
+    } else if (kind == "msgbox") {
         r.m_runtime.queueMsgBoxAnswer(buttonValue(w[2]));
-    else if (kind == "input")
+    } else if (kind == "input") {
         r.m_runtime.queueInputBoxAnswer(w[2]);
-    else if (kind == "file")
-        r.m_runtime.queueFileAnswer(equalsIgnoreCase(w[2], "cancel")
-                                        ? std::nullopt
-                                        : std::optional<std::string>(w[2]));
-    else
-        fail("'" + w[1] + "' is not msgbox, input or file");
+    } else if (kind == "file") {
+        r.m_runtime.queueFileAnswer(cancel ? std::nullopt : std::optional<std::string>(w[2]));
+    } else if (cancel) {
+        words(1, 1);
+        const platform::CommonDialogKind dialog = kind == "color" ? platform::CommonDialogKind::Color
+                                                  : kind == "font"
+                                                      ? platform::CommonDialogKind::Font
+                                                      : platform::CommonDialogKind::Printer;
+        r.m_runtime.queueDialogChoice(dialog, std::nullopt);
+    } else if (kind == "color") {
+        words(3, 3);
+        platform::DialogChoice choice;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const int part = toNumber(w[2 + i]);
+            if (part < 0 || part > 255)
+                fail("'" + w[2 + i] + "' is not a colour part from 0 to 255");
+            choice.color |= static_cast<std::uint32_t>(part) << (8 * i);
+        }
+        r.m_runtime.queueDialogChoice(platform::CommonDialogKind::Color, choice);
+    } else if (kind == "font") {
+        words(2, 4);
+        platform::DialogChoice choice;
+        choice.fontName = w[2];
+        try {
+            std::size_t used = 0;
+            choice.fontSize = std::stod(w[3], &used);
+            if (used != w[3].size() || !(choice.fontSize > 0))
+                throw std::invalid_argument(w[3]);
+        } catch (const std::exception &) {
+            fail("'" + w[3] + "' is not a font size");
+        }
+        for (std::size_t i = 4; i < w.size(); ++i) {
+            if (equalsIgnoreCase(w[i], "bold"))
+                choice.fontBold = true;
+            else if (equalsIgnoreCase(w[i], "italic"))
+                choice.fontItalic = true;
+            else
+                fail("'" + w[i] + "' is not bold or italic");
+        }
+        r.m_runtime.queueDialogChoice(platform::CommonDialogKind::Font, choice);
+    } else {
+        words(1, 1);
+        platform::DialogChoice choice;
+        choice.printerName = w[2];
+        r.m_runtime.queueDialogChoice(platform::CommonDialogKind::Printer, choice);
+    }
 }
 
 // --- looking ---
@@ -1410,6 +1501,21 @@ void ScriptCommands::expectMsgbox(const Words &w)
             return;
     }
     fail("no message box said '" + oneLine(w[2]) + "'");
+}
+
+void ScriptCommands::expectDialog(const Words &w)
+{
+    const std::string kind = platform::toLower(w[2]);
+    if (kind != "color" && kind != "font" && kind != "printer")
+        fail("'" + w[2] + "' is not color, font or printer");
+    std::vector<std::string> answers;
+    for (const platform::UiCall &call : r.m_runtime.callsOf(kind)) {
+        if (equalsIgnoreCase(call.answer, w[3]))
+            return;
+        answers.push_back(call.answer);
+    }
+    fail("no " + kind + " dialog was answered '" + w[3] + "'; the answers: " +
+         listNames(answers));
 }
 
 void ScriptCommands::expectDocument(const Words &w)

@@ -190,14 +190,23 @@ std::optional<std::string> QtUi::saveFileDialog(const FileDialogRequest &request
     return runFileDialog(request, true);
 }
 
-bool QtUi::commonDialog(CommonDialogKind kind, std::string_view title, int flags)
+std::optional<DialogChoice>
+QtUi::chooseInDialog(CommonDialogKind kind, std::string_view title, int flags)
 {
     const QString caption = toQString(title);
+    DialogChoice choice;
     switch (kind) {
     case CommonDialogKind::Color: {
         QColorDialog dialog;
         dialog.setWindowTitle(caption);
-        return dialog.exec() == QDialog::Accepted;
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const QColor c = dialog.selectedColor();
+        // Color properties hold blue, green and red from the high byte down.
+        choice.color = static_cast<std::uint32_t>(c.red()) |
+                       static_cast<std::uint32_t>(c.green()) << 8 |
+                       static_cast<std::uint32_t>(c.blue()) << 16;
+        return choice;
     }
     case CommonDialogKind::Font: {
         // The flags Qt's dialog knows: fixed pitch only (&H4000&), scalable only (&H20000).
@@ -209,7 +218,14 @@ bool QtUi::commonDialog(CommonDialogKind kind, std::string_view title, int flags
         QFontDialog dialog;
         dialog.setWindowTitle(caption);
         dialog.setOptions(options);
-        return dialog.exec() == QDialog::Accepted;
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const QFont font = dialog.selectedFont();
+        choice.fontName = fromQString(font.family());
+        choice.fontSize = font.pointSizeF();
+        choice.fontBold = font.bold();
+        choice.fontItalic = font.italic();
+        return choice;
     }
     case CommonDialogKind::Printer: {
         QPrinter printer;
@@ -219,10 +235,13 @@ bool QtUi::commonDialog(CommonDialogKind kind, std::string_view title, int flags
         dialog.setOption(QAbstractPrintDialog::PrintSelection, !(flags & 0x4));
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(flags & 0x8));
         dialog.setOption(QAbstractPrintDialog::PrintToFile, !(flags & 0x180000));
-        return dialog.exec() == QDialog::Accepted;
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        choice.printerName = fromQString(printer.printerName());
+        return choice;
     }
     }
-    return false;
+    return std::nullopt;
 }
 
 void QtUi::processEvents()

@@ -15,7 +15,8 @@ public:
     std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;
     /// QColorDialog, QFontDialog or QPrintDialog.
-    bool commonDialog(CommonDialogKind kind, std::string_view title, int flags) override;
+    std::optional<DialogChoice>
+    chooseInDialog(CommonDialogKind kind, std::string_view title, int flags) override;
     void processEvents() override;
     void wait(int milliseconds) override;
     void clipboardClear() override;

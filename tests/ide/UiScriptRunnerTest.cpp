@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -220,6 +221,105 @@ TEST_F(UiScriptRunner, AClickPutsTheFocusInATextBox)
     one->setFocus();
     runner->runCommand({"click", "frmTest/txtTwo"});
     EXPECT_EQ(window.focusWidget(), two);
+}
+
+TEST_F(UiScriptRunner, SelectItemsPicksExactlyTheItemsNamed)
+{
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmLists"));
+    auto *many = new QListWidget(&window);
+    many->setObjectName(QStringLiteral("lbMany"));
+    many->setSelectionMode(QAbstractItemView::MultiSelection);
+    many->addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+    auto *single = new QListWidget(&window);
+    single->setObjectName(QStringLiteral("lbOne"));
+    single->addItems({QStringLiteral("A"), QStringLiteral("B")});
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(many);
+    layout->addWidget(single);
+    window.show();
+    auto selected = [](QListWidget *list) {
+        QStringList names;
+        for (int row = 0; row < list->count(); ++row)
+            if (list->item(row)->isSelected())
+                names << list->item(row)->text();
+        return names.join(QLatin1Char(','));
+    };
+
+    runner->runCommand({"select-items", "frmLists/lbMany", "three", "One"});
+    EXPECT_EQ(selected(many), QStringLiteral("One,Three"));
+    // A second pick replaces the first rather than toggling it.
+    runner->runCommand({"select-items", "frmLists/lbMany", "Two", "Three"});
+    EXPECT_EQ(selected(many), QStringLiteral("Two,Three"));
+    runner->runCommand({"select-items", "frmLists/lbMany"});
+    EXPECT_EQ(selected(many), QString());
+    runner->runCommand({"select-items", "frmLists/lbOne", "B"});
+    EXPECT_EQ(selected(single), QStringLiteral("B"));
+
+    struct Case
+    {
+        std::vector<std::string> words;
+        const char *said;
+    } failing[] = {
+        {{"select-items", "frmLists/lbMany", "Two", "Four"},
+         "'Four' is not in the list; it has: One, Two, Three"},
+        {{"select-items", "frmLists/lbOne", "A", "B"}, "takes one item at a time"},
+    };
+    for (const Case &c : failing) {
+        try {
+            runner->runCommand(c.words);
+            ADD_FAILURE() << c.said;
+        } catch (const std::runtime_error &e) {
+            EXPECT_NE(std::string(e.what()).find(c.said), std::string::npos) << e.what();
+        }
+    }
+    // A failing pick leaves the selection as it was.
+    EXPECT_EQ(selected(single), QStringLiteral("B"));
+}
+
+TEST_F(UiScriptRunner, DialogAnswersGoToTheirOwnKindOfDialog)
+{
+    runner->runCommand({"answer", "color", "255", "128", "0"});
+    runner->runCommand({"answer", "font", "Courier New", "10.5", "italic"});
+    runner->runCommand({"answer", "printer", "cancel"});
+    runner->runCommand({"answer", "printer", "Office Laser"});
+    // The font dialog comes first; it takes the font answer, not the colour one.
+    using Kind = platform::CommonDialogKind;
+    const std::optional<platform::DialogChoice> font = ui.chooseInDialog(Kind::Font, "Font", 0);
+    ASSERT_TRUE(font);
+    EXPECT_EQ(font->fontName, "Courier New");
+    EXPECT_EQ(font->fontSize, 10.5);
+    EXPECT_TRUE(font->fontItalic);
+    EXPECT_FALSE(font->fontBold);
+    const std::optional<platform::DialogChoice> color = ui.chooseInDialog(Kind::Color, "", 0);
+    ASSERT_TRUE(color);
+    EXPECT_EQ(color->color, 0x000080FFu); // blue, green, red from the high byte down
+    EXPECT_FALSE(ui.commonDialog(Kind::Printer, "Print", 0));
+    EXPECT_TRUE(ui.commonDialog(Kind::Printer, "Print", 0));
+    EXPECT_FALSE(ui.commonDialog(Kind::Color, "", 0)); // nothing queued: cancelled
+    runner->runCommand({"expect", "dialog", "color", "&H000080FF&"});
+    runner->runCommand({"expect", "dialog", "font", "Courier New 10.5 italic"});
+    runner->runCommand({"expect", "dialog", "printer", "Office Laser"});
+    runner->runCommand({"expect", "dialog", "printer", "<cancel>"});
+
+    struct Case
+    {
+        const char *script;
+        const char *said;
+    } failing[] = {
+        {"answer color 256 0 0", "'256' is not a colour part from 0 to 255"},
+        {"answer color 1 2", "usage: answer msgbox BUTTON|show"},
+        {"answer font Arial big", "'big' is not a font size"},
+        {"answer font Arial 0", "'0' is not a font size"},
+        {"answer font Arial 10 heavy", "'heavy' is not bold or italic"},
+        {"answer input one two", "usage: answer"},
+        {"answer dialog yes", "'dialog' is not msgbox, input, file, color, font or printer"},
+        {"expect dialog font \"Arial 9\"", "no font dialog was answered 'Arial 9'"},
+    };
+    for (const Case &c : failing) {
+        const std::string said = errorOf(c.script);
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.script << "\nsaid: " << said;
+    }
 }
 
 // A window that opens a modal dialog from a button, as the add-in's preview does.
