@@ -18,6 +18,7 @@
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 
 #include <QAction>
@@ -74,9 +75,7 @@ int confirmSave(const std::string &path)
 
 QPushButton *toolButton(QWidget *parent, const char *name, const char *caption, const char *tip)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromLatin1(tip));
+    auto *button = platform::commandButton(parent, name, caption, tip);
     button->setFocusPolicy(Qt::NoFocus);
     // Small picture-sized buttons, as on a toolbar.
     button->setFixedWidth(

@@ -6,6 +6,7 @@
 #include "library/FormRewrite.h"
 #include "library/ObjectStore.h"
 #include "platform/UiRuntime.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 
 #include <QFormLayout>
@@ -24,17 +25,13 @@ frmObjFWDesc::frmObjFWDesc(bool askName, QWidget *parent)
     setObjectName(platform::toQString(common::window::ControlSetDescription));
     setWindowTitle("Object Frameworks Description");
     auto *form = new QFormLayout;
-    txtControlSetName = new QLineEdit(this);
-    txtControlSetName->setObjectName("txtControlSetName");
+    txtControlSetName = platform::named(new QLineEdit(this), "txtControlSetName");
     txtControlSetName->setEnabled(askName);
-    txtDescription = new QLineEdit(this);
-    txtDescription->setObjectName("txtDescription");
+    txtDescription = platform::named(new QLineEdit(this), "txtDescription");
     form->addRow("Control Set Name", txtControlSetName);
     form->addRow("Description", txtDescription);
-    pbSave = new QPushButton("Save", this);
-    pbSave->setObjectName("pbSave");
-    pbCancel = new QPushButton("Cancel", this);
-    pbCancel->setObjectName("pbCancel");
+    pbSave = platform::commandButton(this, "pbSave", "Save");
+    pbCancel = platform::commandButton(this, "pbCancel", "Cancel");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(pbSave);
@@ -60,13 +57,10 @@ frmStopGo::frmStopGo(QWidget *parent)
 {
     setObjectName(platform::toQString(common::window::StopGo));
     setAttribute(Qt::WA_DeleteOnClose);
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
+    Label1 = platform::named(new QLabel(this), "Label1");
     Label1->setWordWrap(true);
-    pbProceed = new QPushButton("Proceed", this);
-    pbProceed->setObjectName("pbProceed");
-    pbCancel = new QPushButton("Cancel", this);
-    pbCancel->setObjectName("pbCancel");
+    pbProceed = platform::commandButton(this, "pbProceed", "Proceed");
+    pbCancel = platform::commandButton(this, "pbCancel", "Cancel");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(pbProceed);
@@ -94,18 +88,14 @@ frmEditProc::frmEditProc(const std::string &procedure, QWidget *parent)
     setObjectName(platform::toQString(common::window::EditProc));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Edit Cloned Procedure");
-    lblNote = new QLabel("Changes will be pasted as edited, except change to name will be "
-                         "reflected in Function Returns Automatically.",
-                         this);
-    lblNote->setObjectName("lblNote");
+    lblNote = platform::label(this, "lblNote",
+                              "Changes will be pasted as edited, except change to name will be "
+                              "reflected in Function Returns Automatically.");
     lblNote->setWordWrap(true);
-    txtProc = new QPlainTextEdit(this);
-    txtProc->setObjectName("txtProc");
+    txtProc = platform::named(new QPlainTextEdit(this), "txtProc");
     txtProc->setPlainText(platform::toQString(procedure));
-    pbCopy = new QPushButton("Copy to Clipboard", this);
-    pbCopy->setObjectName("pbCopy");
-    pbPaste = new QPushButton("Paste to Cursor on Active Form", this);
-    pbPaste->setObjectName("pbPaste");
+    pbCopy = platform::commandButton(this, "pbCopy", "Copy to Clipboard");
+    pbPaste = platform::commandButton(this, "pbPaste", "Paste to Cursor on Active Form");
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(pbCopy);
     buttons->addWidget(pbPaste);
