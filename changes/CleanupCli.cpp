@@ -5,10 +5,11 @@
 #include "changes/ChangeReport.h"
 #include "changes/CommentCleanup.h"
 #include "changes/DeadEvents.h"
-#include "changes/FormBackup.h"
+#include "changes/ProjectChanges.h"
 #include "common/Cli.h"
 #include "common/ErrorReports.h"
 #include "platform/FileSystem.h"
+#include "platform/FormBackup.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
@@ -68,20 +69,8 @@ std::string runChanges(const Invocation &in)
         return moduleHeading(in.file) + changes.report;
     }
 
-    const auto files = projectSourceFiles(in.input, in.file);
-    if (files.empty())
-        throw common::UserMessageError(
-            {"No Action", "Found no modules in Project File!", platform::mb::Critical});
-    ProjectChanges changes = reportProjectChanges(
-        files, filter,
-        [](const common::ProjectFileEntry &entry) -> std::optional<std::string> {
-            try {
-                return platform::readFile(entry.path);
-            } catch (const platform::VbError &) {
-                return std::nullopt;
-            }
-        },
-        true, in.dateSeparator);
+    ProjectChanges changes =
+        reportProjectChangesOnDisk(in.input, in.file, filter, true, in.dateSeparator);
     if (in.err) {
         for (const std::string &file : changes.unreadable)
             *in.err << "File Error: Can't open file: " << file << "\n";
@@ -105,7 +94,7 @@ std::string runDeadEvents(const Invocation &in)
     if (in.file.empty())
         throw UsageError{"--in-place needs a FORM file"};
     try {
-        rewriteFormWithBackups(in.file, result.text);
+        platform::rewriteFormWithBackups(in.file, result.text);
     } catch (const platform::VbError &e) {
         throw common::UserMessageError(
             {"Process Terminated",

@@ -4,25 +4,22 @@
 #include "changes/ChangeReport.h"
 #include "changes/CommentCleanup.h"
 #include "changes/DeadEvents.h"
-#include "changes/FormBackup.h"
+#include "changes/ProjectChanges.h"
 #include "common/ErrorReports.h"
 #include "common/HostRoundTrip.h"
 #include "common/ProgramState.h"
-#include "common/Settings.h"
 #include "host/Host.h"
 #include "platform/AppFiles.h"
 #include "platform/Dates.h"
 #include "platform/FileSystem.h"
+#include "platform/FormBackup.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
-#include <chrono>
-
 namespace qm::changes {
 using common::ignoreErrors;
 using common::programState;
-using common::settings;
 using common::UserMessage;
 using common::UserMessageError;
 namespace mb = platform::mb;
@@ -77,20 +74,8 @@ std::string allFilesReport(const ChangeFilter &filter, bool &found)
     } catch (const platform::VbError &) {
         stop("No Action", "Can't open Project File!", mb::Exclamation);
     }
-    const auto files = projectSourceFiles(projectText, project);
-    if (files.empty())
-        stop("No Action", "Found no modules in Project File!", mb::Critical);
-    const char separator = platform::dateSeparator();
-    ProjectChanges changes = reportProjectChanges(
-        files, filter,
-        [](const common::ProjectFileEntry &entry) -> std::optional<std::string> {
-            try {
-                return platform::readFile(entry.path);
-            } catch (const platform::VbError &) {
-                return std::nullopt;
-            }
-        },
-        false, separator);
+    ProjectChanges changes =
+        reportProjectChangesOnDisk(projectText, project, filter, false, platform::dateSeparator());
     found = changes.found();
     if (!changes.unreadable.empty()) {
         std::string text;
@@ -122,22 +107,6 @@ std::string currentFileReport(const ChangeFilter &filter, bool &found)
     found = changes.found();
     report.append(changes.report);
     return report;
-}
-
-// --- Delete Dead Events ---------------------------------------------------------------------
-
-// Waits for the host's notice of the written form, processing events meanwhile so the notice
-// (and the programmer's clicks) can arrive; gives up after ten seconds.
-std::string waitForWrittenFile()
-{
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::seconds(10);
-    auto &ui = platform::ui();
-    std::string &captured = programState().capturedFileName;
-    ui.processEvents();
-    for (int round = 0; captured.empty() && round < 200 && Clock::now() < deadline; ++round)
-        ui.wait(50);
-    return captured;
 }
 
 } // namespace
@@ -198,18 +167,11 @@ std::optional<Notice> DeleteDeadEventsProc()
     };
     common::guarded("DeleteDeadEventsProc", [&] {
         BusyPointer busy;
-        auto &ui = platform::ui();
-        common::recordHostState();
-        programState().capturedFileName.clear();
-        ui.activate(programState().hostCaption);
-        ui.sendKeys(settings().keys.FileSave, true);
-        form = waitForWrittenFile();
+        form = common::saveActiveForm();
         if (form.empty())
             stop("No Action", "Can't capture ActiveForm Filename, try again!", mb::Exclamation);
 
-        ui.activate(programState().hostCaption);
-        ui.sendKeys(settings().keys.FileRemove, true);
-        ui.processEvents();
+        common::removeActiveFormFromProject();
         removed = true;
 
         try {
@@ -228,7 +190,7 @@ std::optional<Notice> DeleteDeadEventsProc()
                 stop("Process Terminated", "Can't open temporary code file!", mb::Exclamation);
             }
             try {
-                rewriteFormWithBackups(form, result.text);
+                platform::rewriteFormWithBackups(form, result.text);
                 programState().host->addFileToProject(form);
                 removed = false;
             } catch (const platform::VbError &) {
@@ -239,7 +201,7 @@ std::optional<Notice> DeleteDeadEventsProc()
             throw;
         }
         notice = Notice{"Dead Events Deleted", "Your old copy of \n" + form + "\nis now called " +
-                                                   backupPath(form, ".bk$") +
+                                                   platform::withExtension(form, ".bk$") +
                                                    "\nin case you want to restore it."};
     });
     return notice;

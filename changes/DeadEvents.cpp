@@ -35,15 +35,6 @@ Line nextLine(std::string_view text, size_t &pos)
     return result;
 }
 
-std::string_view trimmed(std::string_view line)
-{
-    size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = line.find_last_not_of(" \t");
-    return line.substr(first, last - first + 1);
-}
-
 // The next blank-separated word of `rest`, taken off it.
 std::string_view nextToken(std::string_view &rest)
 {
@@ -63,7 +54,7 @@ std::string_view nextToken(std::string_view &rest)
 // "Begin VB.CommandButton cmdOK": the name after the class, whose own name may hold dots.
 std::optional<std::string_view> beginLineControl(std::string_view line)
 {
-    std::string_view text = trimmed(line);
+    std::string_view text = platform::trimSpace(line);
     if (!text.starts_with("Begin "))
         return std::nullopt;
     std::string_view rest = text;
@@ -84,7 +75,7 @@ std::optional<std::string> subName(std::string_view line)
 {
     if (line.find("Sub ") == std::string_view::npos || line.find('_') == std::string_view::npos)
         return std::nullopt;
-    std::string_view text = trimmed(line);
+    std::string_view text = platform::trimSpace(line);
     if (text.empty() || text.front() == '\'')
         return std::nullopt;
     for (;;) {
@@ -98,7 +89,7 @@ std::optional<std::string> subName(std::string_view line)
 
 bool isProcedureHeader(std::string_view line)
 {
-    std::string_view text = trimmed(line);
+    std::string_view text = platform::trimSpace(line);
     if (text.empty() || text.front() == '\'')
         return false;
     for (;;) {
@@ -220,7 +211,7 @@ DeadEventsResult removeDeadEvents(std::string_view formText)
         const size_t lineStart = pos;
         const Line line = nextLine(formText, pos);
         if (deadStart != kNone) {
-            if (trimmed(line.text).starts_with("End Sub")) {
+            if (platform::trimSpace(line.text).starts_with("End Sub")) {
                 result.removed.push_back(deadName);
                 deadStart = kNone;
                 continue;

@@ -9,6 +9,8 @@
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
+#include <chrono>
+
 namespace qm::common {
 
 HostRoundTrip::HostRoundTrip(std::string_view operation)
@@ -210,6 +212,32 @@ bool HostRoundTrip::insert(const std::function<std::string()> &make)
     if (!step([&] { text = make(); }) || !text)
         return false;
     return returnText(*text) && !m_failed;
+}
+
+std::string saveActiveForm()
+{
+    using Clock = std::chrono::steady_clock;
+    auto &ui = platform::ui();
+    recordHostState();
+    std::string &captured = programState().capturedFileName;
+    captured.clear();
+    ui.activate(programState().hostCaption);
+    ui.sendKeys(settings().keys.FileSave, true);
+    // The host tells the written file's name through its file events, which arrive while events
+    // are processed; the programmer's clicks meanwhile arrive too.
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
+    ui.processEvents();
+    for (int round = 0; captured.empty() && round < 200 && Clock::now() < deadline; ++round)
+        ui.wait(50);
+    return captured;
+}
+
+void removeActiveFormFromProject()
+{
+    auto &ui = platform::ui();
+    ui.activate(programState().hostCaption);
+    ui.sendKeys(settings().keys.FileRemove, true);
+    ui.processEvents();
 }
 
 } // namespace qm::common

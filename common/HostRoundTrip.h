@@ -76,4 +76,13 @@ private:
     bool m_failed = false;
 };
 
+/// Records the host's state, sends the host its save keystroke for the active form and waits,
+/// processing events, at most ten seconds for the name of the file the host writes. Empty when
+/// none was written.
+std::string saveActiveForm();
+
+/// Activates the host recorded, sends its keystroke that takes the active form out of the
+/// project and lets pending events run. The caller puts the form back (Host::addFileToProject).
+void removeActiveFormFromProject();
+
 } // namespace qm::common

@@ -83,18 +83,12 @@ bool LineSplitter::next(TextLine &line)
 
 std::string_view trimLeading(std::string_view text)
 {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    return text.substr(i);
+    return platform::trimLeadingSpace(text);
 }
 
 std::string_view trimTrailing(std::string_view text)
 {
-    size_t n = text.size();
-    while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t'))
-        --n;
-    return text.substr(0, n);
+    return platform::trimTrailingSpace(text);
 }
 
 std::optional<std::string> uniformLineEnd(std::string_view text)

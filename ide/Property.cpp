@@ -14,17 +14,6 @@ using platform::VbError;
 
 namespace {
 
-std::string_view trimAll(std::string_view text)
-{
-    size_t begin = 0;
-    while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t'))
-        ++begin;
-    size_t end = text.size();
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
-        --end;
-    return text.substr(begin, end - begin);
-}
-
 // A whole number in decimal, optionally signed; nothing for anything else or out of 32 bits.
 std::optional<std::int32_t> parseInteger(std::string_view text)
 {
@@ -97,12 +86,12 @@ void splitComment(std::string_view raw, std::string_view &value, std::string_vie
         if (raw[i] == '"')
             inQuotes = !inQuotes;
         else if (raw[i] == '\'' && !inQuotes) {
-            value = trimAll(raw.substr(0, i));
-            comment = trimAll(raw.substr(i + 1));
+            value = platform::trimSpace(raw.substr(0, i));
+            comment = platform::trimSpace(raw.substr(i + 1));
             return;
         }
     }
-    value = trimAll(raw);
+    value = platform::trimSpace(raw);
     comment = {};
 }
 
@@ -118,18 +107,6 @@ std::string formatDouble(double value)
 }
 
 } // namespace
-
-std::string quoteText(std::string_view text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
-    out += '"';
-    return out;
-}
 
 std::optional<std::string> unquoteText(std::string_view raw)
 {
@@ -152,7 +129,7 @@ std::optional<std::string> unquoteText(std::string_view raw)
 
 std::optional<FrxReference> parseFrxReference(std::string_view raw)
 {
-    std::string_view value = trimAll(raw);
+    std::string_view value = platform::trimSpace(raw);
     FrxReference ref;
     if (!value.empty() && value[0] == '$') {
         ref.dollar = true;
@@ -183,7 +160,7 @@ std::string formatFrxReference(const FrxReference &reference)
 Value parseValue(std::string_view raw)
 {
     if (parseFrxReference(raw))
-        return std::string(trimAll(raw));
+        return std::string(platform::trimSpace(raw));
     if (auto text = unquoteText(raw))
         return *text;
     std::string_view value, comment;
@@ -198,7 +175,7 @@ Value parseValue(std::string_view raw)
         return *hex;
     if (auto number = parseDecimal(value))
         return *number;
-    return std::string(trimAll(raw));
+    return std::string(platform::trimSpace(raw));
 }
 
 PropertyType guessType(std::string_view raw)
@@ -265,7 +242,7 @@ bool valueToBool(const Value &value)
         return *i != 0;
     if (auto d = std::get_if<double>(&value))
         return *d != 0;
-    std::string_view text = trimAll(std::get<std::string>(value));
+    std::string_view text = platform::trimSpace(std::get<std::string>(value));
     if (platform::equalsIgnoreCase(text, "True"))
         return true;
     if (platform::equalsIgnoreCase(text, "False"))
@@ -285,7 +262,7 @@ double valueToDouble(const Value &value)
         return *i;
     if (auto d = std::get_if<double>(&value))
         return *d;
-    std::string_view text = trimAll(std::get<std::string>(value));
+    std::string_view text = platform::trimSpace(std::get<std::string>(value));
     if (auto hex = parseHex(text))
         return *hex;
     if (auto d = parseDecimal(text))

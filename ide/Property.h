@@ -2,6 +2,8 @@
 // "&H8000000F&", "\"Form1.frx\":0000") and the typed values read from and written to it.
 #pragma once
 
+#include "platform/Text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,7 +39,7 @@ Value parseValue(std::string_view raw);
 PropertyType guessType(std::string_view raw);
 
 /// Quoted form of a text: surrounding quotes, inner quotes doubled.
-std::string quoteText(std::string_view text);
+using platform::quoteText;
 /// The text inside a quoted value; nothing for a value that is not one quoted text.
 std::optional<std::string> unquoteText(std::string_view raw);
 

@@ -6,20 +6,7 @@
 #include <cstdlib>
 
 namespace qm::ide {
-namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::vector<ScriptLine> parseScript(std::string_view text)
 {
@@ -89,8 +76,8 @@ std::vector<ScriptLine> parseScript(std::string_view text)
                     word += "\\$";
                     break; // kept for expandVariables: a literal "$"
                 case 'x': {
-                    int hi = i < line.size() ? hexDigit(line[i]) : -1;
-                    int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
+                    int hi = i < line.size() ? platform::hexDigitValue(line[i]) : -1;
+                    int lo = i + 1 < line.size() ? platform::hexDigitValue(line[i + 1]) : -1;
                     if (hi < 0 || lo < 0)
                         throw ScriptError(number, "\\x needs two hexadecimal digits");
                     word += static_cast<char>(hi * 16 + lo);

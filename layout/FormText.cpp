@@ -24,25 +24,12 @@ bool isBlankOrTab(char c)
     return c == ' ' || c == '\t';
 }
 
-std::string_view trimLeading(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && isBlankOrTab(text[i]))
-        ++i;
-    return text.substr(i);
-}
-
-std::string_view trimTrailing(std::string_view text)
-{
-    std::size_t n = text.size();
-    while (n > 0 && isBlankOrTab(text[n - 1]))
-        --n;
-    return text.substr(0, n);
-}
+using platform::trimLeadingSpace;
+using platform::trimTrailingSpace;
 
 std::string leadingBlanks(std::string_view text)
 {
-    return std::string(text.substr(0, text.size() - trimLeading(text).size()));
+    return std::string(text.substr(0, text.size() - trimLeadingSpace(text).size()));
 }
 
 bool startsWithKeyword(std::string_view trimmed, std::string_view keyword)
@@ -53,7 +40,7 @@ bool startsWithKeyword(std::string_view trimmed, std::string_view keyword)
 
 bool isKeywordLine(std::string_view text, std::string_view keyword)
 {
-    return equalsIgnoreCase(trimTrailing(trimLeading(text)), keyword);
+    return equalsIgnoreCase(platform::trimSpace(text), keyword);
 }
 
 [[noreturn]] void notAForm(const std::string &why)
@@ -61,23 +48,11 @@ bool isKeywordLine(std::string_view text, std::string_view keyword)
     throw common::UserMessageError({"File Error", "Not a form description: " + why, 16});
 }
 
-std::string quoteText(std::string_view text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
-    out += '"';
-    return out;
-}
-
 // The number a raw value holds ("1200", "-1  'True", "120.5"); nothing for other text.
 std::optional<std::int32_t> parseNumber(std::string_view raw)
 {
     std::size_t quote = raw.find('\'');
-    std::string_view text = trimTrailing(trimLeading(raw.substr(0, quote)));
+    std::string_view text = platform::trimSpace(raw.substr(0, quote));
     if (text.empty() || text.size() > 40)
         return std::nullopt;
     std::size_t i = 0;
@@ -257,7 +232,7 @@ namespace {
 // Splits a "Name = value" line into its lead and its value; false for another line.
 template<typename Item> bool parseProperty(std::string_view text, std::string_view eol, Item &item)
 {
-    std::string_view trimmed = trimLeading(text);
+    std::string_view trimmed = trimLeadingSpace(text);
     std::size_t n = 0;
     while (n < trimmed.size() && !isBlankOrTab(trimmed[n]) && trimmed[n] != '=')
         ++n;
@@ -285,11 +260,11 @@ template<typename Item> void readBlock(Parser &lines, Item &block, int depth)
         notAForm("property blocks nested too deep");
     std::string_view text, eol;
     while (lines.next(text, eol)) {
-        std::string_view trimmed = trimLeading(text);
+        std::string_view trimmed = trimLeadingSpace(text);
         if (startsWithKeyword(trimmed, "BeginProperty")) {
             Item inner;
             inner.kind = Item::Kind::Block;
-            std::string_view rest = trimLeading(trimmed.substr(13));
+            std::string_view rest = trimLeadingSpace(trimmed.substr(13));
             std::size_t n = 0;
             while (n < rest.size() && !isBlankOrTab(rest[n]))
                 ++n;
@@ -323,13 +298,13 @@ FormText::FormText(std::string_view bytes)
     std::string_view text, eol;
     bool begun = false;
     while (lines.next(text, eol)) {
-        std::string_view trimmed = trimLeading(text);
+        std::string_view trimmed = trimLeadingSpace(text);
         if (startsWithKeyword(trimmed, "Begin")) {
             begun = true;
             break;
         }
         if (m_prefix.empty() && startsWithKeyword(trimmed, "VERSION"))
-            m_version = std::string(trimTrailing(trimLeading(trimmed.substr(7))));
+            m_version = std::string(platform::trimSpace(trimmed.substr(7)));
         m_prefix.push_back({std::string(text), std::string(eol)});
     }
     if (!begun)
@@ -342,12 +317,12 @@ FormText::FormText(std::string_view bytes)
             notAForm("controls nested too deep");
         Node node;
         node.header = {std::string(header), std::string(headerEol)};
-        std::string_view rest = trimLeading(trimLeading(header).substr(5));
+        std::string_view rest = trimLeadingSpace(trimLeadingSpace(header).substr(5));
         std::size_t n = 0;
         while (n < rest.size() && !isBlankOrTab(rest[n]))
             ++n;
         node.qualifiedClass = std::string(rest.substr(0, n));
-        rest = trimLeading(rest.substr(n));
+        rest = trimLeadingSpace(rest.substr(n));
         n = 0;
         while (n < rest.size() && !isBlankOrTab(rest[n]))
             ++n;
@@ -357,11 +332,11 @@ FormText::FormText(std::string_view bytes)
         std::vector<Item> items;
         std::string_view t, e;
         while (lines.next(t, e)) {
-            std::string_view trimmed = trimLeading(t);
+            std::string_view trimmed = trimLeadingSpace(t);
             if (startsWithKeyword(trimmed, "BeginProperty")) {
                 Item block;
                 block.kind = Item::Kind::Block;
-                std::string_view after = trimLeading(trimmed.substr(13));
+                std::string_view after = trimLeadingSpace(trimmed.substr(13));
                 std::size_t k = 0;
                 while (k < after.size() && !isBlankOrTab(after[k]))
                     ++k;
@@ -637,7 +612,7 @@ bool FormText::setText(std::size_t control, std::string_view name, std::string_v
 {
     if (!hasProperty(control, name))
         return false;
-    writeRaw(control + 1, name, quoteText(value), std::nullopt, "\"\"");
+    writeRaw(control + 1, name, platform::quoteText(value), std::nullopt, "\"\"");
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "layout/FormText.h"
 #include "layout/TabOrder.h"
 #include "platform/FileSystem.h"
+#include "platform/FormBackup.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
@@ -41,16 +42,6 @@ Geometry geometryOf(const FormText &form, std::size_t control)
             form.number(control, "Width").value_or(0), form.number(control, "Height").value_or(0)};
 }
 
-// The form file with a name's extension replaced: "Orders.frm" -> "Orders.bk$".
-std::string withExtension(const std::string &path, const char *extension)
-{
-    const std::string name = platform::fileNamePart(path);
-    const std::size_t dot = name.rfind('.');
-    const std::size_t cut =
-        dot == std::string::npos ? path.size() : path.size() - name.size() + dot;
-    return path.substr(0, cut) + extension;
-}
-
 // Writes the result: to standard output, or with --in-place over the form after backing it up
 // (".bk$", and ".bx$" for its .frx) so that nothing the programmer had is lost.
 std::string finish(const Invocation &in, const std::string &before, const FormText &form)
@@ -63,11 +54,7 @@ std::string finish(const Invocation &in, const std::string &before, const FormTe
     if (after == before)
         return {};
     try {
-        platform::copyFile(in.file, withExtension(in.file, ".bk$"));
-        const std::string frx = withExtension(in.file, ".frx");
-        if (platform::fileExists(frx))
-            platform::copyFile(frx, withExtension(in.file, ".bx$"));
-        platform::writeFile(in.file, after);
+        platform::rewriteFormWithBackups(in.file, after);
     } catch (const platform::VbError &e) {
         throw common::UserMessageError(
             {"File Error", in.file + ": " + e.description, platform::mb::Critical});

@@ -2,6 +2,7 @@
 #include "library/FormRewrite.h"
 
 #include "common/ErrorReports.h"
+#include "platform/Text.h"
 #include "platform/UiRuntime.h"
 
 #include <algorithm>
@@ -50,18 +51,8 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
     return text.size() >= prefix.size() && lower(text.substr(0, prefix.size())) == lower(prefix);
 }
 
-std::string_view trimLeft(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
-}
-
-std::string_view trim(std::string_view text)
-{
-    text = trimLeft(text);
-    const std::size_t last = text.find_last_not_of(" \t");
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
-}
+using platform::trimLeadingSpace;
+using platform::trimSpace;
 
 bool isIdentChar(char c)
 {
@@ -82,13 +73,13 @@ struct Block
 
 bool isBeginLine(std::string_view line)
 {
-    line = trimLeft(line);
+    line = trimLeadingSpace(line);
     return line.size() > 6 && line.substr(0, 6) == "Begin ";
 }
 
 bool isEndLine(std::string_view line)
 {
-    return trim(line) == "End";
+    return trimSpace(line) == "End";
 }
 
 // The blocks of the designer section, outermost first. Property groups
@@ -100,12 +91,13 @@ std::vector<Block> designerBlocks(const std::vector<Line> &lines)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view text = lines[i].text;
         if (isBeginLine(text)) {
-            std::string_view rest = trim(trimLeft(text).substr(6));
+            std::string_view rest = trimSpace(trimLeadingSpace(text).substr(6));
             const std::size_t blank = rest.find(' ');
             Block block;
             block.type = std::string(rest.substr(0, blank));
-            block.name = blank == std::string_view::npos ? std::string{}
-                                                         : std::string(trim(rest.substr(blank)));
+            block.name = blank == std::string_view::npos
+                             ? std::string{}
+                             : std::string(trimSpace(rest.substr(blank)));
             block.begin = i;
             block.depth = static_cast<int>(open.size());
             open.push_back(blocks.size());
@@ -121,12 +113,12 @@ std::vector<Block> designerBlocks(const std::vector<Line> &lines)
                 break;
             continue;
         }
-        std::string_view property = trimLeft(text);
+        std::string_view property = trimLeadingSpace(text);
         if (startsWithIgnoringCase(property, "Index ") ||
             startsWithIgnoringCase(property, "Index=")) {
             const std::size_t eq = property.find('=');
             if (eq != std::string_view::npos && open.size() > 1) {
-                const std::string value(trim(property.substr(eq + 1)));
+                const std::string value(trimSpace(property.substr(eq + 1)));
                 if (!value.empty() && std::isdigit(static_cast<unsigned char>(value[0])))
                     blocks[open.back()].index = std::atoi(value.c_str());
             }
@@ -154,11 +146,11 @@ constexpr std::array<std::string_view, 10> HeaderForms = {
 // The name a procedure header declares, or empty when the line is no header.
 std::string headerName(std::string_view line, bool *isFunction = nullptr)
 {
-    line = trimLeft(line);
+    line = trimLeadingSpace(line);
     for (std::string_view form : HeaderForms) {
         if (!startsWithIgnoringCase(line, form))
             continue;
-        std::string_view rest = trimLeft(line.substr(form.size()));
+        std::string_view rest = trimLeadingSpace(line.substr(form.size()));
         std::size_t end = 0;
         while (end < rest.size() && isIdentChar(rest[end]))
             ++end;
@@ -171,7 +163,7 @@ std::string headerName(std::string_view line, bool *isFunction = nullptr)
 
 bool isProcedureEnd(std::string_view line)
 {
-    line = trimLeft(line);
+    line = trimLeadingSpace(line);
     return startsWithIgnoringCase(line, "End Sub") ||
            startsWithIgnoringCase(line, "End Function") ||
            startsWithIgnoringCase(line, "End Property");
@@ -267,15 +259,15 @@ std::string cloneObjectText(std::string_view text, const CloneRequest &request)
         const std::string_view line = lines[i].text;
         const std::string_view end = lines[i].end.empty() ? dominantLineEnd(lines) : lines[i].end;
         const bool own = isForm && i > blocks.front().begin && i < ownEnd;
-        const std::string_view property = trimLeft(line);
+        const std::string_view property = trimLeadingSpace(line);
         if (isForm && i == blocks.front().begin) {
             out += "Begin VB.Form " + request.internalName;
             out += lines[i].end;
             if (!captionDone && !std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                              lines.begin() + static_cast<std::ptrdiff_t>(ownEnd),
                                              [](const Line &l) {
-                                                 return startsWithIgnoringCase(trimLeft(l.text),
-                                                                               "Caption ");
+                                                 return startsWithIgnoringCase(
+                                                     trimLeadingSpace(l.text), "Caption ");
                                              })) {
                 out += "   Caption     =  " + quoted(request.caption);
                 out += end;
@@ -442,7 +434,7 @@ std::string pasteMenu(std::string_view sourceForm, std::string_view destinationF
     if (!code.empty()) {
         // The appended procedures follow the last line without a blank line of their own when
         // the code already ends in one.
-        if (!target.empty() && trim(target.back().text).empty())
+        if (!target.empty() && trimSpace(target.back().text).empty())
             code.erase(0, end.size());
         out += code;
     }
@@ -451,7 +443,7 @@ std::string pasteMenu(std::string_view sourceForm, std::string_view destinationF
 
 std::optional<TextBoxControl> parseTextBoxControl(std::string_view text)
 {
-    text = trim(text);
+    text = trimSpace(text);
     TextBoxControl control;
     const std::size_t open = text.find('(');
     control.name = std::string(text.substr(0, open));
@@ -513,7 +505,7 @@ renameProcedure(std::string_view procText, std::string_view oldName, std::string
     bool headerDone = false;
     for (const Line &line : lines) {
         std::string text(line.text);
-        const std::size_t indent = text.size() - trimLeft(text).size();
+        const std::size_t indent = text.size() - trimLeadingSpace(text).size();
         const std::string declared = headerDone ? std::string{} : headerName(text);
         if (!declared.empty()) {
             // The declared name is the first word after the header's keywords.
@@ -530,8 +522,8 @@ renameProcedure(std::string_view procText, std::string_view oldName, std::string
         } else if (headerDone && lower(text.substr(indent, oldName.size())) == oldLower &&
                    (text.size() == indent + oldName.size() ||
                     !isIdentChar(text[indent + oldName.size()])) &&
-                   trimLeft(std::string_view(text).substr(indent + oldName.size())).substr(0, 1) ==
-                       "=") {
+                   trimLeadingSpace(std::string_view(text).substr(indent + oldName.size()))
+                           .substr(0, 1) == "=") {
             text.replace(indent, oldName.size(), newName);
         }
         out += text;

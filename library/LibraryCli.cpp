@@ -8,6 +8,7 @@
 #include "library/FileNames.h"
 #include "library/ObjectStore.h"
 #include "platform/FileSystem.h"
+#include "platform/FormBackup.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
@@ -108,7 +109,7 @@ std::string runLibrary(const Invocation &in)
                         : common::UserMessage{"Input Error", "A name is needed (--lib-name).",
                                               platform::mb::Exclamation});
             std::optional<std::string> frx;
-            const std::string frxPath = withExtension(file, ".frx");
+            const std::string frxPath = platform::withExtension(file, ".frx");
             if ((kind == ObjectKind::Forms || kind == ObjectKind::Controls) && frxPath != file &&
                 platform::fileExists(frxPath))
                 frx = readNamed(frxPath);
@@ -138,17 +139,15 @@ std::string runLibrary(const Invocation &in)
 }
 
 // Writes the rewritten form: to standard output, or over `path` after its backups.
-std::string
-finish(const Invocation &in, const std::string &path, const std::string &after, bool frxBackup)
+std::string finish(const Invocation &in,
+                   const std::string &path,
+                   const std::string &after,
+                   platform::FrxBackup frxBackup)
 {
     if (!in.hasOption("--in-place"))
         return after;
     try {
-        platform::copyFile(path, withExtension(path, ".bk$"));
-        const std::string frx = withExtension(path, ".frx");
-        if (frxBackup && platform::fileExists(frx))
-            platform::copyFile(frx, withExtension(path, ".bx$"));
-        platform::writeFile(path, after);
+        platform::rewriteFormWithBackups(path, after, frxBackup);
     } catch (const platform::VbError &e) {
         fileError(path, e);
     }
@@ -162,7 +161,8 @@ std::string runDeleteControls(const Invocation &in)
             {"No Action", "No controls selected for deletion!", platform::mb::Exclamation});
     if (in.hasOption("--in-place") && in.file.empty())
         throw UsageError{"--in-place needs a FORM file"};
-    return finish(in, in.file, deleteControls(in.input, in.arguments), true);
+    return finish(in, in.file, deleteControls(in.input, in.arguments),
+                  platform::FrxBackup::IfPresent);
 }
 
 std::string runPasteMenu(const Invocation &in)
@@ -175,7 +175,7 @@ std::string runPasteMenu(const Invocation &in)
                                         "Output Form Name can't be the same as the original!",
                                         platform::mb::Exclamation});
     const std::string target = readNamed(destination);
-    return finish(in, destination, pasteMenu(in.input, target), false);
+    return finish(in, destination, pasteMenu(in.input, target), platform::FrxBackup::Skip);
 }
 
 std::string runClone(const Invocation &in)
@@ -209,14 +209,14 @@ std::string runClone(const Invocation &in)
         request.caption = in.option("--caption");
         if (upperTrimmed(request.caption).empty())
             request.caption = "Cloned from " + platform::fileNamePart(source);
-        request.sourceFrx = platform::fileNamePart(withExtension(source, ".frx"));
-        request.targetFrx = platform::fileNamePart(withExtension(target, ".frx"));
+        request.sourceFrx = platform::fileNamePart(platform::withExtension(source, ".frx"));
+        request.targetFrx = platform::fileNamePart(platform::withExtension(target, ".frx"));
     }
     const std::string text = cloneObjectText(in.input, request);
     try {
-        const std::string frx = withExtension(source, ".frx");
+        const std::string frx = platform::withExtension(source, ".frx");
         if (isForm && platform::fileExists(frx))
-            platform::copyFile(frx, withExtension(target, ".frx"));
+            platform::copyFile(frx, platform::withExtension(target, ".frx"));
         platform::writeFile(target, text);
     } catch (const platform::VbError &e) {
         throw common::UserMessageError({"CopyMenu Error",

@@ -10,11 +10,11 @@
 #include "library/FileNames.h"
 #include "platform/AppFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/FormBackup.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
 #include <cctype>
-#include <chrono>
 
 namespace qm::library {
 namespace {
@@ -35,30 +35,6 @@ host::Host &theHost()
     return *programState().host;
 }
 
-// Waits, yielding, for the host's file-save notification; at most ten seconds.
-std::string waitForWrittenFile()
-{
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::seconds(10);
-    auto &ui = platform::ui();
-    std::string &captured = programState().capturedFileName;
-    ui.processEvents();
-    for (int round = 0; captured.empty() && round < 200 && Clock::now() < deadline; ++round)
-        ui.wait(50);
-    return captured;
-}
-
-// The file the host writes for its active form when sent the save keystroke; empty if none.
-std::string saveActiveForm()
-{
-    auto &ui = platform::ui();
-    common::recordHostState();
-    programState().capturedFileName.clear();
-    ui.activate(programState().hostCaption);
-    ui.sendKeys(common::settings().keys.FileSave, true);
-    return waitForWrittenFile();
-}
-
 // The index of a control-array member; nothing for a control that is no array member (the
 // host refuses to read its Index).
 std::optional<int> arrayIndex(const host::Control &control)
@@ -73,20 +49,13 @@ std::optional<int> arrayIndex(const host::Control &control)
 }
 
 // Rewrites the host's form file with `after`: the form leaves the project, its file is backed up
-// (".bk$", and ".bx$" for its ".frx" when `frxToo`) and replaced, and the form comes back into
-// the project, so the rest of the project keeps its unsaved changes.
-void rewriteFormFile(const std::string &form, const std::string &after, bool frxToo)
+// (".bk$", and ".bx$" for its ".frx" when `frx` asks for it) and replaced, and the form comes back
+// into the project, so the rest of the project keeps its unsaved changes.
+void rewriteFormFile(const std::string &form, const std::string &after, platform::FrxBackup frx)
 {
-    auto &ui = platform::ui();
-    ui.activate(programState().hostCaption);
-    ui.sendKeys(common::settings().keys.FileRemove, true);
-    ui.processEvents();
+    common::removeActiveFormFromProject();
     try {
-        platform::copyFile(form, withExtension(form, ".bk$"));
-        const std::string frx = withExtension(form, ".frx");
-        if (frxToo && platform::fileExists(frx))
-            platform::copyFile(frx, withExtension(form, ".bx$"));
-        platform::writeFile(form, after);
+        platform::rewriteFormWithBackups(form, after, frx);
     } catch (...) {
         common::ignoreErrors([&] { theHost().addFileToProject(form); });
         throw;
@@ -154,7 +123,7 @@ std::string GetActiveFormName()
 {
     std::string name;
     common::guarded("GetActiveFormName", [&] {
-        name = saveActiveForm();
+        name = common::saveActiveForm();
         if (name.empty())
             stop("No Action", "Quillmark can't capture ActiveForm name.", mb::Critical);
     });
@@ -173,7 +142,7 @@ bool CaptureFile(
         return false;
     return common::guarded("CaptureObject", [&] {
         std::optional<std::string> frx;
-        const std::string frxPath = withExtension(file, ".frx");
+        const std::string frxPath = platform::withExtension(file, ".frx");
         if (kind == ObjectKind::Forms && platform::fileExists(frxPath))
             frx = platform::readFile(frxPath);
         programLibrary().add(kind, answer->first, answer->second, platform::readFile(file), frx);
@@ -191,7 +160,7 @@ void PasteTextBoxCode(const TextBoxOptions &options)
         if (controls.empty())
             stop("No Action", "No controls selected!");
         const std::string code = textBoxCode(controls, options);
-        if (saveActiveForm().empty())
+        if (common::saveActiveForm().empty())
             stop("Code Not Pasted",
                  "Quillmark can't capture the filename of\nthe destination form, and the code "
                  "can't\nbe pasted.  Please initiate the function\nagain.   ");
@@ -253,13 +222,14 @@ void CloneObject(const std::string &extension, const std::optional<std::string> 
                                               "New Form Caption", "New Form Caption");
                 if (upperTrimmed(request.caption).empty())
                     request.caption = "Cloned from " + platform::fileNamePart(source);
-                request.sourceFrx = platform::fileNamePart(withExtension(source, ".frx"));
-                request.targetFrx = platform::fileNamePart(withExtension(*target, ".frx"));
+                request.sourceFrx = platform::fileNamePart(platform::withExtension(source, ".frx"));
+                request.targetFrx =
+                    platform::fileNamePart(platform::withExtension(*target, ".frx"));
             }
             const std::string text = cloneObjectText(platform::readFile(source), request);
-            const std::string frx = withExtension(source, ".frx");
+            const std::string frx = platform::withExtension(source, ".frx");
             if (isForm && platform::fileExists(frx))
-                platform::copyFile(frx, withExtension(*target, ".frx"));
+                platform::copyFile(frx, platform::withExtension(*target, ".frx"));
             platform::writeFile(*target, text);
             if (programState().host)
                 programState().host->addFileToProject(*target);
@@ -284,13 +254,14 @@ void DeleteSelectedControls()
         }
         if (names.empty())
             stop("No Action", "No controls selected for deletion!");
-        const std::string form = saveActiveForm();
+        const std::string form = common::saveActiveForm();
         if (form.empty())
             stop(
                 "Controls Not Deleted",
                 "Quillmark can't capture the name of the\nfile and the controls and code can't be\n"
                 "deleted.  Please try the Delete Controls\nagain.");
-        rewriteFormFile(form, deleteControls(platform::readFile(form), names), true);
+        rewriteFormFile(form, deleteControls(platform::readFile(form), names),
+                        platform::FrxBackup::IfPresent);
         common::showMessage({"Controls && Code Deleted",
                              "Your old .FRM/.FRX Files are backed up as name.BK$/BX$",
                              mb::Information});
@@ -310,7 +281,7 @@ std::vector<std::string> GetControlsAndCode()
             stop("No Action", "No controls selected to copy!");
         ui.activate(programState().hostCaption);
         ui.sendKeys(common::settings().keys.CopyToClipboard, true);
-        const std::string form = saveActiveForm();
+        const std::string form = common::saveActiveForm();
         if (form.empty())
             stop("Controls Not Copied",
                  "Quillmark can't capture the filename\nof the source file!  Please start the\n"
@@ -340,7 +311,7 @@ void PasteControlsAndCode(const std::vector<std::string> &copied)
         common::recordHostState();
         ui.activate(programState().hostCaption);
         ui.sendKeys(common::settings().keys.PasteFromClipboard, true);
-        if (saveActiveForm().empty())
+        if (common::saveActiveForm().empty())
             stop("Paste Controls Error",
                  "Quillmark can't capture the filename of\nthe destination form, and the controls "
                  "can't\nbe pasted.  Please initiate the Copy Controls\nfunction again.  Perhaps "
@@ -425,7 +396,7 @@ void PasteMenuProc(const std::string &sourceForm)
     common::guarded("PasteMenuProc", [&] {
         if (sourceForm.empty())
             stop("Paste Menu Error", "You must click Copy Menu before Paste Menu!");
-        const std::string form = saveActiveForm();
+        const std::string form = common::saveActiveForm();
         if (form.empty())
             stop("Paste Menu Error", "Can't capture ActiveForm Filename, try again!");
         if (upperTrimmed(form) == upperTrimmed(sourceForm))
@@ -436,7 +407,8 @@ void PasteMenuProc(const std::string &sourceForm)
         } catch (const platform::VbError &) {
             stop("Paste Menu Error", "Can't open " + sourceForm);
         }
-        rewriteFormFile(form, pasteMenu(source, platform::readFile(form)), false);
+        rewriteFormFile(form, pasteMenu(source, platform::readFile(form)),
+                        platform::FrxBackup::Skip);
         common::showMessage({"Paste Menu", "Menu and code have been copied.", mb::Information});
     });
 }

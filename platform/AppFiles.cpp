@@ -38,27 +38,9 @@ std::string userDataDirectory()
     return withoutTrailingSeparator(base) + "/quillmark";
 }
 
-int errorNumberFor(int error)
-{
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return err::PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return err::PermissionDenied;
-    case ENOSPC:
-    case EDQUOT:
-        return err::DiskFull;
-    default:
-        return err::PathFileAccessError;
-    }
-}
-
 [[noreturn]] void failOn(int error, const fs::path &path)
 {
-    const int number = errorNumberFor(error);
+    const int number = fileErrorNumber(error, err::PathFileAccessError);
     throw VbError(number, errorDescription(number) + ": " + path.string());
 }
 
@@ -108,9 +90,9 @@ void seedFile(const fs::path &shipped, const fs::path &target)
         failOn(EIO, shipped);
 
     makeDataDirectory(target.parent_path());
-    fs::path temp = target.parent_path() /
-                    ("." + target.filename().string() + ".seed-" + std::to_string(::getpid()) + "-" +
-                     std::to_string(++seedCount));
+    fs::path temp =
+        target.parent_path() / ("." + target.filename().string() + ".seed-" +
+                                std::to_string(::getpid()) + "-" + std::to_string(++seedCount));
     fs::remove(temp, ec);
     int error = 0;
     if (!writeWhole(temp, bytes, error)) {
@@ -145,7 +127,8 @@ AppFileLocations appFileLocations(std::string_view programFolder)
     const fs::path program = withoutTrailingSeparator(std::string(programFolder));
     const fs::path share = program.parent_path() / "share" / "quillmark";
     std::error_code ec;
-    if (program.has_parent_path() && program != program.root_path() && fs::is_directory(share, ec)) {
+    if (program.has_parent_path() && program != program.root_path() &&
+        fs::is_directory(share, ec)) {
         where.shipped = share.lexically_normal().string();
         where.data = userDataDirectory();
         where.seeded = true;
@@ -186,7 +169,8 @@ std::string appFilePath(std::string_view name, AppFile kind, const AppFileLocati
             c = '/';
     }
     if (kind == AppFile::Shipped || !where.seeded)
-        return (fs::path(kind == AppFile::Shipped ? where.shipped : where.data) / relative).string();
+        return (fs::path(kind == AppFile::Shipped ? where.shipped : where.data) / relative)
+            .string();
 
     const fs::path target = fs::path(where.data) / relative;
     makeDataDirectory(target.parent_path());

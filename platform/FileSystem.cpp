@@ -40,20 +40,7 @@ std::optional<fs::path> findCaseInsensitive(const fs::path &dir, std::string_vie
 
 int errorNumberFor(const std::error_code &ec, int fallback)
 {
-    switch (ec.value()) {
-    case ENOENT:
-        return err::PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return err::PermissionDenied;
-    case ENOSPC:
-        return err::DiskFull;
-    case EIO:
-        return err::DeviceIoError;
-    default:
-        return fallback;
-    }
+    return fileErrorNumber(ec.value(), fallback);
 }
 
 } // namespace
@@ -145,6 +132,37 @@ std::string directoryPart(std::string_view productPath)
     return cut == std::string_view::npos ? std::string() : std::string(productPath.substr(0, cut));
 }
 
+std::string withExtension(std::string_view productPath, std::string_view extension)
+{
+    const size_t nameStart = productPath.size() - fileNamePart(productPath).size();
+    const size_t dot = productPath.rfind('.');
+    const size_t stem =
+        dot != std::string_view::npos && dot >= nameStart ? dot : productPath.size();
+    std::string path(productPath.substr(0, stem));
+    path.append(extension);
+    return path;
+}
+
+int fileErrorNumber(int error, int fallback)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return err::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return err::PermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+        return err::DiskFull;
+    case EIO:
+        return err::DeviceIoError;
+    default:
+        return fallback;
+    }
+}
+
 bool fileExists(std::string_view productPath)
 {
     std::error_code ec;
@@ -188,10 +206,7 @@ void writeFile(std::string_view productPath, std::string_view bytes)
     {
         std::FILE *out = std::fopen(temp.c_str(), "wb");
         if (!out)
-            throw VbError(errno == ENOENT
-                              ? err::PathNotFound
-                              : errorNumberFor(std::error_code(errno, std::generic_category()),
-                                               err::PathFileAccessError));
+            throw VbError(fileErrorNumber(errno, err::PathFileAccessError));
         bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
         int writeErrno = errno;
         written = (std::fflush(out) == 0) && written;

@@ -37,6 +37,14 @@ std::string joinPath(std::string_view directory, std::string_view name);
 std::string fileNamePart(std::string_view productPath);
 /// Everything before the last `\` or `/`, without it; empty for a bare name.
 std::string directoryPart(std::string_view productPath);
+/// The path with its file name's extension replaced: "forms\Orders.frm" -> "forms\Orders.bk$";
+/// a name without one gets the extension appended. A dot in a folder name is never taken for
+/// the extension. `extension` includes its dot.
+std::string withExtension(std::string_view productPath, std::string_view extension);
+
+/// The classic error number of a failed file operation's errno: 76 for a missing path, 70 for
+/// refused access, 61 for a full disk, 57 for a device error, else `fallback`.
+int fileErrorNumber(int error, int fallback);
 
 bool fileExists(std::string_view productPath);
 bool directoryExists(std::string_view productPath);

@@ -11,15 +11,6 @@
 namespace qm::platform {
 namespace {
 
-std::string_view trimSpace(std::string_view text)
-{
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The section name of a "[name]" line, or nothing for any other line.
 std::optional<std::string_view> sectionName(std::string_view line)
 {

@@ -1,6 +1,7 @@
 // Val, CInt, Str and Format as the classic runtime computes them.
 #include "platform/Runtime.h"
 
+#include "platform/Text.h"
 #include "platform/VbError.h"
 
 #include <cmath>
@@ -15,17 +16,6 @@ bool isSkipped(char c)
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-int digitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 99;
-}
-
 double radixValue(std::string_view text, size_t pos, int radix)
 {
     std::uint64_t value = 0;
@@ -33,8 +23,8 @@ double radixValue(std::string_view text, size_t pos, int radix)
     for (; pos < text.size(); ++pos) {
         if (isSkipped(text[pos]))
             continue;
-        int digit = digitValue(text[pos]);
-        if (digit >= radix)
+        const int digit = hexDigitValue(text[pos]);
+        if (digit < 0 || digit >= radix)
             break;
         value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
         if (value > 0xFFFFFFFFu)

@@ -22,6 +22,47 @@ std::string_view trimBlanks(std::string_view text)
     return trimTrailingBlanks(trimLeadingBlanks(text));
 }
 
+// Both keep pointing into `text`, even when nothing is left, so callers may measure offsets.
+std::string_view trimLeadingSpace(std::string_view text)
+{
+    return text.substr(std::min(text.find_first_not_of(" \t"), text.size()));
+}
+
+std::string_view trimTrailingSpace(std::string_view text)
+{
+    return text.substr(0, text.find_last_not_of(" \t") + 1); // npos + 1 is 0
+}
+
+std::string_view trimSpace(std::string_view text)
+{
+    return trimTrailingSpace(trimLeadingSpace(text));
+}
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string quoteText(std::string_view text)
+{
+    std::string literal;
+    literal.reserve(text.size() + 2);
+    literal += '"';
+    for (char c : text) {
+        if (c == '"')
+            literal += '"';
+        literal += c;
+    }
+    literal += '"';
+    return literal;
+}
+
 std::string toUpper(std::string_view text)
 {
     std::string out(text);

@@ -29,6 +29,19 @@ std::string_view trimBlanks(std::string_view text);
 std::string_view trimLeadingBlanks(std::string_view text);
 std::string_view trimTrailingBlanks(std::string_view text);
 
+/// The text without the blanks and tabs at its start, its end, or both: how form descriptions,
+/// profile files and scripts are spaced.
+std::string_view trimLeadingSpace(std::string_view text);
+std::string_view trimTrailingSpace(std::string_view text);
+std::string_view trimSpace(std::string_view text);
+
+/// The value of a hexadecimal digit (either letter case); -1 for any other character.
+int hexDigitValue(char c);
+
+/// A text as a string literal of the host's Basic: between double quotes, each quotation mark
+/// inside doubled.
+std::string quoteText(std::string_view text);
+
 /// UCase and LCase.
 std::string toUpper(std::string_view text);
 std::string toLower(std::string_view text);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sstream>
 
 namespace qm::layout {
@@ -170,6 +172,17 @@ TEST(LayoutCli, RewritesInPlaceAfterBackingUpTheFormAndItsFrx)
     const auto stdinRun = runQmCommand(
         addLayoutCommands, {"layout", "--in-place", "bold", "-", "cmdAction(1)"}, original);
     EXPECT_EQ(stdinRun.status, 2);
+
+    // A read-only form is the programmer's protection: it stays as it was, without backups.
+    dir.write("frmRo.frm", original);
+    std::filesystem::permissions(dir.path() / "frmRo.frm", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const auto readOnly = runQmCommand(
+        addLayoutCommands, {"layout", "--in-place", "bold", dir.file("frmRo.frm"), "cmdAction(1)"});
+    EXPECT_EQ(readOnly.status, 1);
+    EXPECT_EQ(readOnly.err, "File Error: " + dir.file("frmRo.frm") + ": Permission denied\n");
+    EXPECT_EQ(dir.read("frmRo.frm"), original);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "frmRo.bk$"));
 }
 
 } // namespace

@@ -129,6 +129,17 @@ TEST_F(LibraryCli, DeleteControlsInPlaceKeepsBackups)
     const auto none =
         runQmCommand(addLibraryCommands, {"delete-controls", dir.file("frmOrder.frm")});
     EXPECT_EQ(none.err, "No Action: No controls selected for deletion!\n");
+    // A read-only form is refused and left as it was, its backups untouched.
+    const std::string rewritten = dir.read("frmOrder.frm");
+    std::filesystem::permissions(dir.path() / "frmOrder.frm", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const auto readOnly =
+        runQmCommand(addLibraryCommands,
+                     {"delete-controls", "--in-place", dir.file("frmOrder.frm"), "txtCustomer"});
+    EXPECT_EQ(readOnly.status, 1);
+    EXPECT_EQ(readOnly.err, "File Error: " + dir.file("frmOrder.frm") + ": Permission denied\n");
+    EXPECT_EQ(dir.read("frmOrder.frm"), rewritten);
+    EXPECT_EQ(dir.read("frmOrder.bk$"), before);
 }
 
 TEST_F(LibraryCli, PasteMenuAndTextBoxCode)
@@ -138,11 +149,13 @@ TEST_F(LibraryCli, PasteMenuAndTextBoxCode)
 
     dir.write("frmD.frm", "VERSION 5.00\r\nBegin VB.Form frmD\r\nEnd\r\n"
                           "Attribute VB_Name = \"frmD\"\r\n");
+    dir.write("frmD.frx", "bin"); // the menu changes no picture: no .bx$ backup
     const auto run = runQmCommand(addLibraryCommands,
                                   {"paste-menu", "--in-place", sampleForm(), dir.file("frmD.frm")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(dir.read("frmD.bk$"), "VERSION 5.00\r\nBegin VB.Form frmD\r\nEnd\r\n"
                                     "Attribute VB_Name = \"frmD\"\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "frmD.bx$"));
     const std::string after = dir.read("frmD.frm");
     EXPECT_NE(after.find("   Begin VB.Menu mnuHelpAbout \r\n"), std::string::npos);
     EXPECT_NE(after.find("Private Sub mnuFileExit_Click()"), std::string::npos);

@@ -44,6 +44,26 @@ TEST(FileSystem, PathPieces)
     EXPECT_EQ(directoryPart("a.frm"), "");
 }
 
+TEST(FileSystem, WithExtensionReplacesOnlyTheFileNamesOwnExtension)
+{
+    const struct
+    {
+        const char *path;
+        const char *extension;
+        const char *expected;
+    } cases[] = {
+        {"C:\\VB\\Orders.frm", ".bk$", "C:\\VB\\Orders.bk$"},
+        {"Orders.FRM", ".frx", "Orders.frx"},
+        {"a.b.frm", ".bk$", "a.b.bk$"},                       // the last dot starts the extension
+        {"C:\\my.app\\frmA", ".bk$", "C:\\my.app\\frmA.bk$"}, // a folder's dot is no extension
+        {"my.app/frmA", ".frx", "my.app/frmA.frx"},
+        {"frmA.", ".bx$", "frmA.bx$"},
+        {"", ".bk$", ".bk$"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(withExtension(c.path, c.extension), c.expected) << c.path;
+}
+
 TEST(FileSystem, ReadWriteKeepBytesAndReplaceInOneStep)
 {
     TempDir dir;

@@ -13,6 +13,31 @@ TEST(Text, TrimRemovesSpacesButNotTabs)
     EXPECT_EQ(trimTrailingBlanks("  x "), "  x");
 }
 
+TEST(Text, TrimSpaceRemovesBlanksAndTabsAndStaysInTheText)
+{
+    EXPECT_EQ(trimSpace(" \ta b\t "), "a b");
+    EXPECT_EQ(trimLeadingSpace("\t x\t"), "x\t");
+    EXPECT_EQ(trimTrailingSpace("\t x\t"), "\t x");
+    // Nothing left is still a place in the text, so offsets into it can be measured.
+    const std::string_view blank = "  \t ";
+    EXPECT_EQ(trimLeadingSpace(blank).data(), blank.data() + blank.size());
+    EXPECT_EQ(trimTrailingSpace(blank).data(), blank.data());
+    EXPECT_TRUE(trimSpace(blank).empty());
+}
+
+TEST(Text, HexDigitsAndBasicLiterals)
+{
+    EXPECT_EQ(hexDigitValue('0'), 0);
+    EXPECT_EQ(hexDigitValue('9'), 9);
+    EXPECT_EQ(hexDigitValue('a'), 10);
+    EXPECT_EQ(hexDigitValue('F'), 15);
+    for (char c : {'g', 'G', ' ', '/', ':', '@', '`', '\xC1'})
+        EXPECT_EQ(hexDigitValue(c), -1) << c;
+    EXPECT_EQ(quoteText(""), "\"\"");
+    EXPECT_EQ(quoteText("Say \"Hi\""), "\"Say \"\"Hi\"\"\"");
+    EXPECT_EQ(quoteText("\""), "\"\"\"\"");
+}
+
 TEST(Text, CaseInsensitiveSearchLeavesHighBytesAlone)
 {
     EXPECT_EQ(findIgnoreCase("Hello World", "WORLD"), 6u);
