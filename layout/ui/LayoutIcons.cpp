@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QTransform>
+
+#include <optional>
 
 namespace qm::layout {
 namespace {
@@ -27,25 +30,20 @@ void edge(QPainter &p, int x1, int y1, int x2, int y2)
     p.drawLine(x1, y1, x2, y2);
 }
 
-// A line with a head at both ends.
-void span(QPainter &p, int x1, int y1, int x2, int y2)
+// A horizontal line with a head at both ends.
+void span(QPainter &p, int x1, int x2, int y)
 {
     p.setPen(QPen(Edge, 1));
-    p.drawLine(x1, y1, x2, y2);
-    if (y1 == y2) {
-        p.drawLine(x1, y1, x1 + 3, y1 - 3);
-        p.drawLine(x1, y1, x1 + 3, y1 + 3);
-        p.drawLine(x2, y2, x2 - 3, y2 - 3);
-        p.drawLine(x2, y2, x2 - 3, y2 + 3);
-    } else {
-        p.drawLine(x1, y1, x1 - 3, y1 + 3);
-        p.drawLine(x1, y1, x1 + 3, y1 + 3);
-        p.drawLine(x2, y2, x2 - 3, y2 - 3);
-        p.drawLine(x2, y2, x2 + 3, y2 - 3);
-    }
+    p.drawLine(x1, y, x2, y);
+    p.drawLine(x1, y, x1 + 3, y - 3);
+    p.drawLine(x1, y, x1 + 3, y + 3);
+    p.drawLine(x2, y, x2 - 3, y - 3);
+    p.drawLine(x2, y, x2 - 3, y + 3);
 }
 
-void draw(QPainter &p, LayoutPicture picture)
+// The pictures of the horizontal operations. Each vertical operation shows the picture of its
+// horizontal twin mirrored over the diagonal, so the two always match.
+void drawHorizontal(QPainter &p, LayoutPicture picture)
 {
     using P = LayoutPicture;
     switch (picture) {
@@ -61,45 +59,17 @@ void draw(QPainter &p, LayoutPicture picture)
         box(p, 3, 16, 17, 4);
         edge(p, 21, 2, 21, 22);
         break;
-    case P::AlignTop:
-        box(p, 4, 4, 4, 14);
-        box(p, 10, 4, 4, 8);
-        box(p, 16, 4, 4, 17);
-        edge(p, 2, 3, 22, 3);
-        break;
-    case P::AlignBottom:
-        box(p, 4, 6, 4, 14);
-        box(p, 10, 12, 4, 8);
-        box(p, 16, 3, 4, 17);
-        edge(p, 2, 21, 22, 21);
-        break;
     case P::SameWidth:
         box(p, 4, 8, 16, 5);
         box(p, 4, 16, 16, 5);
-        span(p, 4, 4, 20, 4);
-        break;
-    case P::SameHeight:
-        box(p, 8, 4, 5, 16);
-        box(p, 16, 4, 5, 16);
-        span(p, 4, 4, 4, 20);
-        break;
-    case P::SameSize:
-        box(p, 3, 3, 9, 9);
-        box(p, 12, 12, 9, 9);
+        span(p, 4, 20, 4);
         break;
     case P::SpaceHorizontal:
         box(p, 2, 8, 4, 8);
         box(p, 10, 8, 4, 8);
         box(p, 18, 8, 4, 8);
-        span(p, 6, 20, 10, 20);
-        span(p, 14, 20, 18, 20);
-        break;
-    case P::SpaceVertical:
-        box(p, 8, 2, 8, 4);
-        box(p, 8, 10, 8, 4);
-        box(p, 8, 18, 8, 4);
-        span(p, 20, 6, 20, 10);
-        span(p, 20, 14, 20, 18);
+        span(p, 6, 10, 20);
+        span(p, 14, 18, 20);
         break;
     case P::DistributeHorizontal:
         edge(p, 1, 4, 1, 20);
@@ -108,24 +78,51 @@ void draw(QPainter &p, LayoutPicture picture)
         box(p, 9, 8, 6, 8);
         box(p, 18, 8, 3, 8);
         break;
-    case P::DistributeVertical:
-        edge(p, 4, 1, 20, 1);
-        edge(p, 4, 23, 20, 23);
-        box(p, 8, 3, 8, 3);
-        box(p, 8, 9, 8, 6);
-        box(p, 8, 18, 8, 3);
-        break;
     case P::FillHorizontal:
         box(p, 2, 8, 6, 8);
         box(p, 9, 8, 6, 8);
         box(p, 16, 8, 6, 8);
-        span(p, 2, 20, 22, 20);
+        span(p, 2, 22, 20);
         break;
+    default:
+        break;
+    }
+}
+
+// The horizontal twin of a vertical operation's picture; nothing for the others.
+std::optional<LayoutPicture> horizontalTwin(LayoutPicture picture)
+{
+    using P = LayoutPicture;
+    switch (picture) {
+    case P::AlignTop:
+        return P::AlignLeft;
+    case P::AlignBottom:
+        return P::AlignRight;
+    case P::SameHeight:
+        return P::SameWidth;
+    case P::SpaceVertical:
+        return P::SpaceHorizontal;
+    case P::DistributeVertical:
+        return P::DistributeHorizontal;
     case P::FillVertical:
-        box(p, 8, 2, 8, 6);
-        box(p, 8, 9, 8, 6);
-        box(p, 8, 16, 8, 6);
-        span(p, 20, 2, 20, 22);
+        return P::FillHorizontal;
+    default:
+        return std::nullopt;
+    }
+}
+
+void draw(QPainter &p, LayoutPicture picture)
+{
+    using P = LayoutPicture;
+    if (const std::optional<LayoutPicture> twin = horizontalTwin(picture)) {
+        p.setTransform(QTransform(0, 1, 1, 0, 0, 0)); // x and y swapped
+        drawHorizontal(p, *twin);
+        return;
+    }
+    switch (picture) {
+    case P::SameSize:
+        box(p, 3, 3, 9, 9);
+        box(p, 12, 12, 9, 9);
         break;
     case P::Undo: {
         QPainterPath path;
@@ -157,6 +154,9 @@ void draw(QPainter &p, LayoutPicture picture)
         edge(p, 3, 20, 21, 4);
         break;
     }
+    default:
+        drawHorizontal(p, picture);
+        break;
     }
 }
 
