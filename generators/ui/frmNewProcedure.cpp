@@ -17,6 +17,7 @@
 #include "platform/qt/QtText.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -92,6 +93,8 @@ frmNewProcedure::frmNewProcedure(QWidget *parent)
     layout->addWidget(new QLabel(QStringLiteral("Procedure Template Code"), this));
     Text2 = named(new QPlainTextEdit(this), "Text2");
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Code, in the fixed font of the other code boxes: the header's rules line up.
+    Text2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(Text2, 1);
 
     auto *buttons = new QHBoxLayout;
