@@ -3,10 +3,12 @@
 
 #include "clipper/ui/IconApi.h"
 #include "common/ErrorReports.h"
+#include "common/WindowNames.h"
 #include "platform/FileSystem.h"
 #include "platform/UiRuntime.h"
 #include "platform/qt/FileSystemRoots.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/NamedControls.h"
 #include "platform/qt/QtText.h"
 
 #include <QClipboard>
@@ -44,15 +46,9 @@ bool containsIgnoringCase(const QString &text, const char *part)
     return text.contains(QLatin1String(part), Qt::CaseInsensitive);
 }
 
-template<typename T> T *named(T *widget, const char *name, const char *toolTip = nullptr)
-{
-    widget->setObjectName(QLatin1String(name));
-    if (toolTip)
-        widget->setToolTip(QLatin1String(toolTip));
-    return widget;
-}
-
 } // namespace
+
+using platform::named;
 
 PictureBox::PictureBox(int index, QWidget *parent)
     : QLabel(parent)
@@ -84,25 +80,19 @@ void PictureBox::mousePressEvent(QMouseEvent *event)
 
 frmImageClip::frmImageClip(QWidget *parent)
     : QWidget(parent)
-    , Label1(named(
-          new QLabel(QStringLiteral("Select an EXE or DLL or ICO File to Show its Icons"), this),
-          "Label1"))
-    , Label2(
-          named(new QLabel(QStringLiteral("Click the Icon and Copy to place on Clipboard"), this),
-                "Label2"))
+    , Label1(platform::label(this, "Label1", "Select an EXE or DLL or ICO File to Show its Icons"))
+    , Label2(platform::label(this, "Label2", "Click the Icon and Copy to place on Clipboard"))
     , Drive1(named(new QComboBox(this), "Drive1"))
     , Dir1(named(new QListWidget(this), "Dir1"))
     , File1(named(new QListWidget(this), "File1"))
-    , pbCopyToClip(
-          named(new QPushButton(QStringLiteral("Copy"), this), "pbCopyToClip", "Copy to Clipboard"))
-    , pbLoadAllPictures(named(new QPushButton(QStringLiteral("Load All Pictures"), this),
-                              "pbLoadAllPictures",
-                              "Load all picture files"))
-    , pbClose(named(new QPushButton(QStringLiteral("Close"), this), "pbClose", "Close Form"))
+    , pbCopyToClip(platform::commandButton(this, "pbCopyToClip", "Copy", "Copy to Clipboard"))
+    , pbLoadAllPictures(platform::commandButton(
+          this, "pbLoadAllPictures", "Load All Pictures", "Load all picture files"))
+    , pbClose(platform::commandButton(this, "pbClose", "Close", "Close Form"))
     , pbHelp(named(new QToolButton(this), "pbHelp", "Help"))
     , picProduct(named(new QToolButton(this), "picProduct", "Quillmark Help"))
 {
-    setObjectName(QStringLiteral("frmImageClip"));
+    setObjectName(platform::toQString(common::window::ImageClip));
     setWindowTitle(QStringLiteral("Quillmark Picture Clipper"));
     pbHelp->setText(QStringLiteral("?"));
     picProduct->setIcon(QIcon(platform::productPicture(32)));
