@@ -8,6 +8,7 @@
 #include "generators/DocBlock.h"
 #include "generators/ErrorTrap.h"
 #include "generators/NewProc.h"
+#include "tests/support/DocBlockKeywords.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -60,15 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort();
     }
 
-    generators::DocBlockSettings settings;
-    settings.templateText = templ;
-    settings.copyrightKeyword = "Copyright";
-    settings.dateCreatedKeyword = "Date Created";
-    settings.authorKeyword = "Author";
-    settings.purposeKeyword = "Purpose";
-    settings.parametersKeyword = "Parameters";
-    settings.returnsKeyword = "Returns";
-    settings.date = "1/2/2026";
+    const generators::DocBlockSettings settings = test::docBlockSettings(templ, "1/2/2026");
     try {
         generators::DocumentProcedure(code, settings);
     } catch (const common::UserMessageError &) {

@@ -1,18 +1,17 @@
 // The qm program itself: exit codes, byte-exact standard output, help and version.
-#include <cstdio>
+#include "tests/support/RunProgram.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Result
-{
-    int status;
-    std::string out;
-};
+using qm::test::ProgramRun;
+using qm::test::runCommand;
 
-Result runQm(const std::string &args, const std::string &input = {})
+ProgramRun runQm(const std::string &args, const std::string &input = {})
 {
     // Input goes through a file so the test never waits on a pipe.
     std::string inFile = testing::TempDir() + "qm-input.bin";
@@ -20,31 +19,20 @@ Result runQm(const std::string &args, const std::string &input = {})
         std::fwrite(input.data(), 1, input.size(), f);
         std::fclose(f);
     }
-    std::string command = std::string(QM_PROGRAM) + " " + args + " < " + inFile + " 2>&1";
-    Result result{-1, {}};
-    std::FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, n);
-    int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return runCommand(std::string(QM_PROGRAM) + " " + args + " < " + inFile + " 2>&1");
 }
 
 } // namespace
 
 TEST(QmProgram, VersionHelpAndUsage)
 {
-    Result version = runQm("--version");
+    ProgramRun version = runQm("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("qm (Quillmark) ", 0), 0u);
-    Result help = runQm("--help");
+    ProgramRun help = runQm("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Commands:"), std::string::npos);
-    Result usage = runQm("no-such-command");
+    ProgramRun usage = runQm("no-such-command");
     EXPECT_EQ(usage.status, 2);
     EXPECT_NE(usage.out.find("usage: qm"), std::string::npos);
 }
@@ -63,14 +51,7 @@ TEST(QmProgram, LargeInputFromFileRedirectionAndPipeIsCopiedExactly)
     const std::string expected = runQm("indent-lines " + file).out;
     ASSERT_GT(expected.size(), input.size() / 2);
     EXPECT_EQ(runQm("indent-lines", input).out, expected);
-    std::string piped;
-    if (std::FILE *pipe =
-            popen(("cat " + file + " | " + QM_PROGRAM + " indent-lines").c_str(), "r")) {
-        char buffer[65536];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            piped.append(buffer, n);
-        EXPECT_EQ(pclose(pipe), 0);
-    }
-    EXPECT_EQ(piped, expected);
+    const ProgramRun piped = runCommand("cat " + file + " | " + QM_PROGRAM + " indent-lines");
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(piped.out, expected);
 }

@@ -1,42 +1,25 @@
 // The quillmark program as a user runs it in a terminal: help, the registration, and the
 // messages that name the paths when the set-up cannot be done.
+#include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
+using qm::test::ProgramRun;
+using qm::test::runCommand;
 using qm::test::TempDir;
 
-struct Result
-{
-    int status = -1;
-    std::string out;
-};
-
 // Runs quillmark offscreen (its messages printed) with its own Windows and program directories.
-Result
+ProgramRun
 runQuillmark(const std::string &windir, const std::string &appDir, const std::string &args = {})
 {
-    const std::string command = "env QT_QPA_PLATFORM=offscreen WINDIR='" + windir +
-                                "' QM_APP_DIR='" + appDir + "' " + QUILLMARK_PROGRAM + " " + args +
-                                " < /dev/null 2>&1";
-    Result result;
-    std::FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return runCommand("env QT_QPA_PLATFORM=offscreen WINDIR='" + windir + "' QM_APP_DIR='" +
+                      appDir + "' " + QUILLMARK_PROGRAM + " " + args + " < /dev/null 2>&1");
 }
 
 struct Dirs
@@ -52,7 +35,7 @@ struct Dirs
 TEST(QuillmarkProgram, HelpSaysWhatItDoesAndTouchesNothing)
 {
     Dirs dirs;
-    Result help = runQuillmark(dirs.windows(), dirs.program.str(), "--help");
+    ProgramRun help = runQuillmark(dirs.windows(), dirs.program.str(), "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: quillmark", 0), 0u);
     EXPECT_NE(help.out.find("VB.INI"), std::string::npos);
@@ -63,13 +46,13 @@ TEST(QuillmarkProgram, HelpSaysWhatItDoesAndTouchesNothing)
 TEST(QuillmarkProgram, RegistersIntoAWindowsDirectoryItCreates)
 {
     Dirs dirs;
-    Result first = runQuillmark(dirs.windows(), dirs.program.str());
+    ProgramRun first = runQuillmark(dirs.windows(), dirs.program.str());
     EXPECT_EQ(first.status, 0) << first.out;
     EXPECT_NE(first.out.find("Quillmark Initialized: "), std::string::npos) << first.out;
     EXPECT_TRUE(std::filesystem::exists(dirs.windows() + "/quillmrk.ini"));
     EXPECT_EQ(dirs.root.read("not/yet/windows/VB.INI"), "[Add-Ins32]\r\nQM32.Connector=1\r\n");
 
-    Result again = runQuillmark(dirs.windows(), dirs.program.str());
+    ProgramRun again = runQuillmark(dirs.windows(), dirs.program.str());
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "");
 }
@@ -78,7 +61,7 @@ TEST(QuillmarkProgram, MissingTemplateIsBlamedOnItsOwnPath)
 {
     Dirs dirs;
     TempDir empty;
-    Result r = runQuillmark(dirs.windows(), empty.str());
+    ProgramRun r = runQuillmark(dirs.windows(), empty.str());
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("Quillmark Initialization Error: "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(empty.str() + "\\quillmrk.ini"), std::string::npos) << r.out;
@@ -90,7 +73,7 @@ TEST(QuillmarkProgram, SwitchedOffRegistrationIsKeptAndExplained)
     Dirs dirs;
     std::filesystem::create_directories(dirs.windows());
     dirs.root.write("not/yet/windows/VB.INI", "[Add-Ins32]\r\nQM32.Connector=0\r\n");
-    Result r = runQuillmark(dirs.windows(), dirs.program.str());
+    ProgramRun r = runQuillmark(dirs.windows(), dirs.program.str());
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("registered with Visual Basic but switched off"), std::string::npos)
         << r.out;

@@ -2,6 +2,7 @@
 // build, and against broken files made from them.
 #include "clipper/IconFile.h"
 #include "clipper/IconPixels.h"
+#include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
 
 #include <QImage>
@@ -34,26 +35,16 @@ bool exists(const std::string &path)
     return std::ifstream(path).good();
 }
 
-std::string run(const std::string &command, int *status = nullptr)
+std::string run(const std::string &command)
 {
-    std::string out;
-    FILE *pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    const int rc = ::pclose(pipe);
-    if (status)
-        *status = rc;
-    return out;
+    return test::runCommand(command).out;
 }
 
 bool haveIcoutils()
 {
-    int status = -1;
-    run("wrestool --version >/dev/null 2>&1 && icotool --version >/dev/null 2>&1", &status);
-    return status == 0;
+    return test::runCommand("wrestool --version >/dev/null 2>&1 && "
+                            "icotool --version >/dev/null 2>&1")
+               .status == 0;
 }
 
 std::vector<std::string> lines(const std::string &text)

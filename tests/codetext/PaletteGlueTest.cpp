@@ -1,6 +1,7 @@
 #include "codetext/PaletteGlue.h"
 
 #include "tests/support/FakeCodeWindow.h"
+#include "tests/support/ShownMessages.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -32,10 +33,9 @@ TEST_F(PaletteCommands, EmptySelectionShowsTheMessageAndPastesNothing)
     host.selection = "";
     codetext::StartComment();
     codetext::StartUncomment();
-    auto boxes = ui.callsOf("msgbox");
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].title, "Comment Error");
-    EXPECT_EQ(boxes[1].title, "Nothing Selected");
+    EXPECT_EQ(test::shownMessages(ui),
+              (std::vector<std::string>{"Comment Error: No text selected. (16)",
+                                        "Nothing Selected: No text selected to uncomment! (48)"}));
     EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "^v"), 0);
     // Uncomment asked the host for the selection a second time.
     EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "^c wait"), 3);

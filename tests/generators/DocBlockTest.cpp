@@ -2,6 +2,7 @@
 #include "generators/DocBlock.h"
 
 #include "common/Settings.h"
+#include "tests/support/DocBlockKeywords.h"
 #include "tests/support/EngineTest.h"
 
 #include <gtest/gtest.h>
@@ -11,25 +12,18 @@ namespace {
 
 DocBlockSettings settings()
 {
-    DocBlockSettings s;
-    s.templateText = "'***********\n"
-                     "'* Name: ProcName\n"
-                     "'* Purpose\n"
-                     "'* Parameters\n"
-                     "'* Returns\n"
-                     "'* Author\n"
-                     "'* Copyright\n"
-                     "'* Date Created\n"
-                     "'***********\n";
-    s.copyrightKeyword = "Copyright";
-    s.dateCreatedKeyword = "Date Created";
-    s.authorKeyword = "Author";
-    s.purposeKeyword = "Purpose";
-    s.parametersKeyword = "Parameters";
-    s.returnsKeyword = "Returns";
+    DocBlockSettings s = test::docBlockSettings("'***********\n"
+                                                "'* Name: ProcName\n"
+                                                "'* Purpose\n"
+                                                "'* Parameters\n"
+                                                "'* Returns\n"
+                                                "'* Author\n"
+                                                "'* Copyright\n"
+                                                "'* Date Created\n"
+                                                "'***********\n",
+                                                "3/7/2026");
     s.programmer = common::fixedWidthName("Ann");
     s.company = common::fixedWidthName("Acme");
-    s.date = "3/7/2026";
     return s;
 }
 

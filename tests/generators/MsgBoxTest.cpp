@@ -5,6 +5,7 @@
 #include "common/Cli.h"
 #include "generators/DesignerCli.h"
 
+#include "tests/generators/AnswerBlocks.h"
 #include "tests/support/EngineTest.h"
 
 #include <gtest/gtest.h>
@@ -45,50 +46,11 @@ TEST(MsgBoxGenerator, FunctionOfEveryButtonStyleSortsOutTheAnswer)
     const std::string head = "Dim sMsg as string\r\n"
                              "Dim iRV as integer\r\n"
                              "sMsg = \"Hello\"\r\n";
-    const struct
-    {
-        int buttons;
-        const char *code;
-    } cases[] = {
-        {0, "iRV = MsgBox(sMsg, 16, \"MsgBox Caption\")\r\n\r\n"},
-        {1, "iRV = MsgBox(sMsg, 17, \"MsgBox Caption\")\r\n\r\n"
-            "If iRV = 1 Then\r\n"
-            "   ' Ok Code goes here\r\n"
-            "Else\r\n"
-            "   ' Cancel code goes here\r\n"
-            "End If\r\n"},
-        {2, "iRV = MsgBox(sMsg, 18, \"MsgBox Caption\")\r\n\r\n"
-            "If iRV = 3 Then\r\n"
-            "   ' Abort Code goes here\r\n"
-            "ElseIf iRV = 4 Then\r\n"
-            "   ' Retry code goes here\r\n"
-            "Else\r\n"
-            "   ' Cancel code goes here\r\n"
-            "End If\r\n"},
-        {3, "iRV = MsgBox(sMsg, 19, \"MsgBox Caption\")\r\n\r\n"
-            "If iRV = 6 Then\r\n"
-            "   ' Yes Code goes here\r\n"
-            "ElseIf iRV = 7 Then\r\n"
-            "   ' No code goes here\r\n"
-            "Else\r\n"
-            "   ' Cancel code goes here\r\n"
-            "End If\r\n"},
-        {4, "iRV = MsgBox(sMsg, 20, \"MsgBox Caption\")\r\n\r\n"
-            "If iRV = 6 Then\r\n"
-            "   ' Yes Code goes here\r\n"
-            "Else\r\n"
-            "   ' No code goes here\r\n"
-            "End If\r\n"},
-        {5, "iRV = MsgBox(sMsg, 21, \"MsgBox Caption\")\r\n\r\n"
-            "If iRV = 4 Then\r\n"
-            "   ' Retry Code goes here\r\n"
-            "Else\r\n"
-            "   ' Cancel code goes here\r\n"
-            "End If\r\n"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.buttons);
-        EXPECT_EQ(SetUpPaintProc(box('F', c.buttons)), head + c.code);
+    for (int buttons = 0; buttons <= 5; ++buttons) {
+        SCOPED_TRACE(buttons);
+        EXPECT_EQ(SetUpPaintProc(box('F', buttons)),
+                  head + "iRV = MsgBox(sMsg, " + std::to_string(16 + buttons) +
+                      ", \"MsgBox Caption\")\r\n\r\n" + test::answerBlock(buttons));
     }
 }
 
@@ -179,12 +141,8 @@ TEST(MsgBoxGenerator, EmbeddedQuotationMarksAreDoubled)
                                  "Dim iRV as integer\r\n"
                                  "sMsg = \"Say \"\"hi\"\"\" & Chr(10)\r\n"
                                  "sMsg = sMsg & \"\"\"\"\r\n"
-                                 "iRV = MsgBox(sMsg, 20, \"\"\"Quoted\"\"\")\r\n\r\n"
-                                 "If iRV = 6 Then\r\n"
-                                 "   ' Yes Code goes here\r\n"
-                                 "Else\r\n"
-                                 "   ' No code goes here\r\n"
-                                 "End If\r\n");
+                                 "iRV = MsgBox(sMsg, 20, \"\"\"Quoted\"\"\")\r\n\r\n" +
+                                 test::answerBlock(4));
     EXPECT_EQ(basicLiteral(""), "\"\"");
     EXPECT_EQ(basicLiteral("\"\""), "\"\"\"\"\"\"");
 }
@@ -234,14 +192,8 @@ TEST(QmMsgBox, OptionsSetEveryValue)
                        "Dim iRV as integer\r\n"
                        "sMsg = \"Save \"\"Report\"\"?\" & Chr(10)\r\n"
                        "sMsg = sMsg & \"Changes are lost otherwise.\"\r\n"
-                       "iRV = MsgBox(sMsg, 291, \"Quit?\")\r\n\r\n"
-                       "If iRV = 6 Then\r\n"
-                       "   ' Yes Code goes here\r\n"
-                       "ElseIf iRV = 7 Then\r\n"
-                       "   ' No code goes here\r\n"
-                       "Else\r\n"
-                       "   ' Cancel code goes here\r\n"
-                       "End If\r\n");
+                       "iRV = MsgBox(sMsg, 291, \"Quit?\")\r\n\r\n" +
+                           test::answerBlock(3));
 
     run = qmMsgBox({"--system-modal", "--icon", "64", "--buttons", "2", "--default", "3"}, "");
     EXPECT_EQ(run.status, 0) << run.err;

@@ -10,22 +10,27 @@
 namespace qm::library {
 namespace {
 
-// A form whose frame holds a frame that holds a frame with a text box, and a control array.
+// A form whose frame holds a frame that holds a frame with a text box, and a control array; the
+// frames and the code of what they hold are pieces a deletion takes out whole.
+const std::string kFrames = "   Begin VB.Frame fra1 \r\n"
+                            "      Caption         =   \"Outer\"\r\n"
+                            "      Begin VB.Frame fra2 \r\n"
+                            "         Begin VB.Frame fra3 \r\n"
+                            "            Begin VB.TextBox txtDeep \r\n"
+                            "               LinkTopic       =   \"x\"\r\n"
+                            "            End\r\n"
+                            "         End\r\n"
+                            "      End\r\n"
+                            "   End\r\n";
+const std::string kDeepCode = "Private Sub txtDeep_Change()\r\n    Beep\r\nEnd Sub\r\n";
+const std::string kFrameCode =
+    "Public Function fra1_Helper() As Long\r\n    fra1_Helper = 1\r\nEnd Function\r\n";
 const std::string Nested = "VERSION 5.00\r\n"
                            "Begin VB.Form frmA \r\n"
                            "   Caption         =   \"Form A\"\r\n"
                            "   LinkTopic       =   \"Form1\"\r\n"
-                           "   Icon            =   \"frmA.frx\":0000\r\n"
-                           "   Begin VB.Frame fra1 \r\n"
-                           "      Caption         =   \"Outer\"\r\n"
-                           "      Begin VB.Frame fra2 \r\n"
-                           "         Begin VB.Frame fra3 \r\n"
-                           "            Begin VB.TextBox txtDeep \r\n"
-                           "               LinkTopic       =   \"x\"\r\n"
-                           "            End\r\n"
-                           "         End\r\n"
-                           "      End\r\n"
-                           "   End\r\n"
+                           "   Icon            =   \"frmA.frx\":0000\r\n" +
+                           kFrames +
                            "   Begin VB.CommandButton cmd \r\n"
                            "      Caption         =   \"A\"\r\n"
                            "      Index           =   0\r\n"
@@ -42,18 +47,14 @@ const std::string Nested = "VERSION 5.00\r\n"
                            "End\r\n"
                            "Attribute VB_Name = \"frmA\"\r\n"
                            "Option Explicit\r\n"
-                           "\r\n"
-                           "Private Sub txtDeep_Change()\r\n"
-                           "    Beep\r\n"
-                           "End Sub\r\n"
+                           "\r\n" +
+                           kDeepCode +
                            "Private Sub cmd_Click(Index As Integer)\r\n"
                            "    txtKeep = \"\"\r\n"
                            "End Sub\r\n"
                            "Private Sub txtKeep_Change()\r\n"
-                           "End Sub\r\n"
-                           "Public Function fra1_Helper() As Long\r\n"
-                           "    fra1_Helper = 1\r\n"
-                           "End Function\r\n";
+                           "End Sub\r\n" +
+                           kFrameCode;
 
 void expectLoadsAndSavesUnchanged(const std::string &text)
 {
@@ -118,19 +119,7 @@ TEST(FormRewrite, DeletingAFrameTakesItsNestedControlsAndTheirCode)
     EXPECT_NE(after.find("Private Sub cmd_Click"), std::string::npos);
     EXPECT_NE(after.find("Begin VB.TextBox txtKeep"), std::string::npos);
     std::string expected = Nested;
-    for (const std::string piece :
-         {"   Begin VB.Frame fra1 \r\n"
-          "      Caption         =   \"Outer\"\r\n"
-          "      Begin VB.Frame fra2 \r\n"
-          "         Begin VB.Frame fra3 \r\n"
-          "            Begin VB.TextBox txtDeep \r\n"
-          "               LinkTopic       =   \"x\"\r\n"
-          "            End\r\n"
-          "         End\r\n"
-          "      End\r\n"
-          "   End\r\n",
-          "Private Sub txtDeep_Change()\r\n    Beep\r\nEnd Sub\r\n",
-          "Public Function fra1_Helper() As Long\r\n    fra1_Helper = 1\r\nEnd Function\r\n"})
+    for (const std::string &piece : {kFrames, kDeepCode, kFrameCode})
         expected.erase(expected.find(piece), piece.size());
     EXPECT_EQ(after, expected);
     expectLoadsAndSavesUnchanged(after);

@@ -1,15 +1,15 @@
 // The code finder window driven through its controls, the scripted runtime answering its input
-// box, file dialogs and message boxes, and a recording host taking Show Code Window's keys.
+// box, file dialogs and message boxes, and the recording host window taking Show Code Window's
+// keys.
 #include "search/ui/frmCodeFinder.h"
 
 #include "common/ProgramState.h"
 #include "common/WindowNames.h"
 #include "platform/ScriptedUi.h"
-#include "platform/UiRuntime.h"
-#include "platform/VbError.h"
 #include "platform/qt/QtText.h"
 #include "search/SearchGlue.h"
 #include "search/ui/frmSelectDirectory.h"
+#include "tests/support/ShownMessages.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ToolWindowFixture.h"
 
@@ -29,31 +29,17 @@
 namespace qm::search {
 namespace {
 
-constexpr const char *kHostCaption = "App - Microsoft Visual Basic [design]";
-
-class RecordingHost final : public platform::KeyboardTarget
-{
-public:
-    void activate(std::string_view caption) override
-    {
-        if (caption != kHostCaption)
-            throw platform::VbError(5);
-    }
-    void sendKeys(std::string_view keys, bool) override { keysSent.emplace_back(keys); }
-    std::vector<std::string> keysSent;
-};
-
 std::string text(const QLabel *label)
 {
     return platform::fromQString(label->text());
 }
 
-class CodeFinderWindow : public testing::Test
+class CodeFinderWindow : public test::ToolWindowTest
 {
 protected:
     void SetUp() override
     {
-        runtime.setKeyboardTarget(&host);
+        ToolWindowTest::SetUp();
         dir.write("App.vbp", "Type=Exe\r\nForm=forms\\Main.frm\r\nModule=Tools; TOOLS.BAS\r\n"
                              "Class=Acct; Acct.cls\r\n");
         dir.write("forms/Main.frm", "Dim Total As Long\r\n"
@@ -63,7 +49,6 @@ protected:
         dir.write("TOOLS.BAS", "Public Function Sum(a)\r\n    Sum = a + Total\r\nEnd Function\r\n");
         dir.write("Acct.cls", "Private mTotal\r\n");
         codeFinderSettings() = {};
-        common::programState().hostCaption = kHostCaption;
         common::programState().currentProjectFileName = dir.file("App.vbp");
         common::programState().codeFinderProjectMode = true;
         form = windows.openAs<frmCodeFinder>(common::window::CodeFinder);
@@ -73,6 +58,7 @@ protected:
     {
         delete form.data();
         frmSelectDirectory::setModalHook({});
+        ToolWindowTest::TearDown();
         common::programState() = {};
     }
 
@@ -88,20 +74,9 @@ protected:
         for (int i = 0; i < 1000 && form && form->isSearching() && form->searchState() != 1; ++i)
             QApplication::processEvents();
     }
-    std::vector<std::string> messages() const
-    {
-        std::vector<std::string> shown;
-        for (const platform::UiCall &call : runtime.callsOf("msgbox"))
-            shown.push_back(call.title + ": " + call.text + " (" + std::to_string(call.style) +
-                            ")");
-        return shown;
-    }
+    std::vector<std::string> messages() const { return test::shownMessages(runtime); }
 
-    platform::ScriptedUi runtime;
-    platform::ScopedUi scoped{runtime};
-    RecordingHost host;
     test::TempDir dir;
-    test::ToolWindowFixture windows;
     QPointer<frmCodeFinder> form;
 };
 
@@ -213,8 +188,7 @@ TEST_F(CodeFinderWindow, StopSearchAndCloseEndTheWaitingSearch)
     EXPECT_EQ(text(form->lblFile), "TOOLS.BAS");
 
     click("pbClose");
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(form.isNull());
+    EXPECT_TRUE(test::isGone(form));
     EXPECT_FALSE(common::programState().isWindowOpen(common::window::CodeFinder));
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(runtime.mousePointer(), 0);
@@ -282,11 +256,12 @@ TEST_F(CodeFinderWindow, SelectProjectAndSelectDirectory)
 TEST_F(CodeFinderWindow, ShowCodeWindowSendsTheHostFindAndTheLine)
 {
     click("pbLoadCodeEditor"); // no hit shown yet: nothing to go to
-    EXPECT_TRUE(host.keysSent.empty());
+    EXPECT_TRUE(host.log.empty());
     find("sum =");
     settle();
     click("pbLoadCodeEditor");
-    EXPECT_EQ(host.keysSent, std::vector<std::string>{"^FPublic Function Sum{Enter}{DOWN 1}"});
+    EXPECT_EQ(host.activations(), std::vector<std::string>{kHostCaption});
+    EXPECT_EQ(host.keys(), std::vector<std::string>{"^FPublic Function Sum{Enter}{DOWN 1} wait"});
 }
 
 TEST(CodeWindowKeys, FindTheHeaderThenGoDownToTheLine)

@@ -1,6 +1,7 @@
 // A code window for tests of the add-in's host commands: its selection is a text, the copy
-// keystroke puts it on the clipboard and the paste keystroke replaces it. It records what it is
-// sent, and a fixture gives the program the settings and the host main window such commands need.
+// keystroke puts it on the clipboard, the paste keystroke replaces it, and the save keystroke
+// writes the active form's file. It records what it is sent, and a fixture gives the program the
+// settings and the host main window such commands need.
 #pragma once
 
 #include "common/ProgramState.h"
@@ -37,12 +38,17 @@ struct FakeCodeWindow : RecordingKeyboard
             selection = ui.clipboardText();
             ++pastes;
         }
+        if (keys == "^s" && !activeFormFile.empty())
+            common::programState().capturedFileName = activeFormFile;
     }
 
     platform::ScriptedUi &ui;
     std::string selection;
     bool failPaste = false;
     int pastes = 0;
+    /// The file the host saves for its active form, named to the add-in as the host's file
+    /// notification names it; empty when the host saves nothing.
+    std::string activeFormFile;
 };
 
 /// The scripted runtime, a fake code window behind the host's main window, the programmer "dev",
@@ -71,6 +77,9 @@ struct HostCommandTest : ::testing::Test
         keys.EditFind = "^f";
         keys.ViewProject = "^r";
         keys.CloseWindows = "^{F4}";
+        keys.FileSave = "^s";
+        keys.FileRemove = "^{DEL}";
+        keys.ViewForm = "+{F7}";
         platform::windowRegistry().clear();
         platform::windowRegistry().add(kHostCaption, "ThunderMain");
     }

@@ -1,12 +1,16 @@
 // A host for the add-in's tests: an add-in menu whose lines can be clicked, file notification
-// connections, a project that can be reloaded or not, and the selection operations. Everything
-// it is asked is logged.
+// connections, a project that can be reloaded or not, the selection operations, and an active
+// form whose selected controls are given. Menu and connection calls are logged; the files added
+// to the project and inserted into the active form are kept.
 #pragma once
 
 #include "host/Host.h"
+#include "platform/FileSystem.h"
 #include "platform/VbError.h"
 
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -93,6 +97,37 @@ private:
     Log &m_log;
 };
 
+/// A selected control with the properties it has: reading one it lacks, or one not yet set,
+/// fails as the host does (438), and so does setting one it lacks.
+class PropertyControl : public host::Control
+{
+public:
+    PropertyControl(std::string name, std::set<std::string> properties)
+        : m_name(std::move(name))
+        , m_properties(std::move(properties))
+    {}
+    std::string name() const override { return m_name; }
+    std::string className() const override { return "CommandButton"; }
+    host::PropertyValue property(std::string_view name) const override
+    {
+        auto it = values.find(std::string(name));
+        if (it == values.end())
+            throw platform::VbError(platform::err::PropertyNotSupported);
+        return it->second;
+    }
+    void setProperty(std::string_view name, const host::PropertyValue &value) override
+    {
+        if (!m_properties.count(std::string(name)))
+            throw platform::VbError(platform::err::PropertyNotSupported);
+        values[std::string(name)] = value;
+    }
+    std::map<std::string, host::PropertyValue> values;
+
+private:
+    std::string m_name;
+    std::set<std::string> m_properties;
+};
+
 class FakeHost : public host::Host, public host::AddInMenu
 {
 public:
@@ -133,10 +168,34 @@ public:
         if (!receivers.erase(id))
             throw platform::VbError(5);
     }
+    /// The selected controls of the active form; without an active form, asking fails (91).
+    host::ControlList selection;
+    bool hasActiveForm = true;
+    /// The files added to the project, in order; with `refuseAdd` adding fails (53).
+    std::vector<std::string> addedFiles;
+    bool refuseAdd = false;
+    /// The text of every file inserted into the active form, in order.
+    std::string inserted;
+
     std::string activeProjectFileName() const override { return projectFileName; }
-    void addFileToProject(std::string_view) override {}
-    void insertFileIntoActiveForm(std::string_view) override {}
-    host::ControlList selectedControls() override { return {}; }
+    void addFileToProject(std::string_view path) override
+    {
+        if (refuseAdd)
+            throw platform::VbError(platform::err::FileNotFound);
+        addedFiles.emplace_back(path);
+    }
+    void insertFileIntoActiveForm(std::string_view path) override
+    {
+        if (!hasActiveForm)
+            throw platform::VbError(platform::err::ObjectNotSet);
+        inserted += platform::readFile(path);
+    }
+    host::ControlList selectedControls() override
+    {
+        if (!hasActiveForm)
+            throw platform::VbError(platform::err::ObjectNotSet);
+        return selection;
+    }
     void reloadActiveProject() override
     {
         if (!canReload)

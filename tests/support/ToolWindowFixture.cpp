@@ -46,6 +46,9 @@ std::string readPreview(const std::function<void()> &action)
     int previews = 0;
     generators::frmShowCode::setModalHook([&](generators::frmShowCode &preview) {
         ++previews;
+        EXPECT_EQ(preview.objectName(), "frmShowCode");
+        EXPECT_EQ(preview.windowTitle(), "Tb Quillmark Preview Code");
+        EXPECT_TRUE(preview.isModal());
         shown = platform::fromQString(control<QPlainTextEdit>(&preview, "Text1")->toPlainText());
         click(&preview, "pbClose");
         EXPECT_FALSE(preview.isVisible());

@@ -7,6 +7,8 @@
 #include "shell/ui/QtShellWindows.h"
 #include "tests/support/RecordingKeyboard.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -30,6 +32,13 @@ template<typename T = QWidget> T *control(const QWidget *window, std::string_vie
     return found;
 }
 
+/// Whether a window that deletes itself on closing is gone, once pending deletions have run.
+template<typename T> bool isGone(const QPointer<T> &window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window.isNull();
+}
+
 /// Clicks the button `name` of `window`.
 void click(const QWidget *window, std::string_view name);
 /// Sets the text of the text box `name` of `window` as typed (a line or a multi-line box).
@@ -42,7 +51,7 @@ void sendKey(QWidget *to,
 
 /// Runs `action` with the code preview handed over instead of shown modally, closes it with its
 /// Close button and returns the text it showed, lines ended with CR LF as the preview keeps
-/// them. A test failure unless exactly one preview was shown.
+/// them. A test failure unless exactly one preview was shown, as the modal window it is.
 std::string readPreview(const std::function<void()> &action);
 
 /// The shell's windows, to open tool windows by name.

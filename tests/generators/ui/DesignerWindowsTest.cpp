@@ -12,7 +12,6 @@
 #include "platform/VbError.h"
 #include "platform/qt/QtText.h"
 #include "tests/support/FakeHost.h"
-#include "tests/support/RecordingKeyboard.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ToolWindowFixture.h"
 
@@ -28,47 +27,16 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 
 namespace qm::generators {
 namespace {
 
-constexpr const char *kHostCaption = "Project1 - Microsoft Visual Basic [design]";
-
 using test::control;
+using test::isGone;
 using test::readPreview;
 
-// Whether a window that deletes itself on closing is gone, once the deletion has run.
-template<typename T> bool gone(const QPointer<T> &window)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return window.isNull();
-}
-
-class DesignerWindow : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        host.onlyWindow = kHostCaption;
-        runtime.setKeyboardTarget(&host);
-        common::programState().hostCaption = kHostCaption;
-        savedPasteKeys = common::settings().keys.PasteFromClipboard;
-        common::settings().keys.PasteFromClipboard = "+{INSERT}";
-    }
-    void TearDown() override
-    {
-        common::settings().keys.PasteFromClipboard = savedPasteKeys;
-        common::programState().hostCaption.clear();
-    }
-
-    platform::ScriptedUi runtime;
-    platform::ScopedUi scoped{runtime};
-    test::ToolWindowFixture windows;
-    test::RecordingKeyboard host;
-    std::string savedPasteKeys;
-};
+using DesignerWindow = test::ToolWindowTest;
 
 // --- the input box designer ---
 
@@ -85,7 +53,7 @@ TEST_F(DesignerWindow, InputBoxOpensWithItsInitialTextsAndShowsTheirCode)
               "sRV = InputBox(\"Your message should be entered here.\r\n\", \"Window Caption\", "
               "\"Default Input Text\")\r\n");
     test::click(form, "pbCancel");
-    EXPECT_TRUE(gone(form));
+    EXPECT_TRUE(isGone(form));
     EXPECT_TRUE(host.log.empty());
 }
 
@@ -102,7 +70,7 @@ TEST_F(DesignerWindow, InputBoxTestShowsTheTextsUntrimmedAndPaintItPastesTrimmed
     EXPECT_EQ(boxes[0].title, "  Confirm  ");
 
     test::click(form, "pbPaintIt");
-    EXPECT_TRUE(gone(form));
+    EXPECT_TRUE(isGone(form));
     EXPECT_EQ(runtime.clipboardText(),
               "Dim sRV As String\r\n\r\n"
               "sRV = InputBox(\"Type \"\"yes\"\"\r\n\tor no\", \"Confirm\", \"caf\xe9\")\r\n");
@@ -241,7 +209,7 @@ TEST_F(DesignerWindow, CommonDialogPaintItPastesTheCode)
     test::click(form, "rbPrinter");
     selectLines(control<QListWidget>(form, "lbFlagList"), {0});
     test::click(form, "pbPaintIt");
-    EXPECT_TRUE(gone(form));
+    EXPECT_TRUE(isGone(form));
     EXPECT_NE(runtime.clipboardText().find("On Error Resume Next\r\n"
                                            "Me.CommonDialog1.Flags = &H0&\r\n"
                                            "Me.CommonDialog1.Action = 5\r\n"),
@@ -250,48 +218,6 @@ TEST_F(DesignerWindow, CommonDialogPaintItPastesTheCode)
 }
 
 // --- the help context window ---
-
-class FakeControl : public host::Control
-{
-public:
-    FakeControl(std::string name, std::set<std::string> names)
-        : m_name(std::move(name))
-        , m_names(std::move(names))
-    {}
-    std::string name() const override { return m_name; }
-    std::string className() const override { return "CommandButton"; }
-    host::PropertyValue property(std::string_view name) const override
-    {
-        auto it = values.find(std::string(name));
-        if (it == values.end())
-            throw platform::VbError(438);
-        return it->second;
-    }
-    void setProperty(std::string_view name, const host::PropertyValue &value) override
-    {
-        if (!m_names.count(std::string(name)))
-            throw platform::VbError(438);
-        values[std::string(name)] = value;
-    }
-    std::map<std::string, host::PropertyValue> values;
-
-private:
-    std::string m_name;
-    std::set<std::string> m_names;
-};
-
-class SelectionHost : public test::FakeHost
-{
-public:
-    host::ControlList selectedControls() override
-    {
-        if (!activeForm)
-            throw platform::VbError(91);
-        return selection;
-    }
-    bool activeForm = true;
-    host::ControlList selection;
-};
 
 class HelpContextWindow : public DesignerWindow
 {
@@ -326,7 +252,7 @@ protected:
     }
 
     test::TempDir dir;
-    SelectionHost fakeHost;
+    test::FakeHost fakeHost;
     QPointer<frmHelpContextID> form;
 };
 
@@ -364,10 +290,10 @@ TEST_F(HelpContextWindow, OpensOnTopAndLoadsABasicFilesTopics)
 
 TEST_F(HelpContextWindow, SetIndexWritesBothPropertiesAndSkipsWhatAControlLacks)
 {
-    auto both = std::make_shared<FakeControl>(
+    auto both = std::make_shared<test::PropertyControl>(
         "cmdOk", std::set<std::string>{"WhatsThisHelpID", "HelpContextID"});
-    auto helpOnly = std::make_shared<FakeControl>("lblA", std::set<std::string>{"HelpContextID"});
-    auto none = std::make_shared<FakeControl>("Line1", std::set<std::string>{});
+    auto helpOnly = std::make_shared<test::PropertyControl>("lblA", std::set<std::string>{"HelpContextID"});
+    auto none = std::make_shared<test::PropertyControl>("Line1", std::set<std::string>{});
     fakeHost.selection = {both, helpOnly, none};
     load("app.hh", "#define IDH_ORDER 42\n");
     test::click(form, "pbSetIndex");
@@ -377,7 +303,7 @@ TEST_F(HelpContextWindow, SetIndexWritesBothPropertiesAndSkipsWhatAControlLacks)
     EXPECT_TRUE(none->values.empty());
     EXPECT_TRUE(runtime.callsOf("msgbox").empty());
 
-    fakeHost.activeForm = false;
+    fakeHost.hasActiveForm = false;
     test::click(form, "pbSetIndex");
     ASSERT_EQ(runtime.callsOf("msgbox").size(), 1u);
     EXPECT_TRUE(form);
@@ -398,7 +324,7 @@ TEST_F(HelpContextWindow, UnusableFilesCloseTheWindowOrAreTold)
     EXPECT_EQ(runtime.callsOf("msgbox").size(), 2u);
 
     load("notes.txt", "text");
-    EXPECT_TRUE(gone(form));
+    EXPECT_TRUE(isGone(form));
     EXPECT_EQ(runtime.callsOf("msgbox").back().text, "Unknown Context ID File Type!");
     EXPECT_EQ(runtime.callsOf("msgbox").back().title, "Unknown File Type");
 }
@@ -407,7 +333,7 @@ TEST_F(HelpContextWindow, CancelledOrMissingFileClosesTheWindow)
 {
     runtime.queueFileAnswer(dir.file("missing.bas"));
     test::click(form, "pbOpenRTF");
-    EXPECT_TRUE(gone(form));
+    EXPECT_TRUE(isGone(form));
     const auto boxes = runtime.callsOf("msgbox");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Can't open Help Context File: \n" + dir.file("missing.bas"));
@@ -415,7 +341,7 @@ TEST_F(HelpContextWindow, CancelledOrMissingFileClosesTheWindow)
 
     form = windows.openAs<frmHelpContextID>(common::window::HelpContext);
     test::click(form, "pbOpenRTF"); // nothing queued: the dialog is cancelled
-    EXPECT_TRUE(gone(form));
+    EXPECT_TRUE(isGone(form));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 #include "platform/qt/QtText.h"
+#include "tests/generators/AnswerBlocks.h"
 #include "tests/support/RecordingKeyboard.h"
 #include "tests/support/ToolWindowFixture.h"
 
@@ -48,28 +49,13 @@ protected:
 
     void click(const char *name) { test::click(form, name); }
 
-    // Show Code, with the preview window handed over instead of its modal loop.
+    // Show Code, with the preview window handed over instead of its modal loop; the preview
+    // shows the text the designer keeps for Paint It.
     std::string showCode()
     {
-        std::string shown;
-        int previews = 0;
-        frmShowCode::setModalHook([&](frmShowCode &preview) {
-            ++previews;
-            EXPECT_EQ(preview.objectName(), "frmShowCode");
-            EXPECT_EQ(preview.windowTitle(), "Tb Quillmark Preview Code");
-            EXPECT_TRUE(preview.isModal());
-            shown = platform::fromQString(control<QPlainTextEdit>(&preview, "Text1")->toPlainText());
-            control<QPushButton>(&preview, "pbClose")->click();
-            EXPECT_FALSE(preview.isVisible());
-        });
-        click("pbShowCode");
-        EXPECT_EQ(previews, 1);
-        // The preview shows the lines broken as Qt breaks them; the stored text keeps CR LF.
-        std::string crlf;
-        for (char c : shown)
-            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        EXPECT_EQ(crlf, previewText());
-        return previewText();
+        const std::string shown = test::readPreview([&] { click("pbShowCode"); });
+        EXPECT_EQ(shown, previewText());
+        return shown;
     }
 
     QPointer<frmMsgBox> form;
@@ -149,14 +135,8 @@ TEST_F(MsgBoxDesigner, ComposesAFunctionWithItsAnswerBlock)
                           "Dim iRV as integer\r\n"
                           "sMsg = \"Save \"\"Report1\"\"?\" & Chr(10)\r\n"
                           "sMsg = sMsg & \"All changes are lost.\"\r\n"
-                          "iRV = MsgBox(sMsg, 291, \"Save?\")\r\n\r\n"
-                          "If iRV = 6 Then\r\n"
-                          "   ' Yes Code goes here\r\n"
-                          "ElseIf iRV = 7 Then\r\n"
-                          "   ' No code goes here\r\n"
-                          "Else\r\n"
-                          "   ' Cancel code goes here\r\n"
-                          "End If\r\n");
+                          "iRV = MsgBox(sMsg, 291, \"Save?\")\r\n\r\n" +
+                              test::answerBlock(3));
 
     // Back to the statement, and a default button the new style lacks falls back to Button 1.
     click("rbMsgboxStatement");
@@ -251,8 +231,7 @@ TEST_F(MsgBoxDesigner, PaintItPastesIntoTheRecordedHostWindow)
     EXPECT_EQ(host.keys(), std::vector<std::string>{"+{INSERT} wait"});
     EXPECT_TRUE(runtime.callsOf("msgbox").empty());
     EXPECT_FALSE(common::programState().isWindowOpen("frmMsgBox"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(form);
+    EXPECT_TRUE(test::isGone(form));
 }
 
 TEST_F(MsgBoxDesigner, PaintItWithoutTheHostWindowKeepsTheCodeOnTheClipboard)
@@ -330,8 +309,7 @@ TEST_F(MsgBoxDesigner, PaintItKeepsTheDesignerWhenTheClipboardRefusesTheCode)
     EXPECT_TRUE(host.activations().empty());
     EXPECT_TRUE(host.keys().empty());
     EXPECT_TRUE(common::programState().isWindowOpen("frmMsgBox"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(form);
+    EXPECT_FALSE(test::isGone(form));
 }
 
 TEST_F(MsgBoxDesigner, ExitAndCloseUnloadWithoutPasting)
@@ -340,8 +318,7 @@ TEST_F(MsgBoxDesigner, ExitAndCloseUnloadWithoutPasting)
     EXPECT_FALSE(common::programState().isWindowOpen("frmMsgBox"));
     EXPECT_TRUE(host.activations().empty());
     EXPECT_TRUE(host.keys().empty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(form);
+    EXPECT_TRUE(test::isGone(form));
 
     // The next load starts from the initial values again.
     form = windows.openAs<frmMsgBox>(common::window::MsgBox);
