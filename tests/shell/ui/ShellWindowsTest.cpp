@@ -1,5 +1,7 @@
 #include "common/ProgramState.h"
 #include "common/Settings.h"
+#include "common/ToolRegistry.h"
+#include "common/WindowNames.h"
 #include "platform/Profile.h"
 #include "platform/ScriptedUi.h"
 #include "platform/WindowRegistry.h"
@@ -288,4 +290,19 @@ TEST_F(ShellWindowsTest, ConnectShowsThePaletteAndDisconnectSavesItsPosition)
               "04500");
     EXPECT_EQ(platform::getPrivateProfileString("Configuration", "Top", "", 255, "quillmrk.ini"),
               "00600");
+}
+
+TEST_F(ShellWindowsTest, ToolsShowWindowsThroughTheNewestShellAndTheOlderOneAfterIt)
+{
+    auto &registry = common::toolRegistry();
+    {
+        shell::QtShellWindows newer;
+        ASSERT_TRUE(registry.showWindow(common::window::MsgBox));
+        EXPECT_NE(newer.toolWindow(common::window::MsgBox), nullptr);
+        EXPECT_EQ(windows.toolWindow(common::window::MsgBox), nullptr);
+    }
+    // The newer windows are gone; showing goes to the ones that were there before, never to them.
+    ASSERT_TRUE(registry.showWindow(common::window::MsgBox));
+    EXPECT_NE(windows.toolWindow(common::window::MsgBox), nullptr);
+    EXPECT_FALSE(registry.showWindow("frmNoSuchWindow"));
 }
