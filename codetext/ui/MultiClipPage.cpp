@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace qm::codetext {
 namespace {
@@ -27,7 +28,11 @@ MultiClipPage::MultiClipPage(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("tabMultiClip"));
-    auto *layout = new QHBoxLayout(this);
+    // The three clipboards side by side at the top of the tab, their buttons together.
+    auto *page = new QVBoxLayout(this);
+    auto *layout = new QHBoxLayout;
+    page->addLayout(layout);
+    page->addStretch();
     for (int i = 0; i < 3; ++i) {
         fraClipboard[i] = new QGroupBox(QStringLiteral("Clipboard # %1").arg(i + 1), this);
         fraClipboard[i]->setObjectName(QStringLiteral("fraClipboard(%1)").arg(i));

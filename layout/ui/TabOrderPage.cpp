@@ -52,7 +52,7 @@ TabOrderPage::TabOrderPage(QWidget *parent)
     right->addWidget(fraAutomatic);
     right->addWidget(fraTabStops);
     right->addStretch();
-    layout->addWidget(fraManual);
+    layout->addWidget(fraManual, 0, Qt::AlignTop);
     layout->addLayout(right);
 
     connect(tbMark, &QPushButton::clicked, this, &TabOrderPage::tbMark_Click);
