@@ -74,16 +74,7 @@ std::vector<std::string> messageLines(std::string_view message)
 
 std::string basicLiteral(std::string_view text)
 {
-    std::string literal;
-    literal.reserve(text.size() + 2);
-    literal += '"';
-    for (char c : text) {
-        if (c == '"')
-            literal += '"';
-        literal += c;
-    }
-    literal += '"';
-    return literal;
+    return platform::quoteText(text);
 }
 
 int msgBoxFlags(const MsgBoxDesign &design)
