@@ -65,6 +65,23 @@ void guardedText(const std::function<void()> &body)
         [](const platform::VbError &e) { return common::productErrorReport(e.description); }, body);
 }
 
+// The cursor's selection as file text: the text box's paragraph breaks become CR LF.
+std::string selectedFileText(const QTextCursor &cursor)
+{
+    QString selected = cursor.selectedText();
+    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return fromEditorText(platform::fromQString(selected), "\r\n");
+}
+
+// Puts the cursor's selection on the clipboard; false when nothing is selected.
+bool copySelection(const QTextCursor &cursor)
+{
+    if (!cursor.hasSelection())
+        return false;
+    platform::ui().clipboardSetText(selectedFileText(cursor));
+    return true;
+}
+
 int confirmSave(const std::string &path)
 {
     return platform::ui().msgBox("The text in [" + path +
@@ -605,9 +622,7 @@ std::string frmEdit32::selectionOrAll(bool &empty)
         cursor.select(QTextCursor::Document);
         txtEdit->setTextCursor(cursor);
     }
-    QString selected = cursor.selectedText();
-    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return fromEditorText(platform::fromQString(selected), "\r\n");
+    return selectedFileText(cursor);
 }
 
 void frmEdit32::pasteOverSelection(const std::string &text)
@@ -652,10 +667,7 @@ void frmEdit32::IndentLines()
 void frmEdit32::ConvertXBaseProc()
 {
     common::guarded("ConvertXBaseProc", [&] {
-        QString selected = txtEdit->textCursor().selectedText();
-        selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        auto conversion =
-            codetext::ConvertXBaseProc(fromEditorText(platform::fromQString(selected), "\r\n"));
+        auto conversion = codetext::ConvertXBaseProc(selectedFileText(txtEdit->textCursor()));
         if (!conversion)
             return;
         if (conversion->failure)
@@ -730,25 +742,14 @@ void frmEdit32::mnuCut_Click()
 {
     guardedText([&] {
         QTextCursor cursor = txtEdit->textCursor();
-        if (!cursor.hasSelection())
-            return;
-        QString selected = cursor.selectedText();
-        selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        platform::ui().clipboardSetText(fromEditorText(platform::fromQString(selected), "\r\n"));
-        cursor.removeSelectedText();
+        if (copySelection(cursor))
+            cursor.removeSelectedText();
     });
 }
 
 void frmEdit32::mnuCopy_Click()
 {
-    guardedText([&] {
-        QTextCursor cursor = txtEdit->textCursor();
-        if (!cursor.hasSelection())
-            return;
-        QString selected = cursor.selectedText();
-        selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        platform::ui().clipboardSetText(fromEditorText(platform::fromQString(selected), "\r\n"));
-    });
+    guardedText([&] { copySelection(txtEdit->textCursor()); });
 }
 
 void frmEdit32::mnuPaste_Click()

@@ -374,6 +374,26 @@ TEST_F(Editor, TheTextToolsWorkOnTheSelection)
     EXPECT_EQ(editor->editorText(), "* top\nIf x = 1 Then\nEnd If\n");
 }
 
+TEST_F(Editor, CutAndCopyPutTheSelectionOnTheClipboardWithCrLf)
+{
+    editor->txtEdit->setPlainText("Sub A()\n  x = 1\nEnd Sub\n");
+    ui.clipboardSetText("before");
+    select(0, 0);
+    trigger("mnuCopy"); // nothing selected: the clipboard keeps its text
+    trigger("mnuCut");
+    EXPECT_EQ(ui.clipboardText(), "before");
+
+    select(0, 16);
+    trigger("mnuCopy");
+    EXPECT_EQ(ui.clipboardText(), "Sub A()\r\n  x = 1\r\n");
+    EXPECT_EQ(platform::fromQString(editor->txtEdit->toPlainText()), "Sub A()\n  x = 1\nEnd Sub\n");
+
+    select(8, 8);
+    trigger("mnuCut");
+    EXPECT_EQ(ui.clipboardText(), "  x = 1\r\n");
+    EXPECT_EQ(platform::fromQString(editor->txtEdit->toPlainText()), "Sub A()\nEnd Sub\n");
+}
+
 TEST_F(Editor, PrintsTheSelectionWithCommentLinesInBold)
 {
     editor->txtEdit->setPlainText("skip\nSub A()\n  ' note\nEnd Sub\n");
