@@ -28,6 +28,8 @@ frmObjFWDesc::frmObjFWDesc(bool askName, QWidget *parent)
     txtControlSetName = platform::named(new QLineEdit(this), "txtControlSetName");
     txtControlSetName->setEnabled(askName);
     txtDescription = platform::named(new QLineEdit(this), "txtDescription");
+    // Room for a description of a line, and for the whole title above it.
+    txtDescription->setMinimumWidth(240);
     form->addRow("Control Set Name", txtControlSetName);
     form->addRow("Description", txtDescription);
     pbSave = platform::commandButton(this, "pbSave", "Save");
