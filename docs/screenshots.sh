@@ -12,7 +12,7 @@ fi
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
-for script in docs/vbhost.qms docs/screens.qms; do
+for script in docs/vbhost.qms docs/screens.qms docs/tool-windows.qms; do
     WINDIR=$(mktemp -d)
     export WINDIR
     QT_QPA_PLATFORM=offscreen "$bin/quillmark" >/dev/null
