@@ -3,10 +3,41 @@
 
 #include "platform/qt/QtText.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QWidget>
 
 namespace qm::platform {
+namespace {
+
+// How often the activation went to another window (by the program or by the system), and the
+// window that has it.
+unsigned g_activations = 0;
+WindowHandle g_lastActivated = 0;
+
+void noteActivation(WindowHandle handle)
+{
+    if (g_lastActivated == handle)
+        return;
+    ++g_activations;
+    g_lastActivated = handle;
+}
+
+// How long after a window is shown a window manager's focus for it may still come late.
+constexpr qint64 kMapFocusMilliseconds = 1500;
+
+qint64 nowMilliseconds()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
+} // namespace
 
 WindowBinding::WindowBinding(QWidget &window, std::string className)
     : QObject(&window)
@@ -74,6 +105,10 @@ void WindowBinding::storeGeometry()
 
 bool WindowBinding::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == &m_window && event->type() == QEvent::Show) {
+        m_activationsSeen = g_activations;
+        m_shownAt = nowMilliseconds();
+    }
     if (watched == &m_window && !m_applying && windowRegistry().contains(m_handle)) {
         m_applying = true; // changes made here must not be applied back to the window
         windowChanged(*event);
@@ -94,8 +129,18 @@ void WindowBinding::windowChanged(const QEvent &event)
             storeGeometry();
         return;
     case QEvent::WindowActivate:
+        if (isStaleActivation()) {
+            // On a real display a newly mapped window gets the focus from the window manager
+            // in its own time (an activation asked for before it was mapped waits for the map),
+            // possibly after another window was activated: that later choice stands, as it
+            // would had the window been focused at once.
+            reassertActiveWindow();
+            return;
+        }
         if (m_owning || registry.activeWindow() != m_handle)
             registry.activate(m_handle);
+        noteActivation(m_handle);
+        m_activationsSeen = g_activations;
         return;
     default:
         break;
@@ -171,10 +216,34 @@ void WindowBinding::applyEntry(const WindowInfo &info)
         }
     }
     if (windowRegistry().activeWindow() == m_handle && info.visible) {
+        noteActivation(m_handle);
         m_window.raise();
         m_window.activateWindow();
     }
     m_applying = false;
+}
+
+bool WindowBinding::isStaleActivation() const
+{
+    if (m_shownAt < 0 || g_activations == m_activationsSeen)
+        return false;
+    const WindowRegistry &registry = windowRegistry();
+    const WindowHandle active = registry.activeWindow();
+    if (active == m_handle || !registry.contains(active))
+        return false;
+    return nowMilliseconds() - m_shownAt < kMapFocusMilliseconds;
+}
+
+void WindowBinding::reassertActiveWindow()
+{
+    const WindowHandle active = windowRegistry().activeWindow();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        const WindowBinding *binding = of(*top);
+        if (binding && binding->m_handle == active && top->isVisible()) {
+            top->activateWindow();
+            return;
+        }
+    }
 }
 
 WindowHandle registerWindow(QWidget &window, const std::string &className)

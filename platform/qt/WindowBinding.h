@@ -10,6 +10,7 @@
 #include "platform/WindowRegistry.h"
 
 #include <QObject> // the binding filters its window's events
+#include <QtGlobal>
 
 #include <string>
 
@@ -44,11 +45,21 @@ private:
     void windowChanged(const QEvent &event);
     void applyEntry(const WindowInfo &info);
     void storeGeometry();
+    /// Whether a system activation of the window is the window manager focusing it late, soon
+    /// after it was mapped, when another window was activated since it was shown or last
+    /// active.
+    bool isStaleActivation() const;
+    /// Gives the system focus back to the window the registry holds active.
+    static void reassertActiveWindow();
 
     QWidget &m_window;
     WindowHandle m_handle = 0;
     bool m_owning = true;
     bool m_applying = false; // the entry is being applied to the window: ignore its echo
+    // The activations counted when the window was shown or last became active, and when it
+    // was shown: a window manager's focus for a window it maps may come after later ones.
+    unsigned m_activationsSeen = 0;
+    qint64 m_shownAt = -1; ///< milliseconds of a monotonic clock; -1 before it is shown
 };
 
 /// Registers a window under a class name; shorthand for a new owning WindowBinding.
