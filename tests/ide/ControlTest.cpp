@@ -3,11 +3,13 @@
 #include "ide/Form.h"
 #include "platform/VbError.h"
 #include "tests/ide/FormTestData.h"
+#include "tests/support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 using namespace qm::ide;
 using qm::platform::VbError;
+using qm::test::errorOf;
 using qm::test::formData;
 using qm::test::replaced;
 
@@ -23,15 +25,6 @@ protected:
         ControlPtr c = form->findControl(name, index);
         EXPECT_TRUE(c) << name;
         return c;
-    }
-    int errorOf(const std::function<void()> &f)
-    {
-        try {
-            f();
-        } catch (const VbError &e) {
-            return e.number;
-        }
-        return 0;
     }
 };
 

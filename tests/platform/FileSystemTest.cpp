@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/VbError.h"
+#include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -8,17 +9,7 @@
 using namespace qm::platform;
 using qm::test::TempDir;
 
-namespace {
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const VbError &e) {
-        return e.number;
-    }
-    return 0;
-}
-} // namespace
+using qm::test::errorOf;
 
 TEST(FileSystem, ProductPathsResolveCaseInsensitivelyWithBackslashes)
 {

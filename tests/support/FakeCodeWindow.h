@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qm::test {
@@ -67,19 +68,17 @@ struct HostCommandTest : ::testing::Test
         common::programState() = common::ProgramState();
         common::settings() = common::ProgramSettings();
         common::settings().programmerName = common::fixedWidthName("dev");
-        auto &keys = common::settings().keys;
-        keys.VBDesignName = "[design]";
-        keys.VBBreakName = "[break]";
-        keys.CopyToClipboard = "^c";
-        keys.PasteFromClipboard = "^v";
-        keys.FilePrint = "^p";
-        keys.ViewToolbox = "^t";
-        keys.EditFind = "^f";
-        keys.ViewProject = "^r";
-        keys.CloseWindows = "^{F4}";
-        keys.FileSave = "^s";
-        keys.FileRemove = "^{DEL}";
-        keys.ViewForm = "+{F7}";
+        using Keys = common::KeystrokeSettings;
+        const std::pair<std::string Keys::*, const char *> keystrokes[] = {
+            {&Keys::VBDesignName, "[design]"}, {&Keys::VBBreakName, "[break]"},
+            {&Keys::CopyToClipboard, "^c"},    {&Keys::PasteFromClipboard, "^v"},
+            {&Keys::FilePrint, "^p"},          {&Keys::ViewToolbox, "^t"},
+            {&Keys::EditFind, "^f"},           {&Keys::ViewProject, "^r"},
+            {&Keys::CloseWindows, "^{F4}"},    {&Keys::FileSave, "^s"},
+            {&Keys::FileRemove, "^{DEL}"},     {&Keys::ViewForm, "+{F7}"},
+        };
+        for (const auto &[field, keys] : keystrokes)
+            common::settings().keys.*field = keys;
         platform::windowRegistry().clear();
         platform::windowRegistry().add(kHostCaption, "ThunderMain");
     }

@@ -12,6 +12,7 @@
 #include "platform/VbError.h"
 #include "platform/qt/QtText.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/ShownMessages.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ToolWindowFixture.h"
 
@@ -280,12 +281,10 @@ TEST_F(HelpContextWindow, OpensOnTopAndLoadsABasicFilesTopics)
     combo->setEditText(QStringLiteral("x, 99999"));
     form->cbSelectHelpTopic_Click();
     EXPECT_EQ(form->contextNumber(), 12345);
-    const auto boxes = runtime.callsOf("msgbox");
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Your RTF File has no Context IDs!");
-    EXPECT_EQ(boxes[0].title, "Invalid RTF");
-    EXPECT_EQ(boxes[0].style, 16);
-    EXPECT_EQ(boxes[1].title, "Invalid RTF");
+    EXPECT_EQ(test::shownMessages(runtime),
+              (std::vector<std::string>{"Invalid RTF: Your RTF File has no Context IDs! (16)",
+                                        "Invalid RTF: The Context ID \"99999\" is not a whole "
+                                        "number from -32768 to 32767! (16)"}));
 }
 
 TEST_F(HelpContextWindow, SetIndexWritesBothPropertiesAndSkipsWhatAControlLacks)
