@@ -1,4 +1,8 @@
 // Every tool window as it first shows: no caption cut off, no control outside the window.
+#include "changes/ui/frmShowChanges.h"
+#include "codetext/Find.h"
+#include "codetext/ui/EditorDialogs.h"
+#include "library/ui/LibraryDialogs.h"
 #include "tests/support/ToolWindowFixture.h"
 
 #include <QAbstractButton>
@@ -10,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace qm::test {
@@ -57,6 +62,12 @@ void expectEverythingFits(const QWidget &window)
         const int needed = QFontMetrics(control->font()).horizontalAdvance(shownText(caption));
         EXPECT_LE(needed, room) << where(window, *control) << " is cut off";
     }
+    // The title, in the bold face title bars use, beside the icon and the three frame buttons.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_LE(QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 100, window.width())
+        << window.objectName().toStdString() << ": the title \""
+        << window.windowTitle().toStdString() << "\" is cut off";
 }
 
 struct WindowFit : ToolWindowTest, ::testing::WithParamInterface<const char *>
@@ -79,6 +90,24 @@ TEST_P(WindowFit, CaptionsAndControlsFitOnEveryTab)
         }
     }
     window->close();
+}
+
+TEST_F(ToolWindowTest, TheToolsDialogsFitAsTheyFirstShow)
+{
+    codetext::SearchState search;
+    std::unique_ptr<QWidget> dialogs[] = {
+        std::make_unique<codetext::frmFind>(search),
+        std::make_unique<codetext::frmReplace>(search),
+        std::make_unique<codetext::frmEditClip>(),
+        std::make_unique<library::frmObjFWDesc>(true),
+        std::make_unique<changes::frmShowChanges>(),
+    };
+    for (const std::unique_ptr<QWidget> &dialog : dialogs) {
+        dialog->show();
+        QApplication::processEvents();
+        expectEverythingFits(*dialog);
+        dialog->hide();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ToolWindows,
