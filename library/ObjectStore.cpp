@@ -5,6 +5,7 @@
 #include "common/TextHelpers.h"
 #include "platform/AppFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/Text.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
 
@@ -224,12 +225,36 @@ std::vector<ProcNameObj> ObjectLibrary::load(ObjectKind kind) const
     return parseObjectList(platform::readFile(pathOf(kindInfo(kind).listFile)));
 }
 
+bool isStorableName(std::string_view name)
+{
+    if (trimBlanks(name).empty())
+        return false;
+    for (const char c : name)
+        if (!platform::isAsciiLetter(c) && !platform::isAsciiDigit(c) && c != '_' && c != ' ')
+            return false;
+    return true;
+}
+
 std::string ObjectLibrary::add(ObjectKind kind,
                                const std::string &name,
                                const std::string &description,
                                const std::string &bytes,
                                const std::optional<std::string> &frx)
 {
+    // The list file ends a name at its first other character: such a name would be read back
+    // as another one, and the stored object could no longer be reached or deleted.
+    if (!isStorableName(name))
+        throw common::UserMessageError({"Input Error",
+                                        "A library name may hold only letters, digits, \"_\" "
+                                        "and blanks.",
+                                        platform::mb::Exclamation});
+    // A line break inside the description would start a record of its own in the list file.
+    std::string_view oneLine = description;
+    while (oneLine.size() >= 2 && oneLine.substr(oneLine.size() - 2) == "\r\n")
+        oneLine.remove_suffix(2);
+    if (oneLine.find_first_of("\r\n") != std::string_view::npos)
+        throw common::UserMessageError({"Input Error", "A description must be a single line.",
+                                        platform::mb::Exclamation});
     const std::string listPath = pathOf(kindInfo(kind).listFile);
     std::string listText;
     if (platform::fileExists(listPath))

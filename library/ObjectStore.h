@@ -43,6 +43,10 @@ std::vector<ProcNameObj> parseObjectList(std::string_view text);
 
 /// One list line: name, bar, alias, bar, description, CR LF. With `trimDescription` every
 /// trailing CR LF pair is removed from the description first (as when a record is added).
+/// Whether `name` reads back from a list file as itself: letters, digits, "_" and blanks, not
+/// only blanks.
+bool isStorableName(std::string_view name);
+
 std::string formatListLine(const ProcNameObj &record, bool trimDescription);
 
 /// The name of the next object of a kind after `records`: the last alias's prefix, its number

@@ -187,6 +187,32 @@ TEST_F(LibraryDir, AnAliasOutsideTheLibraryIsRefusedAndNothingChanges)
     EXPECT_EQ(dir.read("qm_forms.txt"), "");
 }
 
+TEST_F(LibraryDir, ANameOrDescriptionThatWouldNotReadBackIsRefusedAndNothingIsWritten)
+{
+    // Each of these would come back from the list as another name (or a record of its own), and
+    // the stored object could no longer be found or deleted.
+    for (const char *name : {"", "   ", "Order-Entry", "M\xfcller", "a|b", "Tab\tName"}) {
+        EXPECT_FALSE(isStorableName(name)) << name;
+        EXPECT_EQ(test::messageOf([&] {
+                      library.add(ObjectKind::Controls, name, "d", "VERSION 4.00\r\n");
+                  }).title,
+                  "Input Error")
+            << name;
+    }
+    EXPECT_EQ(test::messageOf([&] {
+                  library.add(ObjectKind::Modules, "Two Lines", "one\r\ntwo", "Sub A()\r\n");
+              }).text,
+              "A description must be a single line.");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("qm_ctrls.txt")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("qm_modls.txt")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("CTRL0001.frm")));
+
+    // Letters, digits, "_" and inner blanks read back as they were written.
+    EXPECT_TRUE(isStorableName("Order_Entry 2"));
+    library.add(ObjectKind::Controls, "Order_Entry 2", "d", "VERSION 4.00\r\n");
+    EXPECT_EQ(library.load(ObjectKind::Controls).at(0).ProcName, "Order_Entry 2");
+}
+
 TEST_F(LibraryDir, AHundredThousandRecordsLoad)
 {
     std::string list;
