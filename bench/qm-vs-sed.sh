@@ -80,12 +80,17 @@ measure block-delete "$module" "$qm" --today 2026-12-09 --name bench block delet
 measure block-remove "$deleted" "$qm" block remove
 measure strip-comments "$module" "$qm" strip-comments --all
 measure xbase "$module" "$qm" xbase
+measure procedures "$module" "$qm" procedures
+measure analyze "$module" "$qm" analyze
+measure errtrap-add "$module" "$qm" errtrap add
+measure document "$module" "$qm" --today 2026-12-09 --name bench document
 
 sed_time=$(cat "$work/sed.median")
 echo
 echo "qm / sed (goal: at most 0.5):"
 for engine in comment-lines uncomment-lines indent-lines comment uncomment indent \
-    block-change block-delete block-remove strip-comments xbase; do
+    block-change block-delete block-remove strip-comments xbase procedures analyze errtrap-add \
+    document; do
     printf '  %-18s %.2f\n' "$engine" "$(echo "$(cat "$work/$engine.median") / $sed_time" | bc -l)"
 done
 

@@ -120,7 +120,7 @@ void DeletionBlock(std::string_view selection,
     requireSelection(selection, "No deletion text selected!");
     out.append(beginMarker(BlockKind::Deletion, programmer, date));
     for (platform::LineReader lines(selection); auto line = lines.next();)
-        out.append("'* ").append(*line).endLine();
+        out.writeLine(0, "'* ", *line);
     out.append(endMarker(BlockKind::Deletion, programmer, date));
 }
 
@@ -155,7 +155,7 @@ void RemoveBlocking(std::string_view selection, common::TextSink &out)
                 continue;
             }
         }
-        out.append(*line).endLine();
+        out.writeLine(0, {}, *line);
     }
 }
 

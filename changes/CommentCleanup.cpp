@@ -14,8 +14,10 @@ namespace {
 // The line's text after its leading blanks.
 std::string_view lineText(std::string_view line)
 {
-    size_t at = line.find_first_not_of(" \t");
-    return at == std::string_view::npos ? std::string_view{} : line.substr(at);
+    size_t at = 0;
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+        ++at;
+    return line.substr(at);
 }
 
 bool isDropped(std::string_view line, CommentKind kind)
@@ -37,17 +39,24 @@ void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::T
     if (platform::trimBlanks(selection).empty())
         throw common::UserMessageError({"No Selected Text", "No text selected to delete comments!",
                                         platform::mb::Information});
+    // The kept lines go on as they were, their own line ends included, a run of them at a
+    // time: [runStart, pos) is kept and not yet written.
+    size_t runStart = 0;
     size_t pos = 0;
-    for (platform::LineReader lines(selection); auto line = lines.next();) {
-        // The line as it was, its own line end included.
-        const size_t next = lines.position();
-        std::string_view whole = selection.substr(pos, next - pos);
-        pos = next;
-        if (line->empty() || !isDropped(*line, kind)) {
-            kept.append(whole);
+    auto writeRun = [&] {
+        if (pos > runStart) {
+            kept.append(selection.substr(runStart, pos - runStart));
             kept.lineDone();
         }
+    };
+    for (platform::LineReader lines(selection); auto line = lines.next();) {
+        if (!line->empty() && isDropped(*line, kind)) {
+            writeRun();
+            runStart = lines.position();
+        }
+        pos = lines.position();
     }
+    writeRun();
 }
 
 std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)

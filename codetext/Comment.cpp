@@ -7,12 +7,14 @@
 #include "platform/LineReader.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace qm::codetext {
 namespace {
 
 using platform::trimBlanks;
+using platform::trimTrailingBlanks;
 
 constexpr int kCriticalIcon = 16;
 constexpr int kExclamationIcon = 48;
@@ -68,13 +70,9 @@ void CommentBlock(std::string_view text,
     out.endLine();
     for (; line; line = lines.next()) {
         // Lines indented less than the first one keep nothing of their indent: the block's
-        // marks line up at the first line's column.
-        std::string_view code = trimBlanks(*line);
-        size_t own = common::LeadingBlanks(*line);
-        out.append(indent, ' ').append("'* ");
-        if (!code.empty() && own > indent)
-            out.append(own - indent, ' ');
-        out.append(code).endLine();
+        // marks line up at the first line's column, and what a line is indented more stays.
+        const size_t own = common::LeadingBlanks(*line);
+        out.writeLine(indent, "'* ", trimTrailingBlanks(line->substr(std::min(own, indent))));
     }
     out.append(indent, ' ').append("'** End of Block Commented **");
     out.endLine();
@@ -98,15 +96,15 @@ void UncommentBlock(std::string_view text, common::TextSink &out)
         std::string_view code = line->substr(at + mark);
         // A line that had no comment mark is code, whatever it says.
         if (mark == 0 || !isMarkerLine(code))
-            out.append(line->substr(0, at)).append(code).endLine();
+            out.writeLine(at, {}, code);
     }
 }
 
 void CommentLines(std::string_view text, common::TextSink &out)
 {
     for (platform::LineReader lines(text); auto line = lines.next();) {
-        out.append(common::LeadingBlanks(*line), ' ').append("'");
-        out.append(trimBlanks(*line)).endLine();
+        const size_t at = common::LeadingBlanks(*line);
+        out.writeLine(at, "'", trimTrailingBlanks(line->substr(at)));
     }
 }
 
@@ -115,15 +113,13 @@ void UncommentLines(std::string_view text, common::TextSink &out)
     for (platform::LineReader lines(text); auto line = lines.next();) {
         // The apostrophe goes, then the blanks the line ends with; when nothing but blanks
         // follows it, those and the indent before it all go.
-        size_t at = common::LeadingBlanks(*line);
+        const size_t at = common::LeadingBlanks(*line);
         if (at < line->size() && (*line)[at] == '\'') {
-            std::string_view rest = platform::trimTrailingBlanks(line->substr(at + 1));
-            if (!rest.empty())
-                out.append(line->substr(0, at)).append(rest);
+            std::string_view rest = trimTrailingBlanks(line->substr(at + 1));
+            out.writeLine(rest.empty() ? 0 : at, {}, rest);
         } else {
-            out.append(platform::trimTrailingBlanks(*line));
+            out.writeLine(0, {}, trimTrailingBlanks(*line));
         }
-        out.endLine();
     }
 }
 

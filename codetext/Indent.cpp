@@ -211,9 +211,8 @@ void indent(std::string_view text, long long tab, Flavour flavour, common::TextS
     Levels levels(tab, startsWith(whole, "Sub ") || startsWith(whole, "Func") ? 0 : tab);
 
     auto write = [&](std::string_view line) {
-        if (levels.current() > 0)
-            out.append(static_cast<size_t>(levels.current()), ' ');
-        out.append(line).endLine();
+        const long long level = levels.current();
+        out.writeLine(level > 0 ? static_cast<size_t>(level) : 0, {}, line);
     };
 
     for (platform::LineReader lines(text); auto raw = lines.next();) {

@@ -14,7 +14,7 @@ std::string listProcedures(std::string_view text, ModuleKind kind)
         throw common::UserMessageError(binaryFileMessage());
     std::string out;
     for (const auto &entry : divideModule(text, kind))
-        out += entry.name + "\t" + std::to_string(entry.line) + "\n";
+        out.append(entry.name).append(1, '\t').append(std::to_string(entry.line)).append(1, '\n');
     return out;
 }
 

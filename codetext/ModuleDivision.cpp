@@ -6,6 +6,7 @@
 #include "platform/UiRuntime.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qm::codetext {
 namespace {
@@ -39,8 +40,9 @@ std::string_view takeWord(std::string_view &line)
 
 bool isOneOf(std::string_view word, std::initializer_list<std::string_view> keywords)
 {
+    // Most words are no keyword: their length settles it without comparing a letter.
     for (std::string_view keyword : keywords) {
-        if (equalsIgnoreCase(word, keyword))
+        if (word.size() == keyword.size() && equalsIgnoreCase(word, keyword))
             return true;
     }
     return false;
@@ -86,9 +88,21 @@ template<typename Visit> void forEachLine(std::string_view text, size_t from, Vi
 
 size_t lineNumberAt(std::string_view text, size_t offset, size_t fromOffset, size_t fromLine)
 {
+    // Every LF ends a line, and every CR that no LF follows: the two are counted apart, each
+    // with memchr, which goes many bytes at a time.
     size_t line = fromLine;
-    for (size_t i = fromOffset; i < offset; ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+    if (offset <= fromOffset)
+        return line;
+    const char *begin = text.data();
+    for (const char *at = begin + fromOffset, *end = begin + offset;
+         (at = static_cast<const char *>(std::memchr(at, '\n', static_cast<size_t>(end - at))));
+         ++at)
+        ++line;
+    for (const char *at = begin + fromOffset, *end = begin + offset;
+         (at = static_cast<const char *>(std::memchr(at, '\r', static_cast<size_t>(end - at))));
+         ++at) {
+        const size_t i = static_cast<size_t>(at - begin);
+        if (i + 1 >= text.size() || text[i + 1] != '\n')
             ++line;
     }
     return line;

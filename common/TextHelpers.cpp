@@ -13,12 +13,6 @@
 namespace qm::common {
 using platform::findIgnoreCase;
 
-size_t LeadingBlanks(std::string_view text)
-{
-    size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? text.size() : first;
-}
-
 void reserveLarge(std::string &out, size_t capacity)
 {
     out.reserve(capacity);

@@ -11,7 +11,14 @@ namespace qm::common {
 
 /// The number of spaces before the first other character (tabs are other characters); the
 /// whole length for a text of blanks only.
-size_t LeadingBlanks(std::string_view text);
+inline size_t LeadingBlanks(std::string_view text)
+{
+    // Inline: the line engines ask it of every line.
+    size_t count = 0;
+    while (count < text.size() && text[count] == ' ')
+        ++count;
+    return count;
+}
 
 /// Reserves `capacity` bytes in `out` for a large result written front to back. A buffer of
 /// several megabytes is marked for large pages where the system offers them: first touching

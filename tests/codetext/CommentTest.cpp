@@ -215,3 +215,39 @@ TEST(QmUncomment, KeepsCodeWhoseCommentMentionsAMarkerText)
     EXPECT_EQ(run.out, "    If r <> 0 Then WriteBits 0 'append EOB (end of block)\r\n"
                        "    x = 1 ' see Block Added by the old tool\r\n");
 }
+
+TEST(LineEngines, OddLinesGiveExactBytesWholeAndInPieces)
+{
+    // Mixed line ends, a lone CR, tabs, 8-bit bytes and no final line end.
+    const std::string odd = "  a = 1  \r\n\tb\n\r   ' c\xe9  \r\r\n   \n'x\xff";
+    struct Case
+    {
+        const char *name;
+        std::string (*whole)(std::string_view);
+        void (*pieces)(std::string_view, qm::common::TextSink &);
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"CommentLines", CommentLines, CommentLines,
+         "  'a = 1\r\n'\tb\r\n'\r\n   '' c\xe9\r\n'\r\n   '\r\n''x\xff\r\n"},
+        {"UncommentLines", UncommentLines, UncommentLines,
+         "  a = 1\r\n\tb\r\n\r\n    c\xe9\r\n\r\n\r\nx\xff\r\n"},
+        {"UncommentBlock", UncommentBlock, UncommentBlock,
+         "  a = 1  \r\n\tb\r\n\r\n   c\xe9  \r\n\r\n   \r\nx\xff\r\n"},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(c.whole(odd), c.expected) << c.name;
+        std::string joined;
+        qm::common::TextSink out([&](std::string_view piece) { joined += piece; }, 5);
+        c.pieces(odd, out);
+        out.flush();
+        EXPECT_EQ(joined, c.expected) << c.name;
+    }
+    EXPECT_EQ(CommentBlock("  a\r\n\tb\r\n     c  \n\xe9\r", "12/8/26", "dev"),
+              "  '** Commented on 12/8/26 by dev **\r\n"
+              "  '* a\r\n"
+              "  '* \tb\r\n"
+              "  '*    c\r\n"
+              "  '* \xe9\r\n"
+              "  '** End of Block Commented **\r\n");
+}
