@@ -23,6 +23,14 @@ constexpr std::array<KindInfo, 5> Kinds = {{
     {"qm_class.txt", "CLAS0001.cls", "Classes", "Classes List", "classes"},
 }};
 
+// The description as a list line keeps it: without its trailing CR LF pairs.
+std::string_view withoutTrailingLineEnds(std::string_view text)
+{
+    while (text.size() >= 2 && text.substr(text.size() - 2) == "\r\n")
+        text.remove_suffix(2);
+    return text;
+}
+
 bool isBlankLine(std::string_view line)
 {
     return line.find_first_not_of(' ') == std::string_view::npos;
@@ -125,9 +133,8 @@ std::vector<ProcNameObj> parseObjectList(std::string_view text)
 
 std::string formatListLine(const ProcNameObj &record, bool trimDescription)
 {
-    std::string_view desc = record.ProcDesc;
-    while (trimDescription && desc.size() >= 2 && desc.substr(desc.size() - 2) == "\r\n")
-        desc.remove_suffix(2);
+    const std::string_view desc =
+        trimDescription ? withoutTrailingLineEnds(record.ProcDesc) : record.ProcDesc;
     return record.ProcName + "|" + record.ProcAlias + "|" + std::string(desc) + "\r\n";
 }
 
@@ -249,10 +256,7 @@ std::string ObjectLibrary::add(ObjectKind kind,
                                         "and blanks.",
                                         platform::mb::Exclamation});
     // A line break inside the description would start a record of its own in the list file.
-    std::string_view oneLine = description;
-    while (oneLine.size() >= 2 && oneLine.substr(oneLine.size() - 2) == "\r\n")
-        oneLine.remove_suffix(2);
-    if (oneLine.find_first_of("\r\n") != std::string_view::npos)
+    if (withoutTrailingLineEnds(description).find_first_of("\r\n") != std::string_view::npos)
         throw common::UserMessageError({"Input Error", "A description must be a single line.",
                                         platform::mb::Exclamation});
     const std::string listPath = pathOf(kindInfo(kind).listFile);
