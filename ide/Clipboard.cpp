@@ -39,19 +39,10 @@ std::optional<std::string> fromHex(std::string_view hex)
 {
     if (hex.size() % 2)
         return std::nullopt;
-    auto nibble = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        return -1;
-    };
     std::string out;
     out.reserve(hex.size() / 2);
     for (size_t i = 0; i < hex.size(); i += 2) {
-        int hi = nibble(hex[i]), lo = nibble(hex[i + 1]);
+        int hi = platform::hexDigitValue(hex[i]), lo = platform::hexDigitValue(hex[i + 1]);
         if (hi < 0 || lo < 0)
             return std::nullopt;
         out += static_cast<char>(hi * 16 + lo);
