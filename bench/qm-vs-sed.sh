@@ -43,47 +43,58 @@ commented=$work/commented.bas
 deleted=$work/deleted.bas
 "$qm" --today 2026-12-09 --name bench block delete "$module" > "$deleted"
 
-# median of the wall times of RUNS runs, then one more under time -v for system time and memory
-measure() {
-    local label=$1 input=$2
+# Each command is added with its label and input; then RUNS rounds run every command once in
+# turn, so that a busy moment of the machine falls on all of them alike rather than on the five
+# runs of one. The wall time is the median; one more run under time -v gives system time and
+# peak memory.
+labels=()
+inputs=()
+commands=()
+add() {
+    labels+=("$1")
+    inputs+=("$2")
     shift 2
-    local times=()
-    for ((r = 0; r < runs; r++)); do
-        local start end
-        start=$(date +%s.%N)
-        "$@" < "$input" > /dev/null
-        end=$(date +%s.%N)
-        times+=("$(echo "$end - $start" | bc -l)")
-    done
-    local median
-    median=$(printf '%s\n' "${times[@]}" | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }')
-    /usr/bin/time -v "$@" < "$input" > /dev/null 2> "$work/time.txt"
-    local sys rss
-    sys=$(awk -F': ' '/System time/ { print $2 }' "$work/time.txt")
-    rss=$(awk -F': ' '/Maximum resident/ { print $2 }' "$work/time.txt")
-    printf '%-22s %9.3f s %8s s %9d KB\n' "$label" "$median" "$sys" "$rss"
-    echo "$median" > "$work/$label.median"
+    commands+=("$(printf '%q ' "$@")")
 }
+add cat "$module" cat
+add sed "$module" sed "s/^/'* /"
+add comment-lines "$module" "$qm" --today 2026-12-09 --name bench comment-lines
+add uncomment-lines "$commented" "$qm" uncomment-lines
+add indent-lines "$module" "$qm" indent-lines
+add comment "$module" "$qm" --today 2026-12-09 --name bench comment
+add uncomment "$commented" "$qm" uncomment
+add indent "$module" "$qm" indent
+add block-change "$module" "$qm" --today 2026-12-09 --name bench block change
+add block-delete "$module" "$qm" --today 2026-12-09 --name bench block delete
+add block-remove "$deleted" "$qm" block remove
+add strip-comments "$module" "$qm" strip-comments --all
+add xbase "$module" "$qm" xbase
+add procedures "$module" "$qm" procedures
+add analyze "$module" "$qm" analyze
+add errtrap-add "$module" "$qm" errtrap add
+add document "$module" "$qm" --today 2026-12-09 --name bench document --template resources/doctmplt.txt
+
+for ((r = 0; r < runs; r++)); do
+    for i in "${!labels[@]}"; do
+        # bash's own clock: starting `date` around each run would add its start-up to both sides
+        start=${EPOCHREALTIME/[.,]/}
+        eval "${commands[$i]}" < "${inputs[$i]}" > /dev/null
+        end=${EPOCHREALTIME/[.,]/}
+        echo "$((end - start))" >> "$work/${labels[$i]}.times"
+    done
+done
 
 echo "module: $(wc -c < "$module") bytes, $(wc -l < "$module") lines; qm: $qm; median of $runs"
 printf '%-22s %11s %10s %12s\n' command wall system "peak memory"
-measure cat "$module" cat
-measure sed "$module" sed "s/^/'* /"
-measure comment-lines "$module" "$qm" --today 2026-12-09 --name bench comment-lines
-measure uncomment-lines "$commented" "$qm" uncomment-lines
-measure indent-lines "$module" "$qm" indent-lines
-measure comment "$module" "$qm" --today 2026-12-09 --name bench comment
-measure uncomment "$commented" "$qm" uncomment
-measure indent "$module" "$qm" indent
-measure block-change "$module" "$qm" --today 2026-12-09 --name bench block change
-measure block-delete "$module" "$qm" --today 2026-12-09 --name bench block delete
-measure block-remove "$deleted" "$qm" block remove
-measure strip-comments "$module" "$qm" strip-comments --all
-measure xbase "$module" "$qm" xbase
-measure procedures "$module" "$qm" procedures
-measure analyze "$module" "$qm" analyze
-measure errtrap-add "$module" "$qm" errtrap add
-measure document "$module" "$qm" --today 2026-12-09 --name bench document
+for i in "${!labels[@]}"; do
+    label=${labels[$i]}
+    median=$(sort -n "$work/$label.times" | awk '{ a[NR] = $1 } END { printf "%.6f", a[int((NR + 1) / 2)] / 1000000 }')
+    echo "$median" > "$work/$label.median"
+    eval "/usr/bin/time -v ${commands[$i]}" < "${inputs[$i]}" > /dev/null 2> "$work/time.txt"
+    sys=$(awk -F': ' '/System time/ { print $2 }' "$work/time.txt")
+    rss=$(awk -F': ' '/Maximum resident/ { print $2 }' "$work/time.txt")
+    printf '%-22s %9.3f s %8s s %9d KB\n' "$label" "$median" "$sys" "$rss"
+done
 
 sed_time=$(cat "$work/sed.median")
 echo
@@ -99,10 +110,10 @@ done
 median_start() {
     local starts=() r start end
     for ((r = 0; r < 21; r++)); do
-        start=$(date +%s%N)
+        start=${EPOCHREALTIME/[.,]/}
         "$@" > /dev/null
-        end=$(date +%s%N)
-        starts+=($(((end - start) / 1000)))
+        end=${EPOCHREALTIME/[.,]/}
+        starts+=($((end - start)))
     done
     printf '%s\n' "${starts[@]}" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'
 }

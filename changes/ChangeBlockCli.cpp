@@ -10,7 +10,7 @@ void addChangeBlockCommands(common::cli::CommandTable &table)
 {
     using common::cli::Invocation;
     auto date = [](const Invocation &in) {
-        return markerDate(in.today, in.dateSeparator);
+        return markerDate(in.today, in.dateSeparator());
     };
     table.add({"block add",
                "an empty addition block to type new code into",
@@ -29,10 +29,9 @@ void addChangeBlockCommands(common::cli::CommandTable &table)
                           [date](const Invocation &in, TextSink &out) {
                               DeletionBlock(in.text(), in.programmerName, date(in), out);
                           }));
-    table.add(lineCommand("block remove", "resolve the blocks: drop markers and deleted code",
-                          [](const Invocation &in, TextSink &out) {
-                              RemoveBlocking(in.text(), out);
-                          }));
+    table.add(
+        lineCommand("block remove", "resolve the blocks: drop markers and deleted code",
+                    [](const Invocation &in, TextSink &out) { RemoveBlocking(in.text(), out); }));
 }
 
 } // namespace qm::changes

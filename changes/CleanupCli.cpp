@@ -34,8 +34,8 @@ ChangeFilter filterOf(const Invocation &in)
             filter.programmer = std::string(name);
     }
     // A date that does not parse switches the date filter off, as the dialog does.
-    auto from = parseFilterDate(in.option("--from"), in.dateSeparator);
-    auto to = parseFilterDate(in.option("--to"), in.dateSeparator);
+    auto from = parseFilterDate(in.option("--from"), in.dateSeparator());
+    auto to = parseFilterDate(in.option("--to"), in.dateSeparator());
     if (from && to) {
         filter.from = from;
         filter.to = to;
@@ -59,7 +59,7 @@ std::string runChanges(const Invocation &in)
     const bool csv = format == "csv";
 
     if (!isProjectPath(in.file)) {
-        FileChanges changes = GetChangesToFile(in.input, filter, in.dateSeparator);
+        FileChanges changes = GetChangesToFile(in.input, filter, in.dateSeparator());
         if (csv) {
             std::vector<ReportRow> rows;
             for (ChangeRecord &block : changes.blocks)
@@ -70,7 +70,7 @@ std::string runChanges(const Invocation &in)
     }
 
     ProjectChanges changes =
-        reportProjectChangesOnDisk(in.input, in.file, filter, true, in.dateSeparator);
+        reportProjectChangesOnDisk(in.input, in.file, filter, true, in.dateSeparator());
     if (in.err) {
         for (const std::string &file : changes.unreadable)
             *in.err << "File Error: Can't open file: " << file << "\n";

@@ -27,6 +27,17 @@ constexpr std::array<std::string_view, 5> kMarkerTexts = {
 // `rest` is what is left of a line once its comment mark was taken off.
 bool isMarkerLine(std::string_view rest)
 {
+    // Every marker text, wherever in the run of blanks, apostrophe and stars it starts, has
+    // "B", "C" or "E" as the first byte after that run: any other byte there rules all out.
+    size_t at = 0;
+    while (at < rest.size() &&
+           (rest[at] == ' ' || rest[at] == '\t' || rest[at] == '*' || rest[at] == '\''))
+        ++at;
+    if (at == rest.size())
+        return false;
+    const char first = platform::toUpperAscii(rest[at]);
+    if (first != 'B' && first != 'C' && first != 'E')
+        return false;
     for (std::string_view marker : kMarkerTexts) {
         if (changes::isUncommentedMarkerLine(rest, marker))
             return true;
@@ -53,18 +64,16 @@ std::string commentDate(const platform::Date &date, char separator)
     return platform::formatDate(date, "m/d/yy", separator);
 }
 
-void CommentBlock(std::string_view text,
+void CommentBlock(platform::LineReader &lines,
                   std::string_view date,
                   std::string_view programmer,
                   common::TextSink &out)
 {
-    if (text.empty())
+    std::optional<std::string_view> line = lines.next();
+    if (!line)
         throw common::UserMessageError({"Comment Error", "No text selected.", kCriticalIcon});
 
-    platform::LineReader lines(text);
-    std::optional<std::string_view> line = lines.next();
     const size_t indent = common::LeadingBlanks(*line);
-
     out.append(indent, ' ').append("'** Commented on ").append(date).append(" by ");
     out.append(trimBlanks(programmer)).append(" **");
     out.endLine();
@@ -78,13 +87,14 @@ void CommentBlock(std::string_view text,
     out.endLine();
 }
 
-void UncommentBlock(std::string_view text, common::TextSink &out)
+void UncommentBlock(platform::LineReader &lines, common::TextSink &out)
 {
-    if (text.empty())
+    std::optional<std::string_view> line = lines.next();
+    if (!line)
         throw common::UserMessageError(
             {"Nothing Selected", "No text selected to uncomment!", kExclamationIcon});
 
-    for (platform::LineReader lines(text); auto line = lines.next();) {
+    for (; line; line = lines.next()) {
         if (line->empty()) {
             out.endLine();
             continue;
@@ -92,7 +102,8 @@ void UncommentBlock(std::string_view text, common::TextSink &out)
         // The mark is looked for in the trimmed line: "'* " alone on a line is taken as "'*".
         // No marker text starts with a blank, so the indent before the mark cannot complete one.
         size_t at = common::LeadingBlanks(*line);
-        size_t mark = commentMarkLength(trimBlanks(*line));
+        size_t mark =
+            at < line->size() && (*line)[at] == '\'' ? commentMarkLength(trimBlanks(*line)) : 0;
         std::string_view code = line->substr(at + mark);
         // A line that had no comment mark is code, whatever it says.
         if (mark == 0 || !isMarkerLine(code))
@@ -100,17 +111,17 @@ void UncommentBlock(std::string_view text, common::TextSink &out)
     }
 }
 
-void CommentLines(std::string_view text, common::TextSink &out)
+void CommentLines(platform::LineReader &lines, common::TextSink &out)
 {
-    for (platform::LineReader lines(text); auto line = lines.next();) {
+    while (auto line = lines.next()) {
         const size_t at = common::LeadingBlanks(*line);
         out.writeLine(at, "'", trimTrailingBlanks(line->substr(at)));
     }
 }
 
-void UncommentLines(std::string_view text, common::TextSink &out)
+void UncommentLines(platform::LineReader &lines, common::TextSink &out)
 {
-    for (platform::LineReader lines(text); auto line = lines.next();) {
+    while (auto line = lines.next()) {
         // The apostrophe goes, then the blanks the line ends with; when nothing but blanks
         // follows it, those and the indent before it all go.
         const size_t at = common::LeadingBlanks(*line);
@@ -121,6 +132,33 @@ void UncommentLines(std::string_view text, common::TextSink &out)
             out.writeLine(0, {}, trimTrailingBlanks(*line));
         }
     }
+}
+
+void CommentBlock(std::string_view text,
+                  std::string_view date,
+                  std::string_view programmer,
+                  common::TextSink &out)
+{
+    platform::LineReader lines(text);
+    CommentBlock(lines, date, programmer, out);
+}
+
+void UncommentBlock(std::string_view text, common::TextSink &out)
+{
+    platform::LineReader lines(text);
+    UncommentBlock(lines, out);
+}
+
+void CommentLines(std::string_view text, common::TextSink &out)
+{
+    platform::LineReader lines(text);
+    CommentLines(lines, out);
+}
+
+void UncommentLines(std::string_view text, common::TextSink &out)
+{
+    platform::LineReader lines(text);
+    UncommentLines(lines, out);
 }
 
 std::string CommentBlock(std::string_view text, std::string_view date, std::string_view programmer)

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+namespace qm::platform {
+class LineReader;
+}
+
 namespace qm::codetext {
 
 /// The date of a comment block's header: "m/d/yy" with the system's date separator.
@@ -38,5 +42,14 @@ void CommentBlock(std::string_view text,
 void UncommentBlock(std::string_view text, common::TextSink &out);
 void CommentLines(std::string_view text, common::TextSink &out);
 void UncommentLines(std::string_view text, common::TextSink &out);
+
+/// The same engines reading their lines as they go (a large file read in pieces).
+void CommentBlock(platform::LineReader &lines,
+                  std::string_view date,
+                  std::string_view programmer,
+                  common::TextSink &out);
+void UncommentBlock(platform::LineReader &lines, common::TextSink &out);
+void CommentLines(platform::LineReader &lines, common::TextSink &out);
+void UncommentLines(platform::LineReader &lines, common::TextSink &out);
 
 } // namespace qm::codetext

@@ -4,39 +4,47 @@
 #include "codetext/Comment.h"
 #include "codetext/Indent.h"
 #include "common/Cli.h"
+#include "platform/LineReader.h"
 
 namespace qm::codetext {
 using common::TextSink;
 using common::cli::Invocation;
-using common::cli::lineCommand;
+using common::cli::streamingLineCommand;
 
 void addCommentCommands(common::cli::CommandTable &table)
 {
-    table.add(lineCommand("comment", "comment the selection out as a dated block (palette)",
-                          [](const Invocation &in, TextSink &out) {
-                              CommentBlock(in.text(), commentDate(in.today, in.dateSeparator),
-                                           in.programmerName, out);
-                          }));
-    table.add(lineCommand("uncomment", "take comments and block markers away (palette)",
-                          [](const Invocation &in, TextSink &out) {
-                              UncommentBlock(in.text(), out);
-                          }));
-    table.add(lineCommand("indent", "re-indent by block structure (palette)",
-                          [](const Invocation &in, TextSink &out) {
-                              IndentBlock(in.text(), in.tabSize, out);
-                          }));
-    table.add(lineCommand("comment-lines", "put an apostrophe before each line (editor)",
-                          [](const Invocation &in, TextSink &out) {
-                              CommentLines(in.text(), out);
-                          }));
-    table.add(lineCommand("uncomment-lines", "take each line's first apostrophe away (editor)",
-                          [](const Invocation &in, TextSink &out) {
-                              UncommentLines(in.text(), out);
-                          }));
-    table.add(lineCommand("indent-lines", "re-indent by block structure (editor)",
-                          [](const Invocation &in, TextSink &out) {
-                              IndentLines(in.text(), in.tabSize, out);
-                          }));
+    table.add(streamingLineCommand(
+        "comment", "comment the selection out as a dated block (palette)",
+        [](const Invocation &in, TextSink &out) {
+            auto lines = in.lines();
+            CommentBlock(lines, commentDate(in.today, in.dateSeparator()), in.programmerName, out);
+        }));
+    table.add(streamingLineCommand("uncomment", "take comments and block markers away (palette)",
+                                   [](const Invocation &in, TextSink &out) {
+                                       auto lines = in.lines();
+                                       UncommentBlock(lines, out);
+                                   }));
+    table.add(streamingLineCommand("indent", "re-indent by block structure (palette)",
+                                   [](const Invocation &in, TextSink &out) {
+                                       auto lines = in.lines();
+                                       IndentBlock(lines, in.tabSize, out);
+                                   }));
+    table.add(streamingLineCommand("comment-lines", "put an apostrophe before each line (editor)",
+                                   [](const Invocation &in, TextSink &out) {
+                                       auto lines = in.lines();
+                                       CommentLines(lines, out);
+                                   }));
+    table.add(streamingLineCommand("uncomment-lines",
+                                   "take each line's first apostrophe away (editor)",
+                                   [](const Invocation &in, TextSink &out) {
+                                       auto lines = in.lines();
+                                       UncommentLines(lines, out);
+                                   }));
+    table.add(streamingLineCommand("indent-lines", "re-indent by block structure (editor)",
+                                   [](const Invocation &in, TextSink &out) {
+                                       auto lines = in.lines();
+                                       IndentLines(lines, in.tabSize, out);
+                                   }));
 }
 
 } // namespace qm::codetext

@@ -47,21 +47,23 @@ std::string_view firstFiveTrimmed(std::string_view line)
     return platform::trimBlanks(line.substr(0, 5));
 }
 
+bool isWordByte(char c)
+{
+    return platform::isAsciiLetter(c) || platform::isAsciiDigit(c);
+}
+
 // The text after the word "Then" of an If line, blanks trimmed; nothing when the line has no
-// "Then" (an If continued on the next line), which opens a block like a bare "Then".
+// "Then" (an If continued on the next line), which opens a block like a bare "Then". A word is
+// a run of letters and digits, so the first "Then" with no letter or digit on either side is
+// the first word "Then".
 std::string_view textAfterThen(std::string_view line)
 {
-    std::string_view rest = line;
-    while (!platform::trimBlanks(rest).empty()) {
-        std::string word = common::NextWord(rest);
-        if (word != "Then")
-            continue;
-        // NextWord takes the one character after the word with it; give it back, it may be
-        // the apostrophe of a comment.
-        size_t end = line.size() - rest.size();
-        if (end > 0 && !platform::isAsciiLetter(line[end - 1]))
-            --end;
-        return platform::trimBlanks(line.substr(end));
+    for (size_t at = line.find("Then"); at != std::string_view::npos;
+         at = line.find("Then", at + 1)) {
+        const size_t end = at + 4;
+        if ((at == 0 || !isWordByte(line[at - 1])) &&
+            (end == line.size() || !isWordByte(line[end])))
+            return platform::trimBlanks(line.substr(end));
     }
     return {};
 }
@@ -72,7 +74,8 @@ bool isLabel(std::string_view line, Flavour flavour)
 {
     size_t colon = line.find(':');
     if (colon == std::string_view::npos)
-        return false;
+        return false; // most lines: one search
+
     size_t quote = line.find('"');
     size_t apostrophe = line.find('\'');
     if (quote != std::string_view::npos || apostrophe != std::string_view::npos) {
@@ -143,8 +146,22 @@ private:
 void Levels::applyKeywordRule(std::string_view line)
 {
     // Every rule's test starts with one of these characters: most lines skip the table.
-    if (std::string_view("I#WFDSCPELN").find(line.front()) == std::string_view::npos)
+    switch (line.front()) {
+    case 'I':
+    case '#':
+    case 'W':
+    case 'F':
+    case 'D':
+    case 'S':
+    case 'C':
+    case 'P':
+    case 'E':
+    case 'L':
+    case 'N':
+        break;
+    default:
         return;
+    }
 
     if (startsWith(line, "If ") || startsWith(line, "#If")) {
         std::string_view rest = textAfterThen(line);
@@ -162,8 +179,8 @@ void Levels::applyKeywordRule(std::string_view line)
         if (!contains(line, "Loop"))
             open();
     } else if (startsWith(line, "Do")) {
-        std::string_view rest = line;
-        if (common::NextWord(rest) == "Do" && !contains(line, "Loop"))
+        // The first word is "Do" when no letter or digit follows it.
+        if ((line.size() == 2 || !isWordByte(line[2])) && !contains(line, "Loop"))
             open();
     } else if (startsWith(line, "Select Case")) {
         m_firstCase = true;
@@ -187,9 +204,11 @@ void Levels::applyKeywordRule(std::string_view line)
         // Closes the Case level and the Select level at once.
         m_level -= 2 * m_tab;
         m_next = m_level;
-    } else if (firstFiveTrimmed(line) == "Wend" ||
-               (platform::trimBlanks(line) == "Loop" && !contains(line, ":")) ||
-               startsWith(line, "Loop While") || firstFiveTrimmed(line) == "Next") {
+    } else if ((line.front() == 'W' && firstFiveTrimmed(line) == "Wend") ||
+               (line.front() == 'L' && platform::trimBlanks(line) == "Loop" &&
+                !contains(line, ":")) ||
+               startsWith(line, "Loop While") ||
+               (line.front() == 'N' && firstFiveTrimmed(line) == "Next")) {
         close();
     } else if (startsWithAny(line, {"Static Sub", "Static Function ", "Static Private Sub",
                                     "Static Public Sub", "Static Private Function",
@@ -198,16 +217,19 @@ void Levels::applyKeywordRule(std::string_view line)
     }
 }
 
-void indent(std::string_view text, long long tab, Flavour flavour, common::TextSink &out)
+void indent(platform::LineReader &lines, long long tab, Flavour flavour, common::TextSink &out)
 {
-    if (text.empty()) {
+    std::optional<std::string_view> raw = lines.next();
+    if (!raw) {
         if (flavour == Flavour::Palette)
             throw common::UserMessageError(
                 {"Nothing Selected", "No text selected to indent!", kExclamationIcon});
         throw common::UserMessageError({"Error", "You have no text to indent!", kExclamationIcon});
     }
 
-    std::string_view whole = platform::trimLeadingBlanks(text);
+    // A text that starts with a procedure starts at the first column (blanks never run past the
+    // first line, so its first line tells).
+    std::string_view whole = platform::trimLeadingBlanks(*raw);
     Levels levels(tab, startsWith(whole, "Sub ") || startsWith(whole, "Func") ? 0 : tab);
 
     auto write = [&](std::string_view line) {
@@ -215,7 +237,7 @@ void indent(std::string_view text, long long tab, Flavour flavour, common::TextS
         out.writeLine(level > 0 ? static_cast<size_t>(level) : 0, {}, line);
     };
 
-    for (platform::LineReader lines(text); auto raw = lines.next();) {
+    for (; raw; raw = lines.next()) {
         std::string_view line = prepareLine(*raw);
         // Blank lines, tabs-only lines among them, are written bare and move nothing.
         if (line.empty()) {
@@ -233,6 +255,12 @@ void indent(std::string_view text, long long tab, Flavour flavour, common::TextS
         write(line);
         levels.nextLine();
     }
+}
+
+void indent(std::string_view text, long long tab, Flavour flavour, common::TextSink &out)
+{
+    platform::LineReader lines(text);
+    indent(lines, tab, flavour, out);
 }
 
 std::string indentWhole(std::string_view text, long long tab, Flavour flavour)
@@ -263,6 +291,16 @@ void IndentBlock(std::string_view text, int tabSize, common::TextSink &out)
 void IndentLines(std::string_view text, int tabSize, common::TextSink &out)
 {
     indent(text, tabSize, Flavour::Editor, out);
+}
+
+void IndentBlock(platform::LineReader &lines, int tabSize, common::TextSink &out)
+{
+    indent(lines, tabSize, Flavour::Palette, out);
+}
+
+void IndentLines(platform::LineReader &lines, int tabSize, common::TextSink &out)
+{
+    indent(lines, tabSize, Flavour::Editor, out);
 }
 
 } // namespace qm::codetext

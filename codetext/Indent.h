@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+namespace qm::platform {
+class LineReader;
+}
+
 namespace qm::codetext {
 
 /// The palette's indenter: every line re-indented by `tabSize` spaces per block level that its
@@ -20,5 +24,8 @@ std::string IndentLines(std::string_view text, int tabSize);
 /// The same indenters writing into `out` as they go.
 void IndentBlock(std::string_view text, int tabSize, common::TextSink &out);
 void IndentLines(std::string_view text, int tabSize, common::TextSink &out);
+/// ... reading their lines as they go.
+void IndentBlock(platform::LineReader &lines, int tabSize, common::TextSink &out);
+void IndentLines(platform::LineReader &lines, int tabSize, common::TextSink &out);
 
 } // namespace qm::codetext

@@ -6,6 +6,7 @@
 #include "common/TextHelpers.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSystem.h"
+#include "platform/LineReader.h"
 #include "platform/Runtime.h"
 #include "platform/VbError.h"
 
@@ -168,7 +169,7 @@ bool readDescriptor(int fd, std::string &bytes)
     }
     std::list<std::string> pieces;
     size_t total = bytes.size();
-    size_t pieceSize = 64 * 1024;
+    size_t pieceSize = 4096; // most inputs that get here are short or empty
     for (;;) {
         std::string piece(pieceSize, '\0');
         size_t used = 0;
@@ -212,6 +213,40 @@ bool writeDescriptor(int fd, std::string_view bytes)
     }
     return true;
 }
+
+// A read that failed part way through an input read in pieces.
+struct InputFailed
+{
+    int error;
+};
+
+// What gives a command that reads as it goes the bytes of `fd`, one read at a time.
+std::function<size_t(char *, size_t)> readPieces(int fd)
+{
+    return [fd](char *to, size_t room) -> size_t {
+        for (;;) {
+            const ssize_t n = ::read(fd, to, room);
+            if (n >= 0)
+                return static_cast<size_t>(n);
+            if (errno != EINTR)
+                throw InputFailed{errno};
+        }
+    };
+}
+
+// A file descriptor closed when the run is over.
+struct OpenDescriptor
+{
+    int fd = -1;
+    OpenDescriptor() = default;
+    OpenDescriptor(const OpenDescriptor &) = delete;
+    OpenDescriptor &operator=(const OpenDescriptor &) = delete;
+    ~OpenDescriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
 
 // Where a run of qm reads standard input and writes its result.
 struct Channels
@@ -308,6 +343,13 @@ void readSettingsDefaults(Invocation &invocation, bool needName, bool needTabSiz
 
 } // namespace
 
+char Invocation::dateSeparator() const
+{
+    if (separator == 0)
+        separator = platform::dateSeparator();
+    return separator;
+}
+
 std::string Invocation::option(const std::string &name, const std::string &fallback) const
 {
     auto it = options.find(name);
@@ -342,6 +384,20 @@ Command lineCommand(std::string name,
                     }};
     command.write = std::move(write);
     return command;
+}
+
+Command streamingLineCommand(std::string name,
+                             std::string summary,
+                             std::function<void(const Invocation &, TextSink &)> write)
+{
+    Command command = lineCommand(std::move(name), std::move(summary), std::move(write));
+    command.readsAsItGoes = true;
+    return command;
+}
+
+platform::LineReader Invocation::lines() const
+{
+    return source ? platform::LineReader(source) : platform::LineReader(text());
 }
 
 const Command *CommandTable::find(const std::string &name) const
@@ -463,12 +519,10 @@ int runWith(const CommandTable &table,
     }
     if (i >= args.size())
         return usage("no command given");
-    // Today and the locale's date separator are read only for a command that runs, so --help
-    // and --version do not wait for them.
+    // Today is read only for a command that runs, so --help and --version do not wait for it.
     if (!today)
         today = platform::today();
     invocation.today = *today;
-    invocation.dateSeparator = platform::dateSeparator();
 
     // A command's name may be two words ("block add").
     const Command *command = nullptr;
@@ -551,11 +605,17 @@ int runWith(const CommandTable &table,
     if (file && *file != "-")
         invocation.file = *file;
     MappedInput mapped;
+    OpenDescriptor piecewise;
     const bool inPlace = command->write != nullptr;
+    const std::string inputName = file && *file != "-" ? *file : std::string("standard input");
     if (command->readsInput) {
         if (!file || *file == "-") {
-            const bool inMap = inPlace && channels.mapsStandardInput && mapped.map(STDIN_FILENO);
-            if (!inMap && !channels.readInput(invocation.input)) {
+            const bool asItGoes = command->readsAsItGoes && channels.mapsStandardInput;
+            if (asItGoes)
+                invocation.source = readPieces(STDIN_FILENO);
+            const bool inMap =
+                !asItGoes && inPlace && channels.mapsStandardInput && mapped.map(STDIN_FILENO);
+            if (!asItGoes && !inMap && !channels.readInput(invocation.input)) {
                 err << "qm: standard input: " << std::strerror(errno) << "\n";
                 return 1;
             }
@@ -566,11 +626,16 @@ int runWith(const CommandTable &table,
                 return 1;
             }
             const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            bool read =
-                fd >= 0 && ((inPlace && mapped.map(fd)) || readDescriptor(fd, invocation.input));
+            const bool asItGoes = command->readsAsItGoes;
+            bool read = fd >= 0 && (asItGoes || (inPlace && mapped.map(fd)) ||
+                                    readDescriptor(fd, invocation.input));
             const int error = errno;
-            if (fd >= 0)
+            if (fd >= 0 && asItGoes) {
+                piecewise.fd = fd; // closed once the command is done
+                invocation.source = readPieces(fd);
+            } else if (fd >= 0) {
                 ::close(fd);
+            }
             if (!read) {
                 const int number = error == ENOENT   ? platform::err::FileNotFound
                                    : error == EACCES ? platform::err::PermissionDenied
@@ -591,7 +656,8 @@ int runWith(const CommandTable &table,
         }
         if (command->write) {
             struct OutputFailed
-            {};
+            {
+            };
             try {
                 TextSink sink([&channels](std::string_view piece) {
                     if (!channels.writeOutput(piece))
@@ -601,6 +667,9 @@ int runWith(const CommandTable &table,
                 sink.flush();
             } catch (const OutputFailed &) {
                 err << "qm: standard output: " << std::strerror(errno) << "\n";
+                return 1;
+            } catch (const InputFailed &failed) {
+                err << "qm: " << inputName << ": " << std::strerror(failed.error) << "\n";
                 return 1;
             }
             return 0;

@@ -13,13 +13,20 @@
 #include <string_view>
 #include <vector>
 
+namespace qm::platform {
+class LineReader;
+}
+
 namespace qm::common::cli {
 
 /// What a command runs with: the global settings and its own options.
 struct Invocation
 {
     platform::Date today;
-    char dateSeparator = '/';
+    /// The locale's date separator, read on first use: reading the locale is a good part of
+    /// what starting a command costs, and most commands write no date.
+    char dateSeparator() const;
+    mutable char separator = 0; ///< 0 until read
     std::string programmerName; ///< trimmed
     int tabSize = 3;
     std::map<std::string, std::string> options; ///< "--kind" -> "S"; flags map to ""
@@ -30,8 +37,14 @@ struct Invocation
     std::ostream *err = nullptr; ///< standard error, for what a command reports beside its output
     std::vector<std::string> arguments; ///< the command's words before and after FILE, in order
 
+    /// For a command that reads its lines as they come (`Command::readsAsItGoes`): what gives
+    /// the bytes of FILE or standard input piece by piece, when qm does not hold them whole.
+    std::function<size_t(char *to, size_t room)> source;
+
     /// The bytes of FILE or standard input, wherever they are held.
     std::string_view text() const { return mappedInput.data() ? mappedInput : input; }
+    /// The lines of FILE or standard input: from the source as they come, else from text().
+    platform::LineReader lines() const;
     bool hasOption(const std::string &name) const { return options.count(name) != 0; }
     std::string option(const std::string &name, const std::string &fallback = {}) const;
     /// An option's whole-number value within [low, high]; a UsageError otherwise.
@@ -71,6 +84,9 @@ struct Command
     /// pieces and never sits in memory whole. Used instead of `run` when set; throws as it does,
     /// before it writes anything.
     std::function<void(const Invocation &, TextSink &out)> write = nullptr;
+    /// A `write` command that takes its input only through Invocation::lines(): a large file is
+    /// read in pieces as the engine goes, so neither input nor output is ever held whole.
+    bool readsAsItGoes = false;
 };
 
 /// A command over a line engine that writes into a sink: `run` collects the whole result,
@@ -78,6 +94,11 @@ struct Command
 Command lineCommand(std::string name,
                     std::string summary,
                     std::function<void(const Invocation &, TextSink &)> write);
+
+/// A line command whose engine reads Invocation::lines() and nothing else of the input.
+Command streamingLineCommand(std::string name,
+                             std::string summary,
+                             std::function<void(const Invocation &, TextSink &)> write);
 
 class CommandTable
 {

@@ -63,7 +63,7 @@ std::string readTemplate(const Invocation &invocation, std::string_view shippedN
 
 std::string today(const Invocation &invocation)
 {
-    return platform::formatDate(invocation.today, "m/d/yyyy", invocation.dateSeparator);
+    return platform::formatDate(invocation.today, "m/d/yyyy", invocation.dateSeparator());
 }
 
 std::string runDocument(const Invocation &invocation)

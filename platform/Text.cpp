@@ -5,23 +5,6 @@
 
 namespace qm::platform {
 
-std::string_view trimLeadingBlanks(std::string_view text)
-{
-    size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-std::string_view trimTrailingBlanks(std::string_view text)
-{
-    size_t last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
-
-std::string_view trimBlanks(std::string_view text)
-{
-    return trimTrailingBlanks(trimLeadingBlanks(text));
-}
-
 // Both keep pointing into `text`, even when nothing is left, so callers may measure offsets.
 std::string_view trimLeadingSpace(std::string_view text)
 {

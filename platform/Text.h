@@ -24,10 +24,26 @@ inline char toLowerAscii(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-/// Trim, LTrim, RTrim: remove blanks (spaces only, as the runtime does; tabs stay).
-std::string_view trimBlanks(std::string_view text);
-std::string_view trimLeadingBlanks(std::string_view text);
-std::string_view trimTrailingBlanks(std::string_view text);
+/// Trim, LTrim, RTrim: remove blanks (spaces only, as the runtime does; tabs stay). Inline: the
+/// line engines trim every line.
+inline std::string_view trimLeadingBlanks(std::string_view text)
+{
+    size_t first = 0;
+    while (first < text.size() && text[first] == ' ')
+        ++first;
+    return first == text.size() ? std::string_view() : text.substr(first);
+}
+inline std::string_view trimTrailingBlanks(std::string_view text)
+{
+    size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
+    return end == 0 ? std::string_view() : text.substr(0, end);
+}
+inline std::string_view trimBlanks(std::string_view text)
+{
+    return trimTrailingBlanks(trimLeadingBlanks(text));
+}
 
 /// The text without the blanks and tabs at its start, its end, or both: how form descriptions,
 /// profile files and scripts are spaced.

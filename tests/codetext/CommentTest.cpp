@@ -2,8 +2,10 @@
 #include "codetext/Comment.h"
 
 #include "codetext/CodeTextCli.h"
+#include "codetext/Indent.h"
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
+#include "platform/LineReader.h"
 #include "platform/Text.h"
 
 #include "tests/support/EngineTest.h"
@@ -12,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -250,4 +253,77 @@ TEST(LineEngines, OddLinesGiveExactBytesWholeAndInPieces)
               "  '*    c\r\n"
               "  '* \xe9\r\n"
               "  '** End of Block Commented **\r\n");
+}
+
+TEST(LineEngines, ReadingTheLinesInPiecesChangesNoByte)
+{
+    // qm reads a file for these engines a piece at a time; a piece may end inside a line or
+    // between the CR and the LF of one.
+    const std::string text = "  a = 1  \r\n\tb\n\r   ' c\xe9  \r\r\n'* x\r\n"
+                             "    '** Commented on 12/8/26 by dev **\r\nSub Go()\r\n"
+                             "If x Then\ry = 1\r\nEnd If\r\nEnd Sub\n'x\xff";
+    using Engine = std::function<void(qm::platform::LineReader &, qm::common::TextSink &)>;
+    const std::vector<std::pair<const char *, Engine>> engines = {
+        {"CommentBlock",
+         [](auto &lines, auto &out) { CommentBlock(lines, "12/8/26", "dev", out); }},
+        {"UncommentBlock", [](auto &lines, auto &out) { UncommentBlock(lines, out); }},
+        {"CommentLines", [](auto &lines, auto &out) { CommentLines(lines, out); }},
+        {"UncommentLines", [](auto &lines, auto &out) { UncommentLines(lines, out); }},
+        {"IndentBlock", [](auto &lines, auto &out) { IndentBlock(lines, 4, out); }},
+        {"IndentLines", [](auto &lines, auto &out) { IndentLines(lines, 4, out); }},
+    };
+    for (const auto &[name, engine] : engines) {
+        qm::common::TextSink whole;
+        qm::platform::LineReader wholeLines(text);
+        engine(wholeLines, whole);
+        const std::string expected = whole.take();
+        for (size_t piece : {1, 3, 16}) {
+            size_t at = 0;
+            qm::platform::LineReader lines(
+                [&](char *to, size_t room) {
+                    const size_t count = std::min({piece, room, text.size() - at});
+                    text.copy(to, count, at);
+                    at += count;
+                    return count;
+                },
+                16);
+            qm::common::TextSink out;
+            engine(lines, out);
+            EXPECT_EQ(out.take(), expected) << name << ", pieces of " << piece;
+        }
+    }
+}
+
+TEST(QmLineCommands, LargeFileReadInPiecesGivesTheWholeTextResult)
+{
+    // FILE is read a piece at a time: lines and CR LF pairs cross the pieces' edges, and one
+    // line is longer than a piece.
+    qm::test::SandboxDirs dirs;
+    qm::test::TempDir dir;
+    std::string text;
+    for (int i = 0; text.size() < 300000; ++i) {
+        text += i % 7 == 0   ? "If x" + std::to_string(i) + " Then"
+                : i % 7 == 4 ? std::string("End If")
+                             : "  y = " + std::to_string(i);
+        text += i % 5 == 0 ? "\n" : "\r\n";
+    }
+    text += "If z Then\r\n" + std::string(200000, 'z') + "\r\nEnd If";
+    dir.write("big.bas", text);
+    const std::vector<std::pair<std::string, std::string>> commands = {
+        {"comment-lines", CommentLines(text)},
+        {"uncomment-lines", UncommentLines(text)},
+        {"indent-lines", IndentLines(text, 3)},
+        {"uncomment", UncommentBlock(text)},
+        {"indent", IndentBlock(text, 3)},
+    };
+    for (const auto &[command, expected] : commands) {
+        qm::test::QmRun run = qm::test::runQmCommand(
+            qm::codetext::addCommentCommands, {"--tab-size", "3", command, dir.file("big.bas")});
+        EXPECT_EQ(run.status, 0) << command << ": " << run.err;
+        EXPECT_TRUE(run.out == expected) << command; // a 500 kB text: no byte dump on failure
+    }
+    qm::test::QmRun missing = qm::test::runQmCommand(qm::codetext::addCommentCommands,
+                                                     {"comment-lines", dir.file("none.bas")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
 }
