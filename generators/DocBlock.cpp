@@ -3,9 +3,9 @@
 
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
+#include "platform/Text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <vector>
 
@@ -30,13 +30,8 @@ bool contains(std::string_view text, std::string_view what)
 
 bool containsIgnoringCase(std::string_view text, std::string_view what)
 {
-    if (what.empty())
-        return false;
-    const auto lower = [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    };
-    return std::search(text.begin(), text.end(), what.begin(), what.end(),
-                       [&](char a, char b) { return lower(a) == lower(b); }) != text.end();
+    // Letter case as the runtime's: ASCII only, whatever the locale of the process.
+    return !what.empty() && platform::containsIgnoreCase(text, what);
 }
 
 bool isHeaderLine(std::string_view line)

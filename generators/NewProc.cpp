@@ -2,9 +2,9 @@
 #include "generators/NewProc.h"
 
 #include "common/TextHelpers.h"
+#include "platform/Text.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qm::generators {
 namespace {
@@ -30,12 +30,7 @@ insertAfterKeyword(std::string_view text, std::string_view keyword, std::string_
 
 size_t findIgnoringCase(std::string_view text, std::string_view what)
 {
-    const auto lower = [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    };
-    const auto at = std::search(text.begin(), text.end(), what.begin(), what.end(),
-                                [&](char a, char b) { return lower(a) == lower(b); });
-    return at == text.end() ? std::string_view::npos : static_cast<size_t>(at - text.begin());
+    return platform::findIgnoreCase(text, what);
 }
 
 std::string applyScope(std::string_view text, std::string_view scope, std::string_view other)

@@ -1,20 +1,18 @@
 // The name comparison the library's commands and its host glue share.
 #pragma once
 
-#include <cctype>
+#include "platform/Text.h"
+
 #include <string>
+#include <string_view>
 
 namespace qm::library {
 
-/// The text without leading and trailing spaces, in capitals, for comparing names.
-inline std::string upperTrimmed(std::string text)
+/// The text without leading and trailing spaces, in capitals (ASCII letters, as the runtime's
+/// UCase$, whatever the process's locale), for comparing names.
+inline std::string upperTrimmed(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(' ');
-    text = first == std::string::npos ? std::string{}
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-    for (char &c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
+    return platform::toUpper(platform::trimBlanks(text));
 }
 
 } // namespace qm::library

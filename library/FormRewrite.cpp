@@ -40,10 +40,7 @@ std::vector<Line> linesOf(std::string_view text)
 
 std::string lower(std::string_view text)
 {
-    std::string out(text);
-    for (char &c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+    return platform::toLower(text);
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)

@@ -46,13 +46,7 @@ std::string_view trimBlanks(std::string_view text)
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    return platform::equalsIgnoreCase(a, b);
 }
 
 bool isWordChar(char c, std::string_view extra)
