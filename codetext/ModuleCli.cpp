@@ -29,8 +29,9 @@ void addModuleCommands(common::cli::CommandTable &table)
     command.options = {{"--frm", false, "the input is a form: skip its form description"}};
     command.run = [](const Invocation &in) {
         ModuleKind kind = in.hasOption("--frm") ? ModuleKind::Form : moduleKindOf(in.file);
-        return listProcedures(in.input, kind);
+        return listProcedures(in.text(), kind);
     };
+    command.readsInPlace = true;
     table.add(std::move(command));
 }
 

@@ -10,12 +10,15 @@ namespace qm::codetext {
 void addXBaseCommands(common::cli::CommandTable &table)
 {
     using common::cli::Invocation;
-    table.add({"xbase", "convert xBase code to Basic (editor)", true, {}, [](const Invocation &in) {
-                   XBaseConversion conversion = ConvertXBaseBlock(in.input);
-                   if (conversion.failure)
-                       throw common::UserMessageError(*conversion.failure);
-                   return conversion.text;
-               }});
+    common::cli::Command xbase{
+        "xbase", "convert xBase code to Basic (editor)", true, {}, [](const Invocation &in) {
+            XBaseConversion conversion = ConvertXBaseBlock(in.text());
+            if (conversion.failure)
+                throw common::UserMessageError(*conversion.failure);
+            return conversion.text;
+        }};
+    xbase.readsInPlace = true;
+    table.add(std::move(xbase));
 }
 
 } // namespace qm::codetext

@@ -606,7 +606,7 @@ int runWith(const CommandTable &table,
         invocation.file = *file;
     MappedInput mapped;
     OpenDescriptor piecewise;
-    const bool inPlace = command->write != nullptr;
+    const bool inPlace = command->write != nullptr || command->readsInPlace;
     const std::string inputName = file && *file != "-" ? *file : std::string("standard input");
     if (command->readsInput) {
         if (!file || *file == "-") {

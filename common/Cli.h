@@ -87,6 +87,9 @@ struct Command
     /// A `write` command that takes its input only through Invocation::lines(): a large file is
     /// read in pieces as the engine goes, so neither input nor output is ever held whole.
     bool readsAsItGoes = false;
+    /// A `run` command that reads its input only through Invocation::text(): a large file is
+    /// mapped rather than copied into memory first.
+    bool readsInPlace = false;
 };
 
 /// A command over a line engine that writes into a sink: `run` collects the whole result,

@@ -83,7 +83,7 @@ std::string runDocument(const Invocation &invocation)
                                  common::cli::terminalTextToCp1252(invocation.option("--company")))
                            : companyField();
     settings.date = today(invocation);
-    return DocumentProcedure(invocation.input, settings);
+    return DocumentProcedure(invocation.text(), settings);
 }
 
 std::string runNewProc(const Invocation &invocation)
@@ -115,6 +115,7 @@ Command command(std::string name,
     c.summary = std::move(summary);
     c.run = std::move(run);
     c.readsInput = readsInput;
+    c.readsInPlace = readsInput; // each reads its input through text()
     return c;
 }
 
@@ -123,15 +124,15 @@ Command command(std::string name,
 void addProcedureCommands(common::cli::CommandTable &table)
 {
     table.add(command("errtrap add", "the procedure with a local error trap calling ErrHandler",
-                      [](const Invocation &i) { return GenLocalErrorTrap(i.input); }));
+                      [](const Invocation &i) { return GenLocalErrorTrap(i.text()); }));
     table.add(command("errtrap remove", "the procedure with its local error trap taken out again",
-                      [](const Invocation &i) { return RemoveLocalErrorHandler(i.input); }));
+                      [](const Invocation &i) { return RemoveLocalErrorHandler(i.text()); }));
     table.add(command(
         "errtrap handler", "the module error handler procedure ErrHandler",
         [](const Invocation &) { return moduleErrorHandler(); }, false));
     table.add(command("analyze",
                       "the nesting levels of the code's block statements, with mismatches",
-                      [](const Invocation &i) { return AnalyzeControlStructures(i.input); }));
+                      [](const Invocation &i) { return AnalyzeControlStructures(i.text()); }));
 
     Command document = command(
         "document", "the procedure with a documentation block under its header", runDocument);
