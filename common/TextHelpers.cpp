@@ -4,6 +4,7 @@
 #include "platform/LineReader.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #if defined(__linux__)
@@ -116,6 +117,9 @@ std::string GetLine(std::string_view text, size_t number)
 std::vector<std::string_view> splitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
+    // Room for every line of a text with LF or CR LF ends up front: a large module's list is not
+    // copied again each time it outgrows its room.
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     for (platform::LineReader reader(text); auto line = reader.next();)
         lines.push_back(*line);
     return lines;

@@ -3,6 +3,7 @@
 #include "generators/Analyzer.h"
 
 #include "common/TextHelpers.h"
+#include "platform/LineReader.h"
 
 #include <array>
 
@@ -139,11 +140,12 @@ void appendLevel(std::string &out, long level)
 std::string AnalyzeControlStructures(std::string_view code)
 {
     std::string out;
-    out.reserve(code.size() + code.size() / 4);
+    out.reserve(code.size() + code.size() / 2 + 64); // room asked for is not touched until used
     long level = 0;
     std::string_view lastOpened;
     std::string_view closing;
-    for (std::string_view line : common::splitLines(code)) {
+    for (platform::LineReader lines(code); auto next = lines.next();) {
+        const std::string_view line = *next;
         const Classified c = classify(line);
         std::string_view note;
         switch (c.lineClass) {

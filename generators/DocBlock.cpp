@@ -3,6 +3,7 @@
 
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
+#include "platform/LineReader.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -147,16 +148,20 @@ fillTemplate(const DocBlockSettings &s, const HeaderParts &header, const std::st
 
 std::string DocumentProcedure(std::string_view code, const DocBlockSettings &settings)
 {
-    const std::vector<std::string_view> lines = common::splitLines(code);
-    const auto header = std::find_if(lines.begin(), lines.end(), isHeaderLine);
-    if (header == lines.end())
-        throw common::UserMessageError(
-            {"Proc Not Selected", "Entire Procedure must be selected!", 64});
+    platform::LineReader lines(code);
+    for (platform::LineReader look = lines;;) {
+        const std::optional<std::string_view> line = look.next();
+        if (!line)
+            throw common::UserMessageError(
+                {"Proc Not Selected", "Entire Procedure must be selected!", 64});
+        if (isHeaderLine(*line))
+            break;
+    }
 
     const bool wantParameters =
         containsIgnoringCase(settings.templateText, settings.parametersKeyword);
     std::string out;
-    out.reserve(code.size() + settings.templateText.size() + 256);
+    out.reserve(code.size() + code.size() / 8 + settings.templateText.size() + 256);
     std::string comments;
     const auto collect = [&](std::string_view line) {
         if (isSeparatorLine(line))
@@ -166,8 +171,9 @@ std::string DocumentProcedure(std::string_view code, const DocBlockSettings &set
         comments += kCrLf;
     };
 
-    auto at = lines.begin();
-    for (; at != header; ++at) {
+    // Up to the header, which is there.
+    std::optional<std::string_view> at = lines.next();
+    for (; !isHeaderLine(*at); at = lines.next()) {
         if (commentText(*at))
             collect(*at);
         else if (!trimBlanks(*at).empty()) {
@@ -187,20 +193,20 @@ std::string DocumentProcedure(std::string_view code, const DocBlockSettings &set
             part = part.substr(0, part.find_last_not_of(' '));
         headerText += part;
         headerText += ' ';
-        ++at;
-        if (!goesOn || at == lines.end())
+        at = lines.next();
+        if (!goesOn || !at)
             break;
     }
     const HeaderParts parts = readHeader(headerText, wantParameters);
 
-    for (; at != lines.end(); ++at) {
+    for (; at; at = lines.next()) {
         if (commentText(*at))
             collect(*at);
         else if (!trimBlanks(*at).empty())
             break;
     }
     out += fillTemplate(settings, parts, comments);
-    for (; at != lines.end(); ++at) {
+    for (; at; at = lines.next()) {
         out += *at;
         out += kCrLf;
     }

@@ -3,6 +3,7 @@
 
 #include "common/ErrorReports.h"
 #include "common/TextHelpers.h"
+#include "platform/LineReader.h"
 
 namespace qm::generators {
 namespace {
@@ -55,6 +56,13 @@ void appendLine(std::string &out, std::string_view line)
     out += kCrLf;
 }
 
+// The first line of the code: the procedure's header.
+std::string_view headerLine(std::string_view code)
+{
+    platform::LineReader lines(code);
+    return lines.next().value_or(std::string_view());
+}
+
 } // namespace
 
 ProcedureHeader readProcedureHeader(std::string_view firstLine)
@@ -76,16 +84,16 @@ ProcedureHeader readProcedureHeader(std::string_view firstLine)
 std::string GenLocalErrorTrap(std::string_view code)
 {
     requireSelection(code);
-    const std::vector<std::string_view> lines = common::splitLines(code);
-    const ProcedureHeader header = readProcedureHeader(lines.empty() ? "" : lines.front());
+    const ProcedureHeader header = readProcedureHeader(headerLine(code));
     const std::string endLine = "End " + header.kind;
     const std::string exitLine = "   Exit " + header.kind;
 
     std::string out;
-    out.reserve(code.size() + 256);
+    out.reserve(code.size() + code.size() / 8 + 256); // LF-only lines come back with CR LF
     enum class Stage { BeforeTrap, InBody, AfterEnd } stage = Stage::BeforeTrap;
     bool continuation = false;
-    for (std::string_view line : lines) {
+    for (platform::LineReader lines(code); auto next = lines.next();) {
+        const std::string_view line = *next;
         switch (stage) {
         case Stage::BeforeTrap:
             // A procedure that ends before any statement gets no trap: a GoTo without its
@@ -121,15 +129,15 @@ std::string GenLocalErrorTrap(std::string_view code)
 std::string RemoveLocalErrorHandler(std::string_view code)
 {
     requireSelection(code);
-    const std::vector<std::string_view> lines = common::splitLines(code);
-    const ProcedureHeader header = readProcedureHeader(lines.empty() ? "" : lines.front());
+    const ProcedureHeader header = readProcedureHeader(headerLine(code));
     const std::string endLine = "End " + header.kind;
     const std::string label = "ErrH_" + header.name + ":";
 
     std::string out;
     out.reserve(code.size());
     enum class Stage { Body, InHandler, AfterEnd } stage = Stage::Body;
-    for (std::string_view line : lines) {
+    for (platform::LineReader lines(code); auto next = lines.next();) {
+        const std::string_view line = *next;
         switch (stage) {
         case Stage::Body:
             if (contains(line, "On Error GoTo ErrH_"))
