@@ -58,10 +58,20 @@ bool isModifier(std::string_view word)
     return isOneOf(word, {"PUBLIC", "PRIVATE", "STATIC"});
 }
 
+// The first character after a line's blanks and tabs, in capitals; 0 for a blank line. Most
+// lines are ruled out as headers or end lines by it alone.
+char firstLetter(std::string_view line)
+{
+    size_t i = 0;
+    while (i < line.size() && isSpace(line[i]))
+        ++i;
+    return i < line.size() ? platform::toUpperAscii(line[i]) : '\0';
+}
+
 // "End Sub" or "End Function", as the host closes a procedure.
 bool isProcedureEnd(std::string_view line)
 {
-    if (!equalsIgnoreCase(takeWord(line), "END"))
+    if (firstLetter(line) != 'E' || !equalsIgnoreCase(takeWord(line), "END"))
         return false;
     return isOneOf(takeWord(line), {"SUB", "FUNCTION"});
 }
@@ -135,6 +145,16 @@ ModuleKind moduleKindOf(std::string_view path)
 
 bool isProcedureHeader(std::string_view line, std::string *name)
 {
+    // Every modifier and header keyword starts with one of these letters.
+    switch (firstLetter(line)) {
+    case 'P':
+    case 'S':
+    case 'F':
+    case 'M':
+        break;
+    default:
+        return false;
+    }
     std::string_view rest = line;
     std::string_view word = takeWord(rest);
     // "Private Static Sub" and "Static Public Function" carry two modifiers.
@@ -186,17 +206,16 @@ std::vector<ModuleEntry> divideModule(std::string_view text, ModuleKind kind)
     entries.push_back({std::string(kDeclarationsEntry), declarations, text.size(),
                        lineNumberAt(text, declarations, 0, 1)});
 
-    size_t counted = declarations;
-    size_t countedLine = entries.front().line;
+    // Each line the walk visits ends with one line end, so the lines are numbered as they come.
+    size_t lineNumber = entries.front().line;
     bool open = false; // a procedure whose end line has not come yet
     std::string name;
     forEachLine(text, declarations, [&](const Line &line) {
+        const size_t number = lineNumber++;
         if (isProcedureHeader(line.text, &name)) {
             if (entries.size() == 1 || open)
                 entries.back().end = line.start;
-            countedLine = lineNumberAt(text, line.start, counted, countedLine);
-            counted = line.start;
-            entries.push_back({name, line.start, text.size(), countedLine});
+            entries.push_back({name, line.start, text.size(), number});
             open = true;
             return true;
         }
