@@ -4,7 +4,10 @@
 // comment, addition, change and deletion blocks.
 #include "changes/ChangeBlock.h"
 #include "codetext/Comment.h"
+#include "codetext/Indent.h"
+#include "platform/LineReader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -102,6 +105,37 @@ void requireKept(const std::vector<std::string> &code, std::string_view out)
         __builtin_trap();
 }
 
+// The engines that qm feeds a piece at a time give the bytes they give over the whole text,
+// wherever the pieces end (inside a line, between a CR and its LF).
+void requireSameInPieces(const std::string &text, std::size_t piece)
+{
+    using Engine = void (*)(qm::platform::LineReader &, qm::common::TextSink &);
+    static constexpr Engine kEngines[] = {
+        [](auto &lines, auto &out) { qm::codetext::UncommentBlock(lines, out); },
+        [](auto &lines, auto &out) { qm::codetext::CommentLines(lines, out); },
+        [](auto &lines, auto &out) { qm::codetext::UncommentLines(lines, out); },
+        [](auto &lines, auto &out) { qm::codetext::IndentBlock(lines, 3, out); },
+    };
+    for (Engine engine : kEngines) {
+        qm::platform::LineReader whole(text);
+        qm::common::TextSink wholeOut;
+        engine(whole, wholeOut);
+        std::size_t at = 0;
+        qm::platform::LineReader pieces(
+            [&](char *to, std::size_t room) {
+                const std::size_t count = std::min({piece, room, text.size() - at});
+                text.copy(to, count, at);
+                at += count;
+                return count;
+            },
+            16);
+        qm::common::TextSink piecesOut;
+        engine(pieces, piecesOut);
+        if (wholeOut.take() != piecesOut.take())
+            __builtin_trap();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -164,5 +198,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     requireKept(code, codetext::UncommentBlock(changes::DeletionBlock(text, "dev", date)));
     requireKept(code, changes::RemoveBlocking(text));
     requireKept(code, changes::RemoveBlocking(changes::ChangeBlock(text, "dev", date)));
+    requireSameInPieces(text, 1 + text.size() % 23);
     return 0;
 }
