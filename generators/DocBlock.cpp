@@ -2,6 +2,7 @@
 #include "generators/DocBlock.h"
 
 #include "common/ErrorReports.h"
+#include "common/Settings.h"
 #include "common/TextHelpers.h"
 #include "platform/LineReader.h"
 #include "platform/Text.h"
@@ -145,6 +146,16 @@ fillTemplate(const DocBlockSettings &s, const HeaderParts &header, const std::st
 }
 
 } // namespace
+
+void DocBlockSettings::useKeywords(const common::DocumentationKeywords &keywords)
+{
+    copyrightKeyword = keywords.Copyright;
+    dateCreatedKeyword = keywords.DateCreated;
+    authorKeyword = keywords.Author;
+    purposeKeyword = keywords.Purpose;
+    parametersKeyword = keywords.Parameters;
+    returnsKeyword = keywords.Returns;
+}
 
 std::string DocumentProcedure(std::string_view code, const DocBlockSettings &settings)
 {

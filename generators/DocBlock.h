@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+namespace qm::common {
+struct DocumentationKeywords;
+}
+
 namespace qm::generators {
 
 struct DocBlockSettings
@@ -20,6 +24,9 @@ struct DocBlockSettings
     std::string programmer; ///< the 30-character field, padding kept
     std::string company;    ///< the 30-character field, padding kept
     std::string date;       ///< today, "m/d/yyyy"
+
+    /// Takes the six keyword texts from the settings' keywords.
+    void useKeywords(const common::DocumentationKeywords &keywords);
 };
 
 /// The selected procedure with its documentation block under the header line (a header with

@@ -71,12 +71,7 @@ std::string runDocument(const Invocation &invocation)
     const common::DocumentationKeywords keywords = documentationKeywords();
     DocBlockSettings settings;
     settings.templateText = readTemplate(invocation, "doctmplt.txt");
-    settings.copyrightKeyword = keywords.Copyright;
-    settings.dateCreatedKeyword = keywords.DateCreated;
-    settings.authorKeyword = keywords.Author;
-    settings.purposeKeyword = keywords.Purpose;
-    settings.parametersKeyword = keywords.Parameters;
-    settings.returnsKeyword = keywords.Returns;
+    settings.useKeywords(keywords);
     settings.programmer = common::fixedWidthName(invocation.programmerName);
     settings.company = invocation.hasOption("--company")
                            ? common::fixedWidthName(

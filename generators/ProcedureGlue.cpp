@@ -83,12 +83,7 @@ DocBlockSettings currentDocBlockSettings()
     DocBlockSettings s;
     s.templateText =
         platform::readFile(platform::appFilePath("doctmplt.txt", platform::AppFile::Shipped));
-    s.copyrightKeyword = program.keywords.Copyright;
-    s.dateCreatedKeyword = program.keywords.DateCreated;
-    s.authorKeyword = program.keywords.Author;
-    s.purposeKeyword = program.keywords.Purpose;
-    s.parametersKeyword = program.keywords.Parameters;
-    s.returnsKeyword = program.keywords.Returns;
+    s.useKeywords(program.keywords);
     s.programmer = common::fixedWidthName(program.programmer());
     s.company = common::fixedWidthName(program.company());
     s.date = generatorDate();
