@@ -1,6 +1,6 @@
 #include "platform/FormBackup.h"
 
-#include "platform/VbError.h"
+#include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -8,20 +8,11 @@
 #include <filesystem>
 
 using namespace qm::platform;
+using qm::test::errorOf;
 using qm::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const VbError &e) {
-        return e.number;
-    }
-    return 0;
-}
 
 constexpr std::string_view kForm = "VERSION 5.00\r\nBegin VB.Form frmA\r\nEnd\r\n";
 
