@@ -3,6 +3,7 @@
 #include "ide/ControlTables.h"
 #include "ide/Form.h"
 #include "ide/FormParser.h"
+#include "platform/FormLines.h"
 #include "platform/Text.h"
 #include "platform/VbError.h"
 
@@ -386,12 +387,7 @@ std::string Control::newLineLead(std::string_view name,
         }
     if (!found)
         indent = std::string(outerIndent) + "   ";
-    std::string padded(name);
-    if (padded.size() < 16)
-        padded.resize(16, ' ');
-    else
-        padded += ' ';
-    return indent + padded + "=   ";
+    return platform::propertyLineLead(indent, name);
 }
 
 void Control::writeRaw(std::string_view name,

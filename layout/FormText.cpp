@@ -2,6 +2,7 @@
 #include "layout/FormText.h"
 
 #include "common/ErrorReports.h"
+#include "platform/FormLines.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -185,12 +186,7 @@ std::string newLineLead(std::string_view name, const Items &items, std::string_v
             indent = leadingBlanks(item.lead);
             break;
         }
-    std::string padded(name);
-    if (padded.size() < 16)
-        padded.resize(16, ' ');
-    else
-        padded += ' ';
-    return indent + padded + "=   ";
+    return platform::propertyLineLead(indent, name);
 }
 
 class Parser

@@ -1,4 +1,5 @@
 #include "platform/Text.h"
+#include "platform/FormLines.h"
 
 #include <gtest/gtest.h>
 
@@ -49,4 +50,12 @@ TEST(Text, CaseInsensitiveSearchLeavesHighBytesAlone)
     EXPECT_EQ(toUpper("mIx\xE9"), "MIX\xE9");
     EXPECT_TRUE(startsWithIgnoreCase("Form=a.frm", "FORM="));
     EXPECT_TRUE(endsWithIgnoreCase("A.FRX", ".frx"));
+}
+
+TEST(FormLines, PropertyNamesPadToSixteenColumnsAndALongerOneGetsOneBlank)
+{
+    EXPECT_EQ(qm::platform::propertyLineLead("      ", "Caption"), "      Caption         =   ");
+    EXPECT_EQ(qm::platform::propertyLineLead("   ", "ClipControls0123"),
+              "   ClipControls0123 =   ");
+    EXPECT_EQ(qm::platform::propertyLineLead("", "AutoRedrawAndMore"), "AutoRedrawAndMore =   ");
 }
