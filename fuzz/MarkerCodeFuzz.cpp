@@ -6,6 +6,7 @@
 #include "codetext/Comment.h"
 #include "codetext/Indent.h"
 #include "platform/LineReader.h"
+#include "tests/support/PieceSource.h"
 
 #include <algorithm>
 #include <array>
@@ -120,15 +121,7 @@ void requireSameInPieces(const std::string &text, std::size_t piece)
         qm::platform::LineReader whole(text);
         qm::common::TextSink wholeOut;
         engine(whole, wholeOut);
-        std::size_t at = 0;
-        qm::platform::LineReader pieces(
-            [&](char *to, std::size_t room) {
-                const std::size_t count = std::min({piece, room, text.size() - at});
-                text.copy(to, count, at);
-                at += count;
-                return count;
-            },
-            16);
+        qm::platform::LineReader pieces(qm::test::inPieces(text, piece), 16);
         qm::common::TextSink piecesOut;
         engine(pieces, piecesOut);
         if (wholeOut.take() != piecesOut.take())

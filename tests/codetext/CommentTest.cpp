@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 
 #include "tests/support/EngineTest.h"
+#include "tests/support/PieceSource.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -278,15 +279,7 @@ TEST(LineEngines, ReadingTheLinesInPiecesChangesNoByte)
         engine(wholeLines, whole);
         const std::string expected = whole.take();
         for (size_t piece : {1, 3, 16}) {
-            size_t at = 0;
-            qm::platform::LineReader lines(
-                [&](char *to, size_t room) {
-                    const size_t count = std::min({piece, room, text.size() - at});
-                    text.copy(to, count, at);
-                    at += count;
-                    return count;
-                },
-                16);
+            qm::platform::LineReader lines(qm::test::inPieces(text, piece), 16);
             qm::common::TextSink out;
             engine(lines, out);
             EXPECT_EQ(out.take(), expected) << name << ", pieces of " << piece;

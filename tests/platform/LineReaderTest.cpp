@@ -1,5 +1,7 @@
 #include "platform/LineReader.h"
 
+#include "tests/support/PieceSource.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 
 using qm::platform::findLineEnd;
 using qm::platform::LineReader;
+using qm::test::inPieces;
 
 namespace {
 
@@ -17,17 +20,6 @@ std::vector<std::string> allLines(LineReader &reader)
     while (auto line = reader.next())
         lines.emplace_back(*line);
     return lines;
-}
-
-// A source that hands out `text` at most `piece` bytes at a time, as a pipe may.
-LineReader::Source inPieces(const std::string &text, size_t piece)
-{
-    return [text, piece, at = size_t{0}](char *to, size_t room) mutable {
-        const size_t count = std::min({piece, room, text.size() - at});
-        text.copy(to, count, at);
-        at += count;
-        return count;
-    };
 }
 
 // Texts whose line ends fall on every kind of boundary: CR LF, lone LF, lone CR, CR CR LF,
