@@ -24,19 +24,31 @@ constexpr int kExclamationIcon = 48;
 constexpr std::array<std::string_view, 5> kMarkerTexts = {
     "* Commented on", "Block Changed by", "Block Added by", "Block Deleted by", "End of Block"};
 
+bool isMarkRun(char c)
+{
+    return c == ' ' || c == '\t' || c == '*' || c == '\'';
+}
+
+// The first byte after a text's leading run of blanks, apostrophes and stars, in capitals; 0
+// when nothing else follows.
+char firstAfterMarks(std::string_view text)
+{
+    size_t at = 0;
+    while (at < text.size() && isMarkRun(text[at]))
+        ++at;
+    return at < text.size() ? platform::toUpperAscii(text[at]) : '\0';
+}
+
 // `rest` is what is left of a line once its comment mark was taken off.
 bool isMarkerLine(std::string_view rest)
 {
-    // Every marker text, wherever in the run of blanks, apostrophe and stars it starts, has
-    // "B", "C" or "E" as the first byte after that run: any other byte there rules all out.
-    size_t at = 0;
-    while (at < rest.size() &&
-           (rest[at] == ' ' || rest[at] == '\t' || rest[at] == '*' || rest[at] == '\''))
-        ++at;
-    if (at == rest.size())
-        return false;
-    const char first = platform::toUpperAscii(rest[at]);
-    if (first != 'B' && first != 'C' && first != 'E')
+    // Wherever in the run of blanks, apostrophe and stars a marker text starts, the first byte
+    // after that run is the first letter of the text: a line whose byte there is no marker
+    // text's first letter is ruled out without trying them all.
+    const char first = firstAfterMarks(rest);
+    if (first == '\0' ||
+        std::none_of(kMarkerTexts.begin(), kMarkerTexts.end(),
+                     [first](std::string_view marker) { return firstAfterMarks(marker) == first; }))
         return false;
     for (std::string_view marker : kMarkerTexts) {
         if (changes::isUncommentedMarkerLine(rest, marker))

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace qm::codetext {
 namespace {
@@ -38,7 +39,12 @@ std::string_view takeWord(std::string_view &line)
     return word;
 }
 
-bool isOneOf(std::string_view word, std::initializer_list<std::string_view> keywords)
+constexpr std::string_view kHeaderKeywords[] = {"FUNCTION",  "FUNC", "SUB",
+                                                "PROCEDURE", "PROC", "METHOD"};
+constexpr std::string_view kModifiers[] = {"PUBLIC", "PRIVATE", "STATIC"};
+constexpr std::string_view kEndKinds[] = {"SUB", "FUNCTION"}; // after "End"
+
+template<typename Keywords> bool isOneOf(std::string_view word, const Keywords &keywords)
 {
     // Most words are no keyword: their length settles it without comparing a letter.
     for (std::string_view keyword : keywords) {
@@ -50,12 +56,12 @@ bool isOneOf(std::string_view word, std::initializer_list<std::string_view> keyw
 
 bool isHeaderKeyword(std::string_view word)
 {
-    return isOneOf(word, {"FUNCTION", "FUNC", "SUB", "PROCEDURE", "PROC", "METHOD"});
+    return isOneOf(word, kHeaderKeywords);
 }
 
 bool isModifier(std::string_view word)
 {
-    return isOneOf(word, {"PUBLIC", "PRIVATE", "STATIC"});
+    return isOneOf(word, kModifiers);
 }
 
 // The first character after a line's blanks and tabs, in capitals; 0 for a blank line. Most
@@ -73,7 +79,7 @@ bool isProcedureEnd(std::string_view line)
 {
     if (firstLetter(line) != 'E' || !equalsIgnoreCase(takeWord(line), "END"))
         return false;
-    return isOneOf(takeWord(line), {"SUB", "FUNCTION"});
+    return isOneOf(takeWord(line), kEndKinds);
 }
 
 struct Line
@@ -145,16 +151,15 @@ ModuleKind moduleKindOf(std::string_view path)
 
 bool isProcedureHeader(std::string_view line, std::string *name)
 {
-    // Every modifier and header keyword starts with one of these letters.
-    switch (firstLetter(line)) {
-    case 'P':
-    case 'S':
-    case 'F':
-    case 'M':
-        break;
-    default:
+    // A header starts with a modifier or a header keyword: a line whose first letter starts
+    // none of them is ruled out without taking a word.
+    const char first = firstLetter(line);
+    const auto startsWithFirst = [first](std::string_view keyword) {
+        return keyword.front() == first;
+    };
+    if (std::none_of(std::begin(kModifiers), std::end(kModifiers), startsWithFirst) &&
+        std::none_of(std::begin(kHeaderKeywords), std::end(kHeaderKeywords), startsWithFirst))
         return false;
-    }
     std::string_view rest = line;
     std::string_view word = takeWord(rest);
     // "Private Static Sub" and "Static Public Function" carry two modifiers.
