@@ -221,7 +221,7 @@ struct InputFailed
 };
 
 // What gives a command that reads as it goes the bytes of `fd`, one read at a time.
-std::function<size_t(char *, size_t)> readPieces(int fd)
+platform::LineReader::Source readPieces(int fd)
 {
     return [fd](char *to, size_t room) -> size_t {
         for (;;) {
@@ -386,11 +386,16 @@ Command lineCommand(std::string name,
     return command;
 }
 
-Command streamingLineCommand(std::string name,
-                             std::string summary,
-                             std::function<void(const Invocation &, TextSink &)> write)
+Command streamingLineCommand(
+    std::string name,
+    std::string summary,
+    std::function<void(const Invocation &, platform::LineReader &, TextSink &)> write)
 {
-    Command command = lineCommand(std::move(name), std::move(summary), std::move(write));
+    Command command = lineCommand(std::move(name), std::move(summary),
+                                  [write = std::move(write)](const Invocation &in, TextSink &out) {
+                                      platform::LineReader lines = in.lines();
+                                      write(in, lines, out);
+                                  });
     command.readsAsItGoes = true;
     return command;
 }

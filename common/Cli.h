@@ -98,10 +98,12 @@ Command lineCommand(std::string name,
                     std::string summary,
                     std::function<void(const Invocation &, TextSink &)> write);
 
-/// A line command whose engine reads Invocation::lines() and nothing else of the input.
-Command streamingLineCommand(std::string name,
-                             std::string summary,
-                             std::function<void(const Invocation &, TextSink &)> write);
+/// A line command whose engine reads the input's lines and nothing else of it: it is handed
+/// Invocation::lines(), read from a large file a piece at a time.
+Command streamingLineCommand(
+    std::string name,
+    std::string summary,
+    std::function<void(const Invocation &, platform::LineReader &, TextSink &)> write);
 
 class CommandTable
 {
