@@ -25,15 +25,13 @@ std::string markerLine(std::string_view lead,
     return line;
 }
 
-void requireSelection(std::string_view selection, const char *text)
+// A blank selection (nothing, or spaces only) is refused before anything is written.
+void requireSelection(std::optional<std::string_view> first,
+                      const platform::LineReader &lines,
+                      const char *text)
 {
-    if (platform::trimBlanks(selection).empty())
+    if (platform::isBlankText(first, lines))
         throw common::UserMessageError({"No Action", text, kExclamationIcon});
-}
-
-bool endsWithLineEnd(std::string_view text)
-{
-    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
 }
 
 // Lines that Delete Blocking drops on their own, leaving the code they mark.
@@ -97,19 +95,87 @@ std::string AddBlock(std::string_view programmer, std::string_view date)
            endMarker(BlockKind::Addition, programmer, date);
 }
 
+void ChangeBlock(platform::LineReader &lines,
+                 std::string_view programmer,
+                 std::string_view date,
+                 common::TextSink &out)
+{
+    std::optional<std::string_view> line = lines.next();
+    requireSelection(line, lines, "No change text selected!");
+    out.append("\r\n").append(beginMarker(BlockKind::Change, programmer, date));
+    // The selection goes through as it is, each line with its own line end. One that stops
+    // inside a line still gets its end marker on a line of its own: glued to the code, the
+    // marker would take that code with it when the block is removed.
+    bool ended = true;
+    for (; line; line = lines.next()) {
+        const std::string_view end = lines.lineEnd();
+        out.writeAsIs(std::string_view(line->data(), line->size() + end.size()));
+        ended = !end.empty();
+    }
+    if (!ended)
+        out.endLine();
+    out.append(endMarker(BlockKind::Change, programmer, date)).endLine();
+}
+
+void DeletionBlock(platform::LineReader &lines,
+                   std::string_view programmer,
+                   std::string_view date,
+                   common::TextSink &out)
+{
+    std::optional<std::string_view> line = lines.next();
+    requireSelection(line, lines, "No deletion text selected!");
+    out.append(beginMarker(BlockKind::Deletion, programmer, date));
+    for (; line; line = lines.next())
+        out.writeLine(0, "'* ", *line);
+    out.append(endMarker(BlockKind::Deletion, programmer, date));
+}
+
+void RemoveBlocking(platform::LineReader &lines, common::TextSink &out)
+{
+    std::optional<std::string_view> line = lines.next();
+    requireSelection(line, lines, "No text selected to unblock!");
+
+    // Once a look for a deletion end line has run to the end of the text, none lies ahead of
+    // any later line either: each line is looked at at most twice.
+    bool endAhead = true;
+    for (; line; line = lines.next()) {
+        if (mayBeMarker(*line)) {
+            // An end line met here has no begin line before it in the selection.
+            if (isDeletionEnd(*line) || isPairMarker(*line))
+                continue;
+            if (isMarkerLine(*line, "Block Deleted by")) {
+                if (endAhead) {
+                    // The deleted code goes with its markers when its end line follows; else
+                    // the reader goes back to the line after the begin line.
+                    lines.mark();
+                    bool found = false;
+                    while (auto next = lines.next()) {
+                        if (mayBeMarker(*next) && isDeletionEnd(*next)) {
+                            found = true;
+                            break;
+                        }
+                    }
+                    if (found) {
+                        lines.dropMark();
+                    } else {
+                        lines.rewind();
+                        endAhead = false;
+                    }
+                }
+                continue;
+            }
+        }
+        out.writeLine(0, {}, *line);
+    }
+}
+
 void ChangeBlock(std::string_view selection,
                  std::string_view programmer,
                  std::string_view date,
                  common::TextSink &out)
 {
-    requireSelection(selection, "No change text selected!");
-    out.append("\r\n").append(beginMarker(BlockKind::Change, programmer, date));
-    out.append(selection);
-    // A selection that stops inside a line still gets its end marker on a line of its own:
-    // glued to the code, the marker would take that code with it when the block is removed.
-    if (!endsWithLineEnd(selection))
-        out.endLine();
-    out.append(endMarker(BlockKind::Change, programmer, date)).endLine();
+    platform::LineReader lines(selection);
+    ChangeBlock(lines, programmer, date, out);
 }
 
 void DeletionBlock(std::string_view selection,
@@ -117,46 +183,14 @@ void DeletionBlock(std::string_view selection,
                    std::string_view date,
                    common::TextSink &out)
 {
-    requireSelection(selection, "No deletion text selected!");
-    out.append(beginMarker(BlockKind::Deletion, programmer, date));
-    for (platform::LineReader lines(selection); auto line = lines.next();)
-        out.writeLine(0, "'* ", *line);
-    out.append(endMarker(BlockKind::Deletion, programmer, date));
+    platform::LineReader lines(selection);
+    DeletionBlock(lines, programmer, date, out);
 }
 
 void RemoveBlocking(std::string_view selection, common::TextSink &out)
 {
-    requireSelection(selection, "No text selected to unblock!");
-
-    // Once a look for a deletion end line has run to the end of the text, none lies ahead of
-    // any later line either: each line is looked at at most twice.
-    bool endAhead = true;
-    for (platform::LineReader lines(selection); auto line = lines.next();) {
-        if (mayBeMarker(*line)) {
-            // An end line met here has no begin line before it in the selection.
-            if (isDeletionEnd(*line) || isPairMarker(*line))
-                continue;
-            if (isMarkerLine(*line, "Block Deleted by")) {
-                if (endAhead) {
-                    // The deleted code goes with its markers when its end line follows.
-                    platform::LineReader ahead = lines;
-                    bool found = false;
-                    while (auto next = ahead.next()) {
-                        if (mayBeMarker(*next) && isDeletionEnd(*next)) {
-                            found = true;
-                            break;
-                        }
-                    }
-                    if (found)
-                        lines = ahead;
-                    else
-                        endAhead = false;
-                }
-                continue;
-            }
-        }
-        out.writeLine(0, {}, *line);
-    }
+    platform::LineReader lines(selection);
+    RemoveBlocking(lines, out);
 }
 
 std::string

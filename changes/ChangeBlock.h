@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+namespace qm::platform {
+class LineReader;
+}
+
 namespace qm::changes {
 
 enum class BlockKind { Addition, Change, Deletion };
@@ -42,6 +46,18 @@ DeletionBlock(std::string_view selection, std::string_view programmer, std::stri
 /// alone, and so does a stray end line: code that no pair of markers encloses is never dropped.
 /// Throws UserMessageError ("No Action") for a blank selection.
 std::string RemoveBlocking(std::string_view selection);
+
+/// The same engines reading the selection's lines as they come and writing into `out` as they
+/// go; they throw before writing anything.
+void ChangeBlock(platform::LineReader &lines,
+                 std::string_view programmer,
+                 std::string_view date,
+                 common::TextSink &out);
+void DeletionBlock(platform::LineReader &lines,
+                   std::string_view programmer,
+                   std::string_view date,
+                   common::TextSink &out);
+void RemoveBlocking(platform::LineReader &lines, common::TextSink &out);
 
 /// The same engines writing into `out` as they go.
 void ChangeBlock(std::string_view selection,

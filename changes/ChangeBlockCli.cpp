@@ -3,6 +3,7 @@
 
 #include "changes/ChangeBlock.h"
 #include "common/Cli.h"
+#include "platform/LineReader.h"
 
 namespace qm::changes {
 
@@ -20,18 +21,20 @@ void addChangeBlockCommands(common::cli::CommandTable &table)
                    return AddBlock(in.programmerName, date(in));
                }});
     using common::TextSink;
-    using common::cli::lineCommand;
-    table.add(lineCommand("block change", "enclose the selection in change markers",
-                          [date](const Invocation &in, TextSink &out) {
-                              ChangeBlock(in.text(), in.programmerName, date(in), out);
-                          }));
-    table.add(lineCommand("block delete", "comment the selection out inside deletion markers",
-                          [date](const Invocation &in, TextSink &out) {
-                              DeletionBlock(in.text(), in.programmerName, date(in), out);
-                          }));
-    table.add(
-        lineCommand("block remove", "resolve the blocks: drop markers and deleted code",
-                    [](const Invocation &in, TextSink &out) { RemoveBlocking(in.text(), out); }));
+    using common::cli::streamingLineCommand;
+    using platform::LineReader;
+    table.add(streamingLineCommand("block change", "enclose the selection in change markers",
+                                   [date](const Invocation &in, LineReader &lines, TextSink &out) {
+                                       ChangeBlock(lines, in.programmerName, date(in), out);
+                                   }));
+    table.add(streamingLineCommand("block delete",
+                                   "comment the selection out inside deletion markers",
+                                   [date](const Invocation &in, LineReader &lines, TextSink &out) {
+                                       DeletionBlock(lines, in.programmerName, date(in), out);
+                                   }));
+    table.add(streamingLineCommand(
+        "block remove", "resolve the blocks: drop markers and deleted code",
+        [](const Invocation &, LineReader &lines, TextSink &out) { RemoveBlocking(lines, out); }));
 }
 
 } // namespace qm::changes

@@ -10,6 +10,7 @@
 #include "common/ErrorReports.h"
 #include "platform/FileSystem.h"
 #include "platform/FormBackup.h"
+#include "platform/LineReader.h"
 #include "platform/Text.h"
 #include "platform/UiRuntime.h"
 #include "platform/VbError.h"
@@ -78,12 +79,12 @@ std::string runChanges(const Invocation &in)
     return csv ? changesCsv(changes.rows) : std::move(changes.report);
 }
 
-void writeStripComments(const Invocation &in, common::TextSink &out)
+void writeStripComments(const Invocation &in, platform::LineReader &lines, common::TextSink &out)
 {
     const bool all = in.hasOption("--all");
     if (all == in.hasOption("--product"))
         throw UsageError{"qm strip-comments takes exactly one of --all and --product"};
-    DeleteCommentedCode(in.text(), all ? CommentKind::All : CommentKind::Product, out);
+    DeleteCommentedCode(lines, all ? CommentKind::All : CommentKind::Product, out);
 }
 
 std::string runDeadEvents(const Invocation &in)
@@ -128,7 +129,7 @@ void addCleanupCommands(common::cli::CommandTable &table)
              {"--to", true, "DATE  last day, with --from"},
              {"--format", true, "text|csv  the report, or one row per block"}},
             runChanges);
-    common::cli::Command strip = common::cli::lineCommand(
+    common::cli::Command strip = common::cli::streamingLineCommand(
         "strip-comments", "the input without its comment lines", writeStripComments);
     strip.options = {{"--all", false, "every comment line"},
                      {"--product", false, "only the lines of comment blocks and change markers"}};

@@ -34,29 +34,23 @@ bool isDropped(std::string_view line, CommentKind kind)
 
 } // namespace
 
-void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::TextSink &kept)
+void DeleteCommentedCode(platform::LineReader &lines, CommentKind kind, common::TextSink &kept)
 {
-    if (platform::trimBlanks(selection).empty())
+    std::optional<std::string_view> line = lines.next();
+    if (platform::isBlankText(line, lines))
         throw common::UserMessageError({"No Selected Text", "No text selected to delete comments!",
                                         platform::mb::Information});
-    // The kept lines go on as they were, their own line ends included, a run of them at a
-    // time: [runStart, pos) is kept and not yet written.
-    size_t runStart = 0;
-    size_t pos = 0;
-    auto writeRun = [&] {
-        if (pos > runStart) {
-            kept.append(selection.substr(runStart, pos - runStart));
-            kept.lineDone();
-        }
-    };
-    for (platform::LineReader lines(selection); auto line = lines.next();) {
-        if (!line->empty() && isDropped(*line, kind)) {
-            writeRun();
-            runStart = lines.position();
-        }
-        pos = lines.position();
+    // The kept lines go on as they were, their own line ends included.
+    for (; line; line = lines.next()) {
+        if (line->empty() || !isDropped(*line, kind))
+            kept.writeAsIs(std::string_view(line->data(), line->size() + lines.lineEnd().size()));
     }
-    writeRun();
+}
+
+void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::TextSink &kept)
+{
+    platform::LineReader lines(selection);
+    DeleteCommentedCode(lines, kind, kept);
 }
 
 std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)

@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+namespace qm::platform {
+class LineReader;
+}
+
 namespace qm::changes {
 
 enum class CommentKind {
@@ -20,5 +24,7 @@ enum class CommentKind {
 std::string DeleteCommentedCode(std::string_view selection, CommentKind kind);
 /// The same, writing into `kept` as it goes.
 void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::TextSink &kept);
+/// The same, reading the selection's lines as they come; it throws before writing anything.
+void DeleteCommentedCode(platform::LineReader &lines, CommentKind kind, common::TextSink &kept);
 
 } // namespace qm::changes

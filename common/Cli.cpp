@@ -234,6 +234,20 @@ platform::LineReader::Source readPieces(int fd)
     };
 }
 
+// What makes the pieces of `fd` start again at an offset from where they start now, when `fd`
+// is a regular file; nothing otherwise.
+platform::LineReader::Seek seekPieces(int fd)
+{
+    struct stat info = {};
+    const off_t start = ::lseek(fd, 0, SEEK_CUR);
+    if (start < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return nullptr;
+    return [fd, start](unsigned long long offset) {
+        if (::lseek(fd, start + static_cast<off_t>(offset), SEEK_SET) < 0)
+            throw InputFailed{errno};
+    };
+}
+
 // A file descriptor closed when the run is over.
 struct OpenDescriptor
 {
@@ -402,7 +416,7 @@ Command streamingLineCommand(
 
 platform::LineReader Invocation::lines() const
 {
-    return source ? platform::LineReader(source) : platform::LineReader(text());
+    return source ? platform::LineReader(source, seek) : platform::LineReader(text());
 }
 
 const Command *CommandTable::find(const std::string &name) const
@@ -616,8 +630,10 @@ int runWith(const CommandTable &table,
     if (command->readsInput) {
         if (!file || *file == "-") {
             const bool asItGoes = command->readsAsItGoes && channels.mapsStandardInput;
-            if (asItGoes)
+            if (asItGoes) {
                 invocation.source = readPieces(STDIN_FILENO);
+                invocation.seek = seekPieces(STDIN_FILENO);
+            }
             const bool inMap =
                 !asItGoes && inPlace && channels.mapsStandardInput && mapped.map(STDIN_FILENO);
             if (!asItGoes && !inMap && !channels.readInput(invocation.input)) {
@@ -638,6 +654,7 @@ int runWith(const CommandTable &table,
             if (fd >= 0 && asItGoes) {
                 piecewise.fd = fd; // closed once the command is done
                 invocation.source = readPieces(fd);
+                invocation.seek = seekPieces(fd);
             } else if (fd >= 0) {
                 ::close(fd);
             }

@@ -40,6 +40,9 @@ struct Invocation
     /// For a command that reads its lines as they come (`Command::readsAsItGoes`): what gives
     /// the bytes of FILE or standard input piece by piece, when qm does not hold them whole.
     std::function<size_t(char *to, size_t room)> source;
+    /// With `source`, when FILE or standard input is a regular file: makes the source read it
+    /// again from a byte offset, so a look ahead need not hold what it read.
+    std::function<void(unsigned long long offset)> seek;
 
     /// The bytes of FILE or standard input, wherever they are held.
     std::string_view text() const { return mappedInput.data() ? mappedInput : input; }

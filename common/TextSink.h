@@ -83,6 +83,17 @@ public:
         m_used += size;
         lineDone();
     }
+    /// Writes one line as it is, with the line end it has (if any).
+    void writeAsIs(std::string_view line)
+    {
+        if (m_drain && line.size() >= m_chunk) {
+            append(line);
+            return;
+        }
+        copyShort(room(line.size()), line.data(), line.size());
+        m_used += line.size();
+        lineDone();
+    }
     /// Space for `count` more bytes after what was written: the engine writes up to `count`
     /// bytes there and then says how many with commit().
     char *room(size_t count)

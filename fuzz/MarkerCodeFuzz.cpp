@@ -107,7 +107,8 @@ void requireKept(const std::vector<std::string> &code, std::string_view out)
 }
 
 // The engines that qm feeds a piece at a time give the bytes they give over the whole text,
-// wherever the pieces end (inside a line, between a CR and its LF).
+// wherever the pieces end (inside a line, between a CR and its LF), from a pipe or from a file
+// that a look ahead reads again.
 void requireSameInPieces(const std::string &text, std::size_t piece)
 {
     using Engine = void (*)(qm::platform::LineReader &, qm::common::TextSink &);
@@ -116,6 +117,9 @@ void requireSameInPieces(const std::string &text, std::size_t piece)
         [](auto &lines, auto &out) { qm::codetext::CommentLines(lines, out); },
         [](auto &lines, auto &out) { qm::codetext::UncommentLines(lines, out); },
         [](auto &lines, auto &out) { qm::codetext::IndentBlock(lines, 3, out); },
+        [](auto &lines, auto &out) { qm::changes::RemoveBlocking(lines, out); },
+        [](auto &lines, auto &out) { qm::changes::ChangeBlock(lines, "dev", "12/08/2026", out); },
+        [](auto &lines, auto &out) { qm::changes::DeletionBlock(lines, "dev", "12/08/2026", out); },
     };
     for (Engine engine : kEngines) {
         qm::platform::LineReader whole(text);
@@ -124,7 +128,12 @@ void requireSameInPieces(const std::string &text, std::size_t piece)
         qm::platform::LineReader pieces(qm::test::inPieces(text, piece), 16);
         qm::common::TextSink piecesOut;
         engine(pieces, piecesOut);
-        if (wholeOut.take() != piecesOut.take())
+        qm::test::SeekablePieces file = qm::test::inSeekablePieces(text, piece);
+        qm::platform::LineReader reread(file.source, file.seek, 16);
+        qm::common::TextSink rereadOut;
+        engine(reread, rereadOut);
+        const std::string expected = wholeOut.take();
+        if (expected != piecesOut.take() || expected != rereadOut.take())
             __builtin_trap();
     }
 }

@@ -1,11 +1,18 @@
 // The change-block markers and their resolution, byte for byte.
 #include "changes/ChangeBlock.h"
 
+#include "changes/ChangeBlockCli.h"
+#include "changes/CommentCleanup.h"
 #include "common/ErrorReports.h"
+#include "platform/LineReader.h"
 
 #include "tests/support/EngineTest.h"
+#include "tests/support/PieceSource.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace qm::changes;
 
@@ -99,4 +106,70 @@ TEST(DeleteBlocking, NeverDropsCodeThatNoPairOfMarkersEncloses)
     EXPECT_EQ(RemoveBlocking(kDeleteBegin + "'* a\r\n" + kDeleteBegin + "'* b\r\n" + kDeleteEnd +
                              "c\r\n"),
               "c\r\n");
+}
+
+TEST(ChangeBlock, ReadingTheLinesInPiecesChangesNoByte)
+{
+    // qm reads a file for these engines a piece at a time. A deletion begin line without its end
+    // line sends Delete Blocking back to the line after it, further back than a small buffer
+    // holds: a file is read again from there, a pipe's lines are kept until then.
+    std::string deleted;
+    for (int i = 0; i < 30; ++i)
+        deleted += "'* old " + std::to_string(i) + (i % 4 == 0 ? "\n" : "\r\n");
+    const std::vector<std::string> texts = {
+        "  a = 1  \r\n\tb\n\r'* x\r\n' c\r\r\nlast",
+        "x\r\n" + kDeleteBegin + deleted + kDeleteEnd + "y\r\n" + kDeleteBegin + deleted + "z",
+        kChangeBegin + "code\r\n" + kChangeEnd + "'* stray\r\n" + kDeleteEnd + kAddBegin + "w\r",
+        "\t",
+    };
+    using Engine = std::function<void(qm::platform::LineReader &, qm::common::TextSink &)>;
+    const std::vector<std::pair<const char *, Engine>> engines = {
+        {"ChangeBlock", [](auto &lines, auto &out) { ChangeBlock(lines, "dev", kDate, out); }},
+        {"DeletionBlock", [](auto &lines, auto &out) { DeletionBlock(lines, "dev", kDate, out); }},
+        {"RemoveBlocking", [](auto &lines, auto &out) { RemoveBlocking(lines, out); }},
+        {"DeleteCommentedCode All",
+         [](auto &lines, auto &out) { DeleteCommentedCode(lines, CommentKind::All, out); }},
+        {"DeleteCommentedCode Product",
+         [](auto &lines, auto &out) { DeleteCommentedCode(lines, CommentKind::Product, out); }},
+    };
+    for (const std::string &text : texts) {
+        for (const auto &[name, engine] : engines) {
+            qm::common::TextSink whole;
+            qm::platform::LineReader wholeLines(text);
+            engine(wholeLines, whole);
+            const std::string expected = whole.take();
+            for (size_t piece : {1, 3, 16}) {
+                qm::platform::LineReader pipe(qm::test::inPieces(text, piece), 16);
+                qm::common::TextSink fromPipe;
+                engine(pipe, fromPipe);
+                EXPECT_EQ(fromPipe.take(), expected) << name << ", pieces of " << piece;
+                qm::test::SeekablePieces file = qm::test::inSeekablePieces(text, piece);
+                qm::platform::LineReader reread(file.source, file.seek, 16);
+                qm::common::TextSink fromFile;
+                engine(reread, fromFile);
+                EXPECT_EQ(fromFile.take(), expected) << name << ", file in pieces of " << piece;
+            }
+        }
+    }
+}
+
+TEST(QmBlock, LargeFileWithAnUnendedDeletionBlockIsReadAgainFromItsBeginLine)
+{
+    // 300 kB of a deletion block whose end line is missing, read from FILE a piece at a time:
+    // the look for the end line reads to the end of the file, then reads on from the begin line.
+    qm::test::SandboxDirs dirs;
+    qm::test::TempDir dir;
+    std::string text = "keep\r\n" + kDeleteBegin + "'* gone\r\n" + kDeleteEnd + "x = 1\r\n";
+    for (int i = 0; text.size() < 300000; ++i)
+        text += i % 9 == 0 ? kDeleteBegin : "'* old = " + std::to_string(i) + "\r\n";
+    text += "y";
+    dir.write("big.bas", text);
+    qm::test::QmRun run =
+        qm::test::runQmCommand(addChangeBlockCommands, {"block", "remove", dir.file("big.bas")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out == RemoveBlocking(text)); // a 300 kB text: no byte dump on failure
+    // Only the begin lines of the unended block go; the lines after them stay.
+    EXPECT_EQ(run.out.substr(0, 25), "keep\r\nx = 1\r\n'* old = 1\r\n");
+    EXPECT_EQ(run.out.substr(run.out.size() - 3), "y\r\n");
+    EXPECT_GT(run.out.size(), 200000u);
 }

@@ -84,6 +84,81 @@ TEST(LineReaderTest, CopyReadsOnFromTheSameLine)
     EXPECT_EQ(*copy.next(), "y");
 }
 
+TEST(LineReaderTest, EachLineWithItsLineEndIsTheTextAgain)
+{
+    for (const std::string &text : kTexts) {
+        for (size_t piece : {1, 3, 64}) {
+            LineReader reader(inPieces(text, piece), 16);
+            std::string again;
+            while (auto line = reader.next()) {
+                const std::string_view end = reader.lineEnd();
+                ASSERT_EQ(end.data(), line->data() + line->size()); // one view with the line
+                ASSERT_TRUE(end.empty() || end == "\r\n" || end == "\n" || end == "\r");
+                again.append(*line).append(end);
+            }
+            EXPECT_TRUE(reader.lineEnd().empty());
+            EXPECT_EQ(again, text) << "piece " << piece;
+        }
+    }
+}
+
+TEST(LineReaderTest, RewindReadsOnFromTheMarkAgain)
+{
+    // Far enough past the mark that a 16-byte buffer no longer holds it: a source that cannot
+    // seek keeps what was read after the mark; one that can is read again from it.
+    std::string text = "before\r\n";
+    for (int i = 0; i < 40; ++i)
+        text += "line " + std::to_string(i) + (i % 3 == 0 ? "\n" : "\r\n");
+    auto readOn = [](LineReader &reader) {
+        reader.next();
+        reader.mark();
+        std::vector<std::string> first = allLines(reader);
+        reader.rewind();
+        EXPECT_EQ(allLines(reader), first);
+        EXPECT_EQ(first.size(), 40u);
+        reader.rewind(); // the mark went with the first rewind
+        EXPECT_FALSE(reader.next());
+    };
+    LineReader whole(text);
+    readOn(whole);
+    for (size_t piece : {1, 5, 64}) {
+        LineReader kept(inPieces(text, piece), 16);
+        readOn(kept);
+        qm::test::SeekablePieces file = qm::test::inSeekablePieces(text, piece);
+        LineReader reread(file.source, file.seek, 16);
+        readOn(reread);
+        EXPECT_EQ(*file.seeks, 1u) << "piece " << piece;
+    }
+
+    // A mark still inside the buffer needs no seek, and a dropped mark keeps nothing back.
+    qm::test::SeekablePieces file = qm::test::inSeekablePieces("a\r\nb\r\nc", 64);
+    LineReader near(file.source, file.seek);
+    near.next();
+    near.mark();
+    EXPECT_EQ(*near.next(), "b");
+    near.rewind();
+    EXPECT_EQ(*near.next(), "b");
+    EXPECT_EQ(*file.seeks, 0u);
+    near.mark();
+    near.dropMark();
+    EXPECT_EQ(*near.next(), "c");
+    near.rewind();
+    EXPECT_FALSE(near.next());
+}
+
+TEST(LineReaderTest, BlankTextIsNothingOrSpacesOnly)
+{
+    for (const auto &[text, blank] : std::vector<std::pair<std::string, bool>>{
+             {"", true}, {"   ", true}, {" ", true}, {"\r\n", false}, {"   \n", false},
+             {"\t", false}, {"  a", false}, {"\r", false}, {"  \r\n  ", false}}) {
+        for (size_t piece : {1, 64}) {
+            LineReader reader(inPieces(text, piece), 16);
+            auto first = reader.next();
+            EXPECT_EQ(qm::platform::isBlankText(first, reader), blank) << "\"" << text << "\"";
+        }
+    }
+}
+
 TEST(LineReaderTest, FindLineEndMatchesAByteByByteSearch)
 {
     // Line ends at every offset of a few 16-byte blocks, and texts with none at all.
