@@ -74,7 +74,7 @@ std::string runChanges(const Invocation &in)
         reportProjectChangesOnDisk(in.input, in.file, filter, true, in.dateSeparator());
     if (in.err) {
         for (const std::string &file : changes.unreadable)
-            *in.err << "File Error: Can't open file: " << file << "\n";
+            in.err() << "File Error: Can't open file: " << file << "\n";
     }
     return csv ? changesCsv(changes.rows) : std::move(changes.report);
 }
@@ -104,7 +104,7 @@ std::string runDeadEvents(const Invocation &in)
     }
     if (in.err) {
         for (const std::string &name : result.removed)
-            *in.err << name << "\n";
+            in.err() << name << "\n";
     }
     return {};
 }

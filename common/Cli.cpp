@@ -15,11 +15,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
-#include <iostream>
 #include <istream>
 #include <iterator>
 #include <list>
+#include <optional>
 #include <ostream>
+#include <streambuf>
 #include <csignal>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -328,11 +329,85 @@ private:
     struct sigaction m_previous = {};
 };
 
+// Where a run writes what is not its result: help, messages, a streaming command's output.
+// Each is a function that gives the stream, so qm can make its streams on first use: making a
+// stream sets up the C++ locale, a good part of what starting a process costs.
+struct Streams
+{
+    std::function<std::ostream &()> out;
+    std::function<std::ostream &()> err;
+};
+
+// Writes to a file descriptor through a buffer of its own.
+class DescriptorBuffer : public std::streambuf
+{
+public:
+    explicit DescriptorBuffer(int fd)
+        : m_fd(fd)
+    {
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+    }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (sync() != 0)
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override
+    {
+        const bool written =
+            writeDescriptor(m_fd, std::string_view(pbase(), static_cast<size_t>(pptr() - pbase())));
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+        return written ? 0 : -1;
+    }
+
+private:
+    int m_fd;
+    char m_buffer[8192];
+};
+
+// Standard output or standard error as a stream, made when something is first written to it.
+// Standard error passes each message on at once, as it always has.
+class LazyStream
+{
+public:
+    LazyStream(int fd, bool eachWrite)
+        : m_fd(fd)
+        , m_eachWrite(eachWrite)
+    {}
+    std::ostream &get()
+    {
+        if (!m_stream) {
+            m_buffer.emplace(m_fd);
+            m_stream.emplace(&*m_buffer);
+            if (m_eachWrite)
+                m_stream->setf(std::ios::unitbuf);
+        }
+        return *m_stream;
+    }
+    void flush()
+    {
+        if (m_stream)
+            m_stream->flush();
+    }
+
+private:
+    int m_fd;
+    bool m_eachWrite;
+    std::optional<DescriptorBuffer> m_buffer;
+    std::optional<std::ostream> m_stream;
+};
+
 int runWith(const CommandTable &table,
             const std::vector<std::string> &args,
             const Channels &channels,
-            std::ostream &out,
-            std::ostream &err);
+            const Streams &streams);
 
 // The programmer name and tab size of the settings file, where there is one.
 void readSettingsDefaults(Invocation &invocation, bool needName, bool needTabSize)
@@ -460,27 +535,36 @@ int run(const CommandTable &table,
         out.flush();
         return out.good();
     };
-    return runWith(table, args, channels, out, err);
+    return runWith(table, args, channels,
+                   {[&out]() -> std::ostream & { return out; },
+                    [&err]() -> std::ostream & {
+                        return err;
+                    }});
 }
 
 int runProcess(const CommandTable &table, int argc, char **argv)
 {
-    // Standard output as one write of the result; what streams or reports goes through the
-    // C++ streams, unsynchronised with C's so that they buffer on their own.
-    std::ios::sync_with_stdio(false);
+    // The result leaves in one write (or in pieces, for a line engine); help, messages and a
+    // streaming command's output go through streams of qm's own, made only when used.
+    LazyStream out(STDOUT_FILENO, false);
+    LazyStream err(STDERR_FILENO, true);
     Channels channels;
     channels.readInput = [](std::string &bytes) {
         return readDescriptor(STDIN_FILENO, bytes);
     };
     channels.mapsStandardInput = true;
-    channels.writeOutput = [](std::string_view bytes) {
-        std::cout.flush();
+    channels.writeOutput = [&out](std::string_view bytes) {
+        out.flush();
         return writeDescriptor(STDOUT_FILENO, bytes);
     };
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const int status = runWith(table, args, channels, std::cout, std::cerr);
-    std::cout.flush();
-    std::cerr.flush();
+    const int status = runWith(table, args, channels,
+                               {[&out]() -> std::ostream & { return out.get(); },
+                                [&err]() -> std::ostream & {
+                                    return err.get();
+                                }});
+    out.flush();
+    err.flush();
     return status;
 }
 
@@ -489,11 +573,10 @@ namespace {
 int runWith(const CommandTable &table,
             const std::vector<std::string> &args,
             const Channels &channels,
-            std::ostream &out,
-            std::ostream &err)
+            const Streams &streams)
 {
     auto usage = [&](const std::string &message) {
-        err << "qm: " << message << "\n" << kUsage << "\n";
+        streams.err() << "qm: " << message << "\n" << kUsage << "\n";
         return 2;
     };
 
@@ -507,11 +590,11 @@ int runWith(const CommandTable &table,
     for (; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
-            printHelp(table, out);
+            printHelp(table, streams.out());
             return 0;
         }
         if (arg == "--version") {
-            out << "qm (Quillmark) " << QM_VERSION << "\n";
+            streams.out() << "qm (Quillmark) " << QM_VERSION << "\n";
             return 0;
         }
         if (arg == "--today" || arg == "--name" || arg == "--tab-size") {
@@ -558,7 +641,7 @@ int runWith(const CommandTable &table,
                 return usage("unknown command \"" + args[i] + "\" (qm --help lists them)");
             const bool asked =
                 i + 1 < args.size() && (args[i + 1] == "--help" || args[i + 1] == "-h");
-            std::ostream &to = asked ? out : err;
+            std::ostream &to = asked ? streams.out() : streams.err();
             if (!asked) {
                 to << "qm: " << args[i]
                    << (i + 1 < args.size() ? " has no subcommand \"" + args[i + 1] + "\""
@@ -575,7 +658,7 @@ int runWith(const CommandTable &table,
     for (; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
-            printCommandHelp(*command, out);
+            printCommandHelp(*command, streams.out());
             return 0;
         }
         if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') {
@@ -620,7 +703,7 @@ int runWith(const CommandTable &table,
     if (tabSize)
         invocation.tabSize = *tabSize;
 
-    invocation.err = &err;
+    invocation.err = streams.err;
     if (file && *file != "-")
         invocation.file = *file;
     MappedInput mapped;
@@ -637,13 +720,13 @@ int runWith(const CommandTable &table,
             const bool inMap =
                 !asItGoes && inPlace && channels.mapsStandardInput && mapped.map(STDIN_FILENO);
             if (!asItGoes && !inMap && !channels.readInput(invocation.input)) {
-                err << "qm: standard input: " << std::strerror(errno) << "\n";
+                streams.err() << "qm: standard input: " << std::strerror(errno) << "\n";
                 return 1;
             }
         } else {
             const std::string path = platform::resolvePath(*file).string();
             if (platform::directoryExists(*file)) {
-                err << "qm: " << *file << ": is a directory; give a file\n";
+                streams.err() << "qm: " << *file << ": is a directory; give a file\n";
                 return 1;
             }
             const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -662,7 +745,8 @@ int runWith(const CommandTable &table,
                 const int number = error == ENOENT   ? platform::err::FileNotFound
                                    : error == EACCES ? platform::err::PermissionDenied
                                                      : platform::err::PathFileAccessError;
-                err << "qm: " << *file << ": " << platform::errorDescription(number) << "\n";
+                streams.err() << "qm: " << *file << ": " << platform::errorDescription(number)
+                              << "\n";
                 return 1;
             }
         }
@@ -672,8 +756,8 @@ int runWith(const CommandTable &table,
 
     try {
         if (command->stream) {
-            const int status = command->stream(invocation, out);
-            out.flush();
+            const int status = command->stream(invocation, streams.out());
+            streams.out().flush();
             return status;
         }
         if (command->write) {
@@ -688,29 +772,30 @@ int runWith(const CommandTable &table,
                 command->write(invocation, sink);
                 sink.flush();
             } catch (const OutputFailed &) {
-                err << "qm: standard output: " << std::strerror(errno) << "\n";
+                streams.err() << "qm: standard output: " << std::strerror(errno) << "\n";
                 return 1;
             } catch (const InputFailed &failed) {
-                err << "qm: " << inputName << ": " << std::strerror(failed.error) << "\n";
+                streams.err() << "qm: " << inputName << ": " << std::strerror(failed.error) << "\n";
                 return 1;
             }
             return 0;
         }
         const std::string result = command->run(invocation);
         if (!channels.writeOutput(result)) {
-            err << "qm: standard output: " << std::strerror(errno) << "\n";
+            streams.err() << "qm: standard output: " << std::strerror(errno) << "\n";
             return 1;
         }
         return 0;
     } catch (const UserMessageError &e) {
-        err << e.message.title << ": " << e.message.text << "\n";
+        streams.err() << e.message.title << ": " << e.message.text << "\n";
         return 1;
     } catch (const UsageError &e) {
         return usage(e.message);
     } catch (...) {
         // Whatever else went wrong (out of memory, say) is reported, never a crash.
         platform::VbError e = describeFailure(std::current_exception());
-        err << "qm: " << command->name << ": error " << e.number << ": " << e.description << "\n";
+        streams.err() << "qm: " << command->name << ": error " << e.number << ": " << e.description
+                      << "\n";
         return 1;
     }
 }

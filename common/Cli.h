@@ -33,8 +33,9 @@ struct Invocation
     std::string input;                          ///< the bytes of FILE or standard input
     /// A large input file mapped in place of `input`, for a command with `write`; else empty.
     std::string_view mappedInput;
-    std::string file;            ///< FILE as given on the command line; empty for standard input
-    std::ostream *err = nullptr; ///< standard error, for what a command reports beside its output
+    std::string file; ///< FILE as given on the command line; empty for standard input
+    /// Standard error, for what a command reports beside its output; empty when there is none.
+    std::function<std::ostream &()> err;
     std::vector<std::string> arguments; ///< the command's words before and after FILE, in order
 
     /// For a command that reads its lines as they come (`Command::readsAsItGoes`): what gives

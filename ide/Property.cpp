@@ -1,5 +1,6 @@
 #include "ide/Property.h"
 
+#include "platform/Runtime.h"
 #include "platform/Text.h"
 #include "platform/VbError.h"
 
@@ -274,7 +275,7 @@ std::int32_t valueToLong(const Value &value)
 {
     if (auto i = std::get_if<std::int32_t>(&value))
         return *i;
-    double d = std::nearbyint(valueToDouble(value)); // rounds half to even, as CLng does
+    double d = platform::roundHalfEven(valueToDouble(value)); // as CLng rounds
     if (!(d >= std::numeric_limits<std::int32_t>::min() &&
           d <= std::numeric_limits<std::int32_t>::max()))
         throw VbError(platform::err::Overflow);

@@ -3,6 +3,7 @@
 
 #include "common/ErrorReports.h"
 #include "platform/FormLines.h"
+#include "platform/Runtime.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -71,7 +72,7 @@ std::optional<std::int32_t> parseNumber(std::string_view raw)
     }
     if (!digits)
         return std::nullopt;
-    const double value = std::nearbyint(std::strtod(std::string(text).c_str(), nullptr));
+    const double value = platform::roundHalfEven(std::strtod(std::string(text).c_str(), nullptr));
     if (value < -2147483648.0 || value > 2147483647.0)
         return std::nullopt;
     return static_cast<std::int32_t>(value);

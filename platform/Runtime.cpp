@@ -82,9 +82,21 @@ double val(std::string_view text)
     return std::isfinite(value) ? value : 0;
 }
 
+double roundHalfEven(double value)
+{
+    // Adding 2^52 to a smaller magnitude leaves no bits for a fraction: the sum is rounded to
+    // a whole number, a half to the even one, as the floating-point unit rounds by default.
+    constexpr double kNoFraction = 4503599627370496.0; // 2^52
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kNoFraction))
+        return value; // already whole, or NaN, or infinite
+    const double whole = (magnitude + kNoFraction) - kNoFraction;
+    return std::copysign(whole, value);
+}
+
 std::int16_t toInt16(double value)
 {
-    double rounded = std::nearbyint(value); // default rounding mode: half to even
+    double rounded = roundHalfEven(value);
     if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
           rounded <= std::numeric_limits<std::int16_t>::max()))
         throw VbError(err::Overflow);
@@ -93,7 +105,7 @@ std::int16_t toInt16(double value)
 
 std::int32_t toInt32(double value)
 {
-    double rounded = std::nearbyint(value);
+    double rounded = roundHalfEven(value);
     if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
           rounded <= std::numeric_limits<std::int32_t>::max()))
         throw VbError(err::Overflow);

@@ -14,6 +14,11 @@ namespace qm::platform {
 /// A text that does not start with a number gives 0.
 double val(std::string_view text);
 
+/// The whole number nearest to `value`, a half going to the even one (how CInt and CLng round);
+/// NaN and the infinities stay as they are. Plain arithmetic rather than the maths library,
+/// which qm would otherwise load at every start for this one function.
+double roundHalfEven(double value);
+
 /// CInt: rounds half to even into a 16-bit integer; throws VbError 6 (Overflow) outside it.
 std::int16_t toInt16(double value);
 /// CLng: the same into a 32-bit integer.

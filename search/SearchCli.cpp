@@ -21,7 +21,7 @@ bool isProjectPath(std::string_view path)
 void reportCantOpen(const common::cli::Invocation &invocation, std::string_view path)
 {
     if (invocation.err)
-        *invocation.err << "File Error: Can't open " << path << "\n";
+        invocation.err() << "File Error: Can't open " << path << "\n";
 }
 
 int runFind(const common::cli::Invocation &invocation, std::ostream &out)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace qm::platform;
 
 TEST(Runtime, ValReadsTheLeadingNumber)
@@ -35,6 +38,36 @@ TEST(Runtime, ToInt16RoundsHalfToEvenAndOverflows)
         EXPECT_EQ(e.number, 6);
         EXPECT_EQ(e.description, "Overflow");
     }
+}
+
+TEST(Runtime, RoundHalfEvenAgreesWithTheFloatingPointUnit)
+{
+    // Halves on both sides of zero, values next to a half, the largest values that still have
+    // a fraction, and those that have none.
+    const double values[] = {0.0,
+                             -0.0,
+                             0.5,
+                             -0.5,
+                             1.5,
+                             2.5,
+                             -2.5,
+                             0.49999999999999994,
+                             2.5000000000000004,
+                             1e-300,
+                             -7.9,
+                             4503599627370495.5,
+                             -4503599627370494.5,
+                             4503599627370497.0,
+                             9007199254740993.0,
+                             1e300,
+                             -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::max()};
+    for (double value : values) {
+        const double rounded = roundHalfEven(value);
+        EXPECT_EQ(rounded, std::nearbyint(value)) << value;
+        EXPECT_EQ(std::signbit(rounded), std::signbit(value)) << value;
+    }
+    EXPECT_TRUE(std::isnan(roundHalfEven(std::nan(""))));
 }
 
 TEST(Runtime, StrHasALeadingBlankForNonNegativeNumbers)
