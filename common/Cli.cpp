@@ -594,7 +594,11 @@ int runWith(const CommandTable &table,
             return 0;
         }
         if (arg == "--version") {
-            streams.out() << "qm (Quillmark) " << QM_VERSION << "\n";
+            // As a result is written: a script that asks for the version starts no stream.
+            if (!channels.writeOutput("qm (Quillmark) " QM_VERSION "\n")) {
+                streams.err() << "qm: standard output: " << std::strerror(errno) << "\n";
+                return 1;
+            }
             return 0;
         }
         if (arg == "--today" || arg == "--name" || arg == "--tab-size") {

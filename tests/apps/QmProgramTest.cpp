@@ -55,3 +55,46 @@ TEST(QmProgram, LargeInputFromFileRedirectionAndPipeIsCopiedExactly)
     EXPECT_EQ(piped.status, 0);
     EXPECT_EQ(piped.out, expected);
 }
+
+// A deletion begin line without its end line sends block remove back to the line after it, far
+// behind what it holds: a file given as standard input is read again from there (from where
+// standard input started, not from the file's start), a pipe's lines are kept until then.
+TEST(QmProgram, BlockRemoveGoesBackOverAFileAndAPipeAlike)
+{
+    std::string body = "keep\r\n'* Block Deleted by dev on 12/08/2026\r\n";
+    for (int i = 0; body.size() < (1u << 20); ++i)
+        body += "'* old = " + std::to_string(i) + "\r\n";
+    body += "last";
+    const std::string file = testing::TempDir() + "qm-unended.bas";
+    const std::string later = testing::TempDir() + "qm-unended-later.bas";
+    for (const auto &[path, text] : {std::pair{file, body}, std::pair{later, "skipped\r\n" + body}}) {
+        if (std::FILE *f = std::fopen(path.c_str(), "wb")) {
+            std::fwrite(text.data(), 1, text.size(), f);
+            std::fclose(f);
+        }
+    }
+    const ProgramRun named = runQm("block remove " + file);
+    ASSERT_EQ(named.status, 0);
+    EXPECT_EQ(named.out.substr(0, 20), "keep\r\n'* old = 0\r\n'*");
+    EXPECT_EQ(named.out.substr(named.out.size() - 6), "last\r\n");
+    const ProgramRun piped = runCommand("cat " + file + " | " + QM_PROGRAM + " block remove");
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_TRUE(piped.out == named.out); // 1 MB: no byte dump on failure
+    const ProgramRun afterALine = runCommand("{ read -r line; " + std::string(QM_PROGRAM) +
+                                             " block remove; } < " + later);
+    EXPECT_EQ(afterALine.status, 0);
+    EXPECT_TRUE(afterALine.out == named.out);
+}
+
+// Output that cannot be written is an error, whatever the command writes and however.
+TEST(QmProgram, AFullOutputDeviceIsReported)
+{
+    const std::string qm = QM_PROGRAM;
+    for (const std::string &command :
+         {qm + " --version < /dev/null", qm + " --today 2026-12-09 block add < /dev/null",
+          "printf 'a\\r\\n' | " + qm + " comment-lines", "printf 'a' | " + qm + " xbase"}) {
+        const ProgramRun run = runCommand("(" + command + ") 2>&1 > /dev/full");
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_NE(run.out.find("qm: standard output: "), std::string::npos) << command;
+    }
+}
