@@ -18,19 +18,19 @@ void addChangeBlockCommands(common::cli::CommandTable &table)
                false,
                {},
                [date](const Invocation &in) {
-                   return AddBlock(in.programmerName, date(in));
+                   return AddBlock(in.programmerName(), date(in));
                }});
     using common::TextSink;
     using common::cli::streamingLineCommand;
     using platform::LineReader;
     table.add(streamingLineCommand("block change", "enclose the selection in change markers",
                                    [date](const Invocation &in, LineReader &lines, TextSink &out) {
-                                       ChangeBlock(lines, in.programmerName, date(in), out);
+                                       ChangeBlock(lines, in.programmerName(), date(in), out);
                                    }));
     table.add(streamingLineCommand("block delete",
                                    "comment the selection out inside deletion markers",
                                    [date](const Invocation &in, LineReader &lines, TextSink &out) {
-                                       DeletionBlock(lines, in.programmerName, date(in), out);
+                                       DeletionBlock(lines, in.programmerName(), date(in), out);
                                    }));
     table.add(streamingLineCommand(
         "block remove", "resolve the blocks: drop markers and deleted code",

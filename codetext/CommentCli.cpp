@@ -14,17 +14,18 @@ using common::cli::streamingLineCommand;
 void addCommentCommands(common::cli::CommandTable &table)
 {
     using platform::LineReader;
-    table.add(streamingLineCommand(
-        "comment", "comment the selection out as a dated block (palette)",
-        [](const Invocation &in, LineReader &lines, TextSink &out) {
-            CommentBlock(lines, commentDate(in.today, in.dateSeparator()), in.programmerName, out);
-        }));
+    table.add(
+        streamingLineCommand("comment", "comment the selection out as a dated block (palette)",
+                             [](const Invocation &in, LineReader &lines, TextSink &out) {
+                                 CommentBlock(lines, commentDate(in.today, in.dateSeparator()),
+                                              in.programmerName(), out);
+                             }));
     table.add(streamingLineCommand(
         "uncomment", "take comments and block markers away (palette)",
         [](const Invocation &, LineReader &lines, TextSink &out) { UncommentBlock(lines, out); }));
     table.add(streamingLineCommand("indent", "re-indent by block structure (palette)",
                                    [](const Invocation &in, LineReader &lines, TextSink &out) {
-                                       IndentBlock(lines, in.tabSize, out);
+                                       IndentBlock(lines, in.tabSize(), out);
                                    }));
     table.add(streamingLineCommand(
         "comment-lines", "put an apostrophe before each line (editor)",
@@ -34,7 +35,7 @@ void addCommentCommands(common::cli::CommandTable &table)
         [](const Invocation &, LineReader &lines, TextSink &out) { UncommentLines(lines, out); }));
     table.add(streamingLineCommand("indent-lines", "re-indent by block structure (editor)",
                                    [](const Invocation &in, LineReader &lines, TextSink &out) {
-                                       IndentLines(lines, in.tabSize, out);
+                                       IndentLines(lines, in.tabSize(), out);
                                    }));
 }
 

@@ -409,28 +409,49 @@ int runWith(const CommandTable &table,
             const Channels &channels,
             const Streams &streams);
 
-// The programmer name and tab size of the settings file, where there is one.
-void readSettingsDefaults(Invocation &invocation, bool needName, bool needTabSize)
+// The programmer name or the tab size of the settings file, where there is one; the built-in
+// default otherwise, and when the file cannot be read.
+std::string settingsProgrammerName()
 {
-    if (!platform::fileExists(settingsFilePath()))
-        return;
-    if (needName) {
-        ProgramSettings names;
-        readNames(names);
-        invocation.programmerName = names.programmer();
-    }
-    if (needTabSize) {
-        std::string text = GetIniSetting("Configuration", "TabSize");
-        if (!text.empty()) {
-            try {
-                invocation.tabSize = platform::toInt16(platform::val(text));
-            } catch (const platform::VbError &) {
-            }
+    try {
+        if (platform::fileExists(settingsFilePath())) {
+            ProgramSettings names;
+            readNames(names);
+            return names.programmer();
         }
+    } catch (const platform::VbError &) {
     }
+    return std::string(kDefaultProgrammerName);
+}
+
+int settingsTabSize()
+{
+    try {
+        if (platform::fileExists(settingsFilePath())) {
+            std::string text = GetIniSetting("Configuration", "TabSize");
+            if (!text.empty())
+                return platform::toInt16(platform::val(text));
+        }
+    } catch (const platform::VbError &) {
+    }
+    return 3;
 }
 
 } // namespace
+
+const std::string &Invocation::programmerName() const
+{
+    if (!programmer)
+        programmer = settingsProgrammerName();
+    return *programmer;
+}
+
+int Invocation::tabSize() const
+{
+    if (!indentWidth)
+        indentWidth = settingsTabSize();
+    return *indentWidth;
+}
 
 char Invocation::dateSeparator() const
 {
@@ -581,7 +602,6 @@ int runWith(const CommandTable &table,
     };
 
     Invocation invocation;
-    invocation.programmerName = std::string(kDefaultProgrammerName);
     std::optional<std::string> name;
     std::optional<int> tabSize;
     std::optional<platform::Date> today;
@@ -697,15 +717,8 @@ int runWith(const CommandTable &table,
     if (file && !command->readsInput)
         return usage("qm " + command->name + " reads no input");
 
-    try {
-        readSettingsDefaults(invocation, !name, !tabSize);
-    } catch (const platform::VbError &) {
-        // An unreadable settings file leaves the built-in defaults.
-    }
-    if (name)
-        invocation.programmerName = *name;
-    if (tabSize)
-        invocation.tabSize = *tabSize;
+    invocation.programmer = name;
+    invocation.indentWidth = tabSize;
 
     invocation.err = streams.err;
     if (file && *file != "-")

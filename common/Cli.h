@@ -27,10 +27,14 @@ struct Invocation
     /// what starting a command costs, and most commands write no date.
     char dateSeparator() const;
     mutable char separator = 0; ///< 0 until read
-    std::string programmerName; ///< trimmed
-    int tabSize = 3;
-    std::map<std::string, std::string> options; ///< "--kind" -> "S"; flags map to ""
-    std::string input;                          ///< the bytes of FILE or standard input
+    /// The programmer name (trimmed) and the indent width: as --name and --tab-size give them,
+    /// else read from the settings file on first use, for most commands use neither.
+    const std::string &programmerName() const;
+    int tabSize() const;
+    mutable std::optional<std::string> programmer; ///< unset until given or read
+    mutable std::optional<int> indentWidth;        ///< unset until given or read
+    std::map<std::string, std::string> options;    ///< "--kind" -> "S"; flags map to ""
+    std::string input;                             ///< the bytes of FILE or standard input
     /// A large input file mapped in place of `input`, for a command with `write`; else empty.
     std::string_view mappedInput;
     std::string file; ///< FILE as given on the command line; empty for standard input

@@ -72,7 +72,7 @@ std::string runDocument(const Invocation &invocation)
     DocBlockSettings settings;
     settings.templateText = readTemplate(invocation, "doctmplt.txt");
     settings.useKeywords(keywords);
-    settings.programmer = common::fixedWidthName(invocation.programmerName);
+    settings.programmer = common::fixedWidthName(invocation.programmerName());
     settings.company = invocation.hasOption("--company")
                            ? common::fixedWidthName(
                                  common::cli::terminalTextToCp1252(invocation.option("--company")))
@@ -86,7 +86,7 @@ std::string runNewProc(const Invocation &invocation)
     if (invocation.hasOption("--private") && invocation.hasOption("--public"))
         throw common::cli::UsageError{"--private and --public exclude each other"};
     const common::DocumentationKeywords keywords = documentationKeywords();
-    NewProcLoad load{keywords.Author, keywords.DateCreated, invocation.programmerName,
+    NewProcLoad load{keywords.Author, keywords.DateCreated, invocation.programmerName(),
                      today(invocation)};
     std::string text = loadNewProcedure(readTemplate(invocation, "newproc.txt"), load);
     text = applyProcedureName(

@@ -34,9 +34,9 @@ CommandTable sampleTable()
                }});
     table.add(
         {"block add", "reads no input", false, {{"--width", true, "N"}}, [](const Invocation &inv) {
-             return inv.programmerName + "|" + std::to_string(inv.today.year) + "-" +
+             return inv.programmerName() + "|" + std::to_string(inv.today.year) + "-" +
                     std::to_string(inv.today.month) + "-" + std::to_string(inv.today.day) + "|" +
-                    std::to_string(inv.tabSize) + "|" +
+                    std::to_string(inv.tabSize()) + "|" +
                     std::to_string(inv.intOption("--width", 7, 1, 10));
          }});
     table.add({"oom", "runs out of memory", true, {}, [](const Invocation &) -> std::string {
