@@ -169,36 +169,13 @@ void RemoveBlocking(platform::LineReader &lines, common::TextSink &out)
     }
 }
 
-void ChangeBlock(std::string_view selection,
-                 std::string_view programmer,
-                 std::string_view date,
-                 common::TextSink &out)
-{
-    platform::LineReader lines(selection);
-    ChangeBlock(lines, programmer, date, out);
-}
-
-void DeletionBlock(std::string_view selection,
-                   std::string_view programmer,
-                   std::string_view date,
-                   common::TextSink &out)
-{
-    platform::LineReader lines(selection);
-    DeletionBlock(lines, programmer, date, out);
-}
-
-void RemoveBlocking(std::string_view selection, common::TextSink &out)
-{
-    platform::LineReader lines(selection);
-    RemoveBlocking(lines, out);
-}
-
 std::string
 ChangeBlock(std::string_view selection, std::string_view programmer, std::string_view date)
 {
     common::TextSink out;
     out.reserve(selection.size() + 256 + 4 * programmer.size());
-    ChangeBlock(selection, programmer, date, out);
+    platform::LineReader lines(selection);
+    ChangeBlock(lines, programmer, date, out);
     return out.take();
 }
 
@@ -207,7 +184,8 @@ DeletionBlock(std::string_view selection, std::string_view programmer, std::stri
 {
     common::TextSink out;
     out.reserve(selection.size() + selection.size() / 8 + 256 + 4 * programmer.size());
-    DeletionBlock(selection, programmer, date, out);
+    platform::LineReader lines(selection);
+    DeletionBlock(lines, programmer, date, out);
     return out.take();
 }
 
@@ -215,7 +193,8 @@ std::string RemoveBlocking(std::string_view selection)
 {
     common::TextSink out;
     out.reserve(selection.size() + 2);
-    RemoveBlocking(selection, out);
+    platform::LineReader lines(selection);
+    RemoveBlocking(lines, out);
     return out.take();
 }
 

@@ -59,15 +59,4 @@ void DeletionBlock(platform::LineReader &lines,
                    common::TextSink &out);
 void RemoveBlocking(platform::LineReader &lines, common::TextSink &out);
 
-/// The same engines writing into `out` as they go.
-void ChangeBlock(std::string_view selection,
-                 std::string_view programmer,
-                 std::string_view date,
-                 common::TextSink &out);
-void DeletionBlock(std::string_view selection,
-                   std::string_view programmer,
-                   std::string_view date,
-                   common::TextSink &out);
-void RemoveBlocking(std::string_view selection, common::TextSink &out);
-
 } // namespace qm::changes

@@ -47,17 +47,12 @@ void DeleteCommentedCode(platform::LineReader &lines, CommentKind kind, common::
     }
 }
 
-void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::TextSink &kept)
-{
-    platform::LineReader lines(selection);
-    DeleteCommentedCode(lines, kind, kept);
-}
-
 std::string DeleteCommentedCode(std::string_view selection, CommentKind kind)
 {
     common::TextSink kept;
     kept.reserve(selection.size());
-    DeleteCommentedCode(selection, kind, kept);
+    platform::LineReader lines(selection);
+    DeleteCommentedCode(lines, kind, kept);
     return kept.take();
 }
 

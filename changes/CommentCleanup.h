@@ -22,9 +22,8 @@ enum class CommentKind {
 /// included, and a last line without one). A code line keeps its trailing comment. Throws
 /// UserMessageError ("No Selected Text") for a blank selection.
 std::string DeleteCommentedCode(std::string_view selection, CommentKind kind);
-/// The same, writing into `kept` as it goes.
-void DeleteCommentedCode(std::string_view selection, CommentKind kind, common::TextSink &kept);
-/// The same, reading the selection's lines as they come; it throws before writing anything.
+/// The same, reading the selection's lines as they come and writing into `kept` as it goes; it
+/// throws before writing anything.
 void DeleteCommentedCode(platform::LineReader &lines, CommentKind kind, common::TextSink &kept);
 
 } // namespace qm::changes

@@ -7,7 +7,7 @@
 #include "platform/LineReader.h"
 
 #include "tests/support/EngineTest.h"
-#include "tests/support/PieceSource.h"
+#include "tests/support/PieceEngines.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -122,8 +122,7 @@ TEST(ChangeBlock, ReadingTheLinesInPiecesChangesNoByte)
         kChangeBegin + "code\r\n" + kChangeEnd + "'* stray\r\n" + kDeleteEnd + kAddBegin + "w\r",
         "\t",
     };
-    using Engine = std::function<void(qm::platform::LineReader &, qm::common::TextSink &)>;
-    const std::vector<std::pair<const char *, Engine>> engines = {
+    const std::vector<std::pair<const char *, qm::test::LineEngine>> engines = {
         {"ChangeBlock", [](auto &lines, auto &out) { ChangeBlock(lines, "dev", kDate, out); }},
         {"DeletionBlock", [](auto &lines, auto &out) { DeletionBlock(lines, "dev", kDate, out); }},
         {"RemoveBlocking", [](auto &lines, auto &out) { RemoveBlocking(lines, out); }},
@@ -133,23 +132,8 @@ TEST(ChangeBlock, ReadingTheLinesInPiecesChangesNoByte)
          [](auto &lines, auto &out) { DeleteCommentedCode(lines, CommentKind::Product, out); }},
     };
     for (const std::string &text : texts) {
-        for (const auto &[name, engine] : engines) {
-            qm::common::TextSink whole;
-            qm::platform::LineReader wholeLines(text);
-            engine(wholeLines, whole);
-            const std::string expected = whole.take();
-            for (size_t piece : {1, 3, 16}) {
-                qm::platform::LineReader pipe(qm::test::inPieces(text, piece), 16);
-                qm::common::TextSink fromPipe;
-                engine(pipe, fromPipe);
-                EXPECT_EQ(fromPipe.take(), expected) << name << ", pieces of " << piece;
-                qm::test::SeekablePieces file = qm::test::inSeekablePieces(text, piece);
-                qm::platform::LineReader reread(file.source, file.seek, 16);
-                qm::common::TextSink fromFile;
-                engine(reread, fromFile);
-                EXPECT_EQ(fromFile.take(), expected) << name << ", file in pieces of " << piece;
-            }
-        }
+        for (const auto &[name, engine] : engines)
+            qm::test::expectSameBytesInPieces(text, name, engine);
     }
 }
 

@@ -9,7 +9,7 @@
 #include "platform/Text.h"
 
 #include "tests/support/EngineTest.h"
-#include "tests/support/PieceSource.h"
+#include "tests/support/PieceEngines.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -263,8 +263,7 @@ TEST(LineEngines, ReadingTheLinesInPiecesChangesNoByte)
     const std::string text = "  a = 1  \r\n\tb\n\r   ' c\xe9  \r\r\n'* x\r\n"
                              "    '** Commented on 12/8/26 by dev **\r\nSub Go()\r\n"
                              "If x Then\ry = 1\r\nEnd If\r\nEnd Sub\n'x\xff";
-    using Engine = std::function<void(qm::platform::LineReader &, qm::common::TextSink &)>;
-    const std::vector<std::pair<const char *, Engine>> engines = {
+    const std::vector<std::pair<const char *, qm::test::LineEngine>> engines = {
         {"CommentBlock",
          [](auto &lines, auto &out) { CommentBlock(lines, "12/8/26", "dev", out); }},
         {"UncommentBlock", [](auto &lines, auto &out) { UncommentBlock(lines, out); }},
@@ -273,18 +272,8 @@ TEST(LineEngines, ReadingTheLinesInPiecesChangesNoByte)
         {"IndentBlock", [](auto &lines, auto &out) { IndentBlock(lines, 4, out); }},
         {"IndentLines", [](auto &lines, auto &out) { IndentLines(lines, 4, out); }},
     };
-    for (const auto &[name, engine] : engines) {
-        qm::common::TextSink whole;
-        qm::platform::LineReader wholeLines(text);
-        engine(wholeLines, whole);
-        const std::string expected = whole.take();
-        for (size_t piece : {1, 3, 16}) {
-            qm::platform::LineReader lines(qm::test::inPieces(text, piece), 16);
-            qm::common::TextSink out;
-            engine(lines, out);
-            EXPECT_EQ(out.take(), expected) << name << ", pieces of " << piece;
-        }
-    }
+    for (const auto &[name, engine] : engines)
+        qm::test::expectSameBytesInPieces(text, name, engine);
 }
 
 TEST(QmLineCommands, LargeFileReadInPiecesGivesTheWholeTextResult)
