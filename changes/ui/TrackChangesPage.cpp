@@ -2,7 +2,8 @@
 #include "changes/ui/TrackChangesPage.h"
 
 #include "changes/TrackChangesGlue.h"
-#include "changes/ui/frmShowChanges.h"
+#include "common/ToolRegistry.h"
+#include "common/WindowNames.h"
 #include "platform/qt/NamedControls.h"
 
 #include <QGroupBox>
@@ -66,14 +67,9 @@ void TrackChangesPage::SSCommand3_Click()
 
 void TrackChangesPage::pbShowChanges_Click()
 {
-    // One dialog at a time: a second click brings the open one forward.
-    if (m_showChanges) {
-        m_showChanges->raise();
-        m_showChanges->activateWindow();
-        return;
-    }
-    m_showChanges = new frmShowChanges(window());
-    m_showChanges->show();
+    // One dialog at a time: a second click brings the open one forward. It is a child window
+    // of frmApperTab and unloads with it.
+    common::toolRegistry().showWindow(common::window::ShowChanges);
 }
 
 } // namespace qm::changes

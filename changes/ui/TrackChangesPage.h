@@ -1,15 +1,12 @@
 // The "Track Changes" page of frmApperTab: the Document Block buttons and Delete Blocking.
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class QGroupBox;
 class QPushButton;
 
 namespace qm::changes {
-
-class frmShowChanges;
 
 class TrackChangesPage final : public QWidget
 {
@@ -32,9 +29,6 @@ public slots:
     void pbCommentDeletion_Click();
     void SSCommand3_Click();
     void pbShowChanges_Click();
-
-private:
-    QPointer<frmShowChanges> m_showChanges;
 };
 
 } // namespace qm::changes

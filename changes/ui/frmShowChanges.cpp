@@ -4,7 +4,6 @@
 
 #include "changes/CleanupGlue.h"
 #include "changes/ui/frmPleaseWait.h"
-#include "common/ProgramState.h"
 #include "common/Settings.h"
 #include "common/WindowNames.h"
 #include "platform/Dates.h"
@@ -49,7 +48,6 @@ frmShowChanges::frmShowChanges(QWidget *parent)
     setObjectName(platform::toQString(common::window::ShowChanges));
     setWindowTitle(QStringLiteral("Show Changes"));
     setAttribute(Qt::WA_DeleteOnClose);
-    common::programState().setWindowOpen(common::window::ShowChanges, true);
 
     txtProgrammer = textBox("txtProgrammer", this);
     txtStartDate = textBox("txtStartDate", this);
@@ -103,10 +101,7 @@ frmShowChanges::frmShowChanges(QWidget *parent)
     platform::registerWindow(*this, "QuillmarkForm");
 }
 
-frmShowChanges::~frmShowChanges()
-{
-    common::programState().setWindowOpen(common::window::ShowChanges, false);
-}
+frmShowChanges::~frmShowChanges() = default;
 
 void frmShowChanges::pbOk_Click()
 {

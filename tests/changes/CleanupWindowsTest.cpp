@@ -5,7 +5,11 @@
 #include "changes/ui/frmPleaseWait.h"
 #include "changes/ui/frmShowChanges.h"
 
+#include "common/ProgramState.h"
+#include "common/WindowNames.h"
+
 #include "tests/changes/CleanupFixture.h"
+#include "tests/support/ToolWindowFixture.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -52,7 +56,10 @@ const std::string kBlock = "'* Block Changed by dev on 12/08/2026\r\n    x = 2\r
 TEST_F(CleanupWindows, ShowChangesStartsWithTheOwnNameAndToday)
 {
     common::settings().programmerName = common::fixedWidthName("  Ann Smith");
-    QPointer<changes::frmShowChanges> window = new changes::frmShowChanges;
+    test::ToolWindowFixture windows;
+    QPointer<changes::frmShowChanges> window =
+        windows.openAs<changes::frmShowChanges>(common::window::ShowChanges);
+    ASSERT_TRUE(window);
     EXPECT_EQ(window->objectName(), "frmShowChanges");
     EXPECT_EQ(window->windowTitle(), "Show Changes");
     EXPECT_EQ(window->txtProgrammer->text(), "Ann Smith");
@@ -77,15 +84,22 @@ TEST_F(CleanupWindows, ShowChangesStartsWithTheOwnNameAndToday)
 
 TEST_F(CleanupWindows, ShowChangesOpensOnceFromTheTrackChangesPage)
 {
+    // The shell opens it: a second click raises the one that is open, and the open flag follows
+    // the window until it is closed.
+    test::ToolWindowFixture windows;
     changes::TrackChangesPage page;
     page.pbShowChanges->click();
+    QPointer<QWidget> first = windows.shell().toolWindow(common::window::ShowChanges);
+    ASSERT_TRUE(first);
     page.pbShowChanges->click();
-    const auto dialogs = page.findChildren<changes::frmShowChanges *>();
-    ASSERT_EQ(dialogs.size(), 1);
-    EXPECT_TRUE(dialogs[0]->isVisible());
-    dialogs[0]->pbCancel->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(page.findChildren<changes::frmShowChanges *>().isEmpty());
+    EXPECT_EQ(windows.shell().toolWindow(common::window::ShowChanges), first.data());
+    auto *dialog = qobject_cast<changes::frmShowChanges *>(first.data());
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(common::programState().isWindowOpen(common::window::ShowChanges));
+    dialog->pbCancel->click();
+    EXPECT_TRUE(test::isGone(first));
+    EXPECT_FALSE(common::programState().isWindowOpen(common::window::ShowChanges));
 }
 
 TEST_F(CleanupWindows, ShowChangesRunsOverEachScope)
