@@ -336,6 +336,8 @@ struct Streams
 {
     std::function<std::ostream &()> out;
     std::function<std::ostream &()> err;
+    /// Why writing to `out` failed (an errno value), where that is known; else empty.
+    std::function<int()> outError;
 };
 
 // Writes to a file descriptor through a buffer of its own.
@@ -363,12 +365,19 @@ protected:
     {
         const bool written =
             writeDescriptor(m_fd, std::string_view(pbase(), static_cast<size_t>(pptr() - pbase())));
+        if (!written && m_error == 0)
+            m_error = errno;
         setp(m_buffer, m_buffer + sizeof m_buffer);
         return written ? 0 : -1;
     }
 
+public:
+    /// The errno of the first write that failed; 0 while none has.
+    int error() const { return m_error; }
+
 private:
     int m_fd;
+    int m_error = 0;
     char m_buffer[8192];
 };
 
@@ -396,6 +405,7 @@ public:
         if (m_stream)
             m_stream->flush();
     }
+    int error() const { return m_buffer ? m_buffer->error() : 0; }
 
 private:
     int m_fd;
@@ -558,9 +568,7 @@ int run(const CommandTable &table,
     };
     return runWith(table, args, channels,
                    {[&out]() -> std::ostream & { return out; },
-                    [&err]() -> std::ostream & {
-                        return err;
-                    }});
+                    [&err]() -> std::ostream & { return err; }, nullptr});
 }
 
 int runProcess(const CommandTable &table, int argc, char **argv)
@@ -581,8 +589,9 @@ int runProcess(const CommandTable &table, int argc, char **argv)
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const int status = runWith(table, args, channels,
                                {[&out]() -> std::ostream & { return out.get(); },
-                                [&err]() -> std::ostream & {
-                                    return err.get();
+                                [&err]() -> std::ostream & { return err.get(); },
+                                [&out] {
+                                    return out.error();
                                 }});
     out.flush();
     err.flush();
@@ -600,6 +609,15 @@ int runWith(const CommandTable &table,
         streams.err() << "qm: " << message << "\n" << kUsage << "\n";
         return 2;
     };
+    // What went to the output stream must have left: output that could not be written ends the
+    // run as a failure, whatever the command would have said.
+    auto outputDone = [&](int status) {
+        if (streams.out().flush())
+            return status;
+        const int error = streams.outError && streams.outError() != 0 ? streams.outError() : EIO;
+        streams.err() << "qm: standard output: " << std::strerror(error) << "\n";
+        return 1;
+    };
 
     Invocation invocation;
     std::optional<std::string> name;
@@ -611,7 +629,7 @@ int runWith(const CommandTable &table,
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             printHelp(table, streams.out());
-            return 0;
+            return outputDone(0);
         }
         if (arg == "--version") {
             // As a result is written: a script that asks for the version starts no stream.
@@ -673,7 +691,7 @@ int runWith(const CommandTable &table,
                    << "; its subcommands:\n";
             }
             printSubcommands(group, to);
-            return asked ? 0 : 2;
+            return asked ? outputDone(0) : 2;
         }
         ++i;
     }
@@ -683,7 +701,7 @@ int runWith(const CommandTable &table,
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             printCommandHelp(*command, streams.out());
-            return 0;
+            return outputDone(0);
         }
         if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') {
             const OptionSpec *declared = nullptr;
@@ -773,9 +791,7 @@ int runWith(const CommandTable &table,
 
     try {
         if (command->stream) {
-            const int status = command->stream(invocation, streams.out());
-            streams.out().flush();
-            return status;
+            return outputDone(command->stream(invocation, streams.out()));
         }
         if (command->write) {
             struct OutputFailed

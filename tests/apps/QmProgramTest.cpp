@@ -92,7 +92,9 @@ TEST(QmProgram, AFullOutputDeviceIsReported)
     const std::string qm = QM_PROGRAM;
     for (const std::string &command :
          {qm + " --version < /dev/null", qm + " --today 2026-12-09 block add < /dev/null",
-          "printf 'a\\r\\n' | " + qm + " comment-lines", "printf 'a' | " + qm + " xbase"}) {
+          "printf 'a\\r\\n' | " + qm + " comment-lines", "printf 'a' | " + qm + " xbase",
+          qm + " find " + std::string(QM_SOURCE_DIR) + "/examples/sample Sub", qm + " --help",
+          qm + " block --help", qm + " comment --help"}) {
         const ProgramRun run = runCommand("(" + command + ") 2>&1 > /dev/full");
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_NE(run.out.find("qm: standard output: "), std::string::npos) << command;
