@@ -350,6 +350,9 @@ public:
         setp(m_buffer, m_buffer + sizeof m_buffer);
     }
 
+    /// The errno of the first write that failed; 0 while none has.
+    int error() const { return m_error; }
+
 protected:
     int_type overflow(int_type c) override
     {
@@ -370,10 +373,6 @@ protected:
         setp(m_buffer, m_buffer + sizeof m_buffer);
         return written ? 0 : -1;
     }
-
-public:
-    /// The errno of the first write that failed; 0 while none has.
-    int error() const { return m_error; }
 
 private:
     int m_fd;
@@ -609,14 +608,17 @@ int runWith(const CommandTable &table,
         streams.err() << "qm: " << message << "\n" << kUsage << "\n";
         return 2;
     };
-    // What went to the output stream must have left: output that could not be written ends the
-    // run as a failure, whatever the command would have said.
+    // Output that could not be written ends the run as a failure, whatever the command would
+    // have said.
+    auto outputFailed = [&](int error) {
+        streams.err() << "qm: standard output: " << std::strerror(error) << "\n";
+        return 1;
+    };
+    // What went to the output stream must have left.
     auto outputDone = [&](int status) {
         if (streams.out().flush())
             return status;
-        const int error = streams.outError && streams.outError() != 0 ? streams.outError() : EIO;
-        streams.err() << "qm: standard output: " << std::strerror(error) << "\n";
-        return 1;
+        return outputFailed(streams.outError && streams.outError() != 0 ? streams.outError() : EIO);
     };
 
     Invocation invocation;
@@ -633,10 +635,8 @@ int runWith(const CommandTable &table,
         }
         if (arg == "--version") {
             // As a result is written: a script that asks for the version starts no stream.
-            if (!channels.writeOutput("qm (Quillmark) " QM_VERSION "\n")) {
-                streams.err() << "qm: standard output: " << std::strerror(errno) << "\n";
-                return 1;
-            }
+            if (!channels.writeOutput("qm (Quillmark) " QM_VERSION "\n"))
+                return outputFailed(errno);
             return 0;
         }
         if (arg == "--today" || arg == "--name" || arg == "--tab-size") {
@@ -790,9 +790,8 @@ int runWith(const CommandTable &table,
     invocation.mappedInput = mapped.view();
 
     try {
-        if (command->stream) {
+        if (command->stream)
             return outputDone(command->stream(invocation, streams.out()));
-        }
         if (command->write) {
             struct OutputFailed
             {
@@ -805,8 +804,7 @@ int runWith(const CommandTable &table,
                 command->write(invocation, sink);
                 sink.flush();
             } catch (const OutputFailed &) {
-                streams.err() << "qm: standard output: " << std::strerror(errno) << "\n";
-                return 1;
+                return outputFailed(errno);
             } catch (const InputFailed &failed) {
                 streams.err() << "qm: " << inputName << ": " << std::strerror(failed.error) << "\n";
                 return 1;
@@ -814,10 +812,8 @@ int runWith(const CommandTable &table,
             return 0;
         }
         const std::string result = command->run(invocation);
-        if (!channels.writeOutput(result)) {
-            streams.err() << "qm: standard output: " << std::strerror(errno) << "\n";
-            return 1;
-        }
+        if (!channels.writeOutput(result))
+            return outputFailed(errno);
         return 0;
     } catch (const UserMessageError &e) {
         streams.err() << e.message.title << ": " << e.message.text << "\n";
